@@ -1,0 +1,154 @@
+#include "app/Controls.h"
+
+#include <QFontDatabase>
+#include <QLabel>
+#include <QPainter>
+#include <QStringListModel>
+#include <QStyleOptionTabWidgetFrame>
+#include <QTabBar>
+
+QFont designFont(Face face, int pixelHeight, bool bold)
+{
+    struct Choice {
+        const char* designed;
+        const char* substitute;
+    };
+    static constexpr Choice kChoices[] = {
+        {"MS Sans Serif", "Liberation Sans"},
+        {"Arial", "Liberation Sans"},
+        {"Arial Narrow", "Liberation Sans Narrow"},
+    };
+    const Choice& choice = kChoices[static_cast<int>(face)];
+    const QString family = QFontDatabase::hasFamily(QString::fromLatin1(choice.designed))
+        ? QString::fromLatin1(choice.designed)
+        : QString::fromLatin1(choice.substitute);
+    QFont font(family);
+    font.setPixelSize(pixelHeight);
+    font.setBold(bold);
+    return font;
+}
+
+void setTextColour(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    widget->setPalette(palette);
+}
+
+QColor textColour(const QWidget* widget)
+{
+    return widget->palette().color(QPalette::WindowText);
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int left, int top, const QFont& font)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(font);
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+void alignRightEdge(QLabel* label, int right, int top, int height)
+{
+    const int width = label->fontMetrics().horizontalAdvance(label->text()) + 2;
+    label->setGeometry(right - width, top, width, height);
+}
+
+StatusIcon::StatusIcon(QWidget* parent, const char* name, const QImage& image, int left, int top)
+    : QWidget(parent), m_image(image)
+{
+    setObjectName(QString::fromLatin1(name));
+    setGeometry(left, top, image.width(), image.height());
+}
+
+void StatusIcon::setAlpha(int alpha)
+{
+    if (alpha != m_alpha) {
+        m_alpha = alpha;
+        update();
+    }
+}
+
+void StatusIcon::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.setOpacity(m_alpha / 255.0);
+    painter.drawImage(0, 0, m_image);
+}
+
+TabControl::TabControl(QWidget* parent, const char* name)
+    : QWidget(parent), m_tabs(new QTabBar(this))
+{
+    setObjectName(QString::fromLatin1(name));
+    m_tabs->setObjectName(QStringLiteral("%1Tabs").arg(objectName()));
+    m_tabs->setDrawBase(false);
+    m_tabs->setExpanding(false);
+    m_tabs->setUsesScrollButtons(true);
+    m_tabs->move(2, 2);
+}
+
+void TabControl::resizeEvent(QResizeEvent*)
+{
+    m_tabs->resize(width() - 4, m_tabs->sizeHint().height());
+}
+
+void TabControl::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    QStyleOptionTabWidgetFrame frame;
+    frame.initFrom(this);
+    frame.rect = rect().adjusted(0, m_tabs->y() + m_tabs->height() - 1, 0, 0);
+    style()->drawPrimitive(QStyle::PE_FrameTabWidget, &frame, &painter, this);
+}
+
+ListBox::ListBox(QWidget* parent, const char* name)
+    : QListView(parent), m_model(new QStringListModel(this))
+{
+    setObjectName(QString::fromLatin1(name));
+    setModel(m_model);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setUniformItemSizes(true);
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
+        if (!m_quiet)
+            emit userSelectionChanged();
+    });
+}
+
+void ListBox::setItems(const QStringList& items)
+{
+    m_quiet = true;
+    m_model->setStringList(items);
+    m_quiet = false;
+}
+
+int ListBox::count() const
+{
+    return m_model->rowCount();
+}
+
+QString ListBox::item(int index) const
+{
+    return m_model->index(index).data().toString();
+}
+
+int ListBox::itemIndex() const
+{
+    const QModelIndex current = selectionModel()->currentIndex();
+    return current.isValid() && selectionModel()->isSelected(current) ? current.row() : -1;
+}
+
+void ListBox::setItemIndex(int index)
+{
+    m_quiet = true;
+    if (index < 0 || index >= count())
+        selectionModel()->clear();
+    else
+        selectionModel()->setCurrentIndex(m_model->index(index), QItemSelectionModel::ClearAndSelect);
+    m_quiet = false;
+}

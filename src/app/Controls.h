@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QListView>
+#include <QStringList>
+#include <QWidget>
+
+class QLabel;
+class QStringListModel;
+class QTabBar;
+
+/// The design's font faces; missing faces are replaced by metric-compatible ones.
+enum class Face { SansSerif, Arial, ArialNarrow };
+
+/// A font of the design: face, character height in pixels, weight.
+QFont designFont(Face face, int pixelHeight, bool bold = false);
+
+/// The colours of the design.
+namespace colours {
+inline const QColor black(0, 0, 0);
+inline const QColor silver(192, 192, 192);
+inline const QColor maroon(128, 0, 0);
+inline const QColor white(255, 255, 255);
+} // namespace colours
+
+/// Sets the text colour of a label or other control.
+void setTextColour(QWidget* widget, const QColor& colour);
+/// The text colour of a label or other control.
+QColor textColour(const QWidget* widget);
+
+/// A label at a place, with a font; it sizes itself to its text.
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int left, int top, const QFont& font);
+
+/// Sizes a label to its text (at `height`) and moves it so that its right edge stays at `right`.
+void alignRightEdge(QLabel* label, int right, int top, int height);
+
+/// A 32-bit picture drawn from its top-left corner on white, without smoothing, at a
+/// master opacity from 0 to 255.
+class StatusIcon : public QWidget {
+public:
+    StatusIcon(QWidget* parent, const char* name, const QImage& image, int left, int top);
+    void setAlpha(int alpha);
+    int alpha() const { return m_alpha; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage m_image;
+    int m_alpha = 40;
+};
+
+/// A row of tabs above one shared client area, whose children are placed relative to the
+/// whole control.
+class TabControl : public QWidget {
+public:
+    TabControl(QWidget* parent, const char* name);
+    QTabBar* tabs() const { return m_tabs; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QTabBar* m_tabs;
+};
+
+/// A single-selection list of texts. Changing the items or the selection from code does
+/// not emit `userSelectionChanged`; a change by mouse or keyboard does.
+class ListBox : public QListView {
+    Q_OBJECT
+public:
+    ListBox(QWidget* parent, const char* name);
+
+    void setItems(const QStringList& items);
+    int count() const;
+    QString item(int index) const;
+    /// The selected index, -1 when none.
+    int itemIndex() const;
+    /// Selects `index` (-1: none) without emitting `userSelectionChanged`.
+    void setItemIndex(int index);
+
+signals:
+    void userSelectionChanged();
+
+private:
+    QStringListModel* m_model;
+    bool m_quiet = false;
+};

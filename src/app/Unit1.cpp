@@ -1,0 +1,211 @@
+// The main window: creation, start-up, activation, the two modes and the options buttons.
+
+#include "app/Unit1.h"
+
+#include "app/Controls.h"
+#include "app/Display.h"
+#include "app/Guard.h"
+#include "catalogue/MapNames.h"
+#include "dialogs/Unit2.h"
+#include "dialogs/Unit3.h"
+#include "localisation/Unit4.h"
+#include "operations/IniTemplate.h"
+#include "platform/FileSystem.h"
+#include "settings/Settings.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QTabBar>
+#include <QToolButton>
+
+namespace {
+
+constexpr int kClientHeight = 713;
+constexpr int kNormalWidth = 665;  // 673 with the window frame
+constexpr int kMapperWidth = 993;  // 1001 with the window frame
+
+} // namespace
+
+TForm1::TForm1(Environment& env)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , m_env(env)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("VSM Map Manager v1.2"));
+    setFixedSize(kMapperWidth, kClientHeight);
+    DefaultConfig = settings::defaultConfig();
+    Memo2 = operations::iniTemplate();
+    createControls();
+    connectHandlers();
+    runGuarded(m_env, [this] { FormCreate(); });
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::setDialogs(TForm2* form2, TForm3* form3, TForm4* form4)
+{
+    m_form2 = form2;
+    m_form3 = form3;
+    m_form4 = form4;
+}
+
+void TForm1::connectHandlers()
+{
+    connectGuarded(m_env, CheckBox1, &QCheckBox::toggled, this, &TForm1::CheckBox1Click);
+    connectGuarded(m_env, CheckBox2, &QCheckBox::toggled, this, &TForm1::CheckBox2Click);
+    connectGuarded(m_env, Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    connectGuarded(m_env, Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+    connectGuarded(m_env, Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+    connectGuarded(m_env, Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
+    connectGuarded(m_env, Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
+    connectGuarded(m_env, Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
+    connectGuarded(m_env, Button7, &QPushButton::clicked, this, &TForm1::Button7Click);
+    connectGuarded(m_env, Button8, &QPushButton::clicked, this, &TForm1::Button8Click);
+    connectGuarded(m_env, Button9, &QPushButton::clicked, this, &TForm1::Button9Click);
+    connectGuarded(m_env, iniedit, &QToolButton::clicked, this, &TForm1::inieditClick);
+    connectGuarded(m_env, iniContent, &QPlainTextEdit::textChanged, this, &TForm1::iniContentChange);
+    connectGuarded(m_env, newFiles, &ListBox::userSelectionChanged, this, &TForm1::newFilesClick);
+    connectGuarded(m_env, publishedFiles, &ListBox::userSelectionChanged, this, &TForm1::publishedFilesClick);
+    connectGuarded(m_env, unpublishedFiles, &ListBox::userSelectionChanged, this, &TForm1::unpublishedFilesClick);
+    connectGuarded(m_env, gameTypes->tabs(), &QTabBar::currentChanged, this, &TForm1::gameTypesChange);
+    connectGuarded(m_env, LanguageBox, &QComboBox::activated, this, &TForm1::LanguageBoxSelect);
+}
+
+void TForm1::FormCreate()
+{
+    DocumentsFolder = m_env.documentsFolder();
+    DesktopFolder = m_env.desktopFolder();
+    setClientWidth(kNormalWidth);
+    listLanguages();
+
+    const std::string configPath = settings::configPath(m_env.programFolder());
+    if (platform::fileExists(configPath)) {
+        Config = settings::loadLineList(configPath);
+        settings::completeFromDefaults(Config, DefaultConfig);
+        try {
+            loadLanguage(Config[settings::kLanguageLine]);
+        } catch (const std::exception&) {
+            // A missing or short language file leaves the captions that were applied.
+        }
+        if (Config[settings::kModeLine] == "mapper") {
+            MapperMode = true;
+            CheckBox1->setChecked(true);
+            Label16->move(771, Label16->y());
+            Label17->move(746, Label17->y());
+            setClientWidth(kMapperWidth);
+            Panel4->show();
+        }
+        NewMapsFolder = Config[settings::kNewMapsFolderLine];
+        Label6->setText(toDisplay(catalogue::lastComponent(NewMapsFolder)));
+        Label6->adjustSize();
+        if (Config[settings::kCopyOptionLine] == "true")
+            CheckBox2->setChecked(true);
+        {
+            const QSignalBlocker quiet(gameTypes->tabs());
+            for (std::size_t i = settings::kFirstGameTypeLine; i < Config.size(); ++i)
+                gameTypes->tabs()->addTab(toDisplay(Config[i]));
+        }
+        const int configured = LanguageBox->findText(toDisplay(Config[settings::kLanguageLine]),
+                                                     Qt::MatchExactly | Qt::MatchCaseSensitive);
+        LanguageBox->setCurrentIndex(configured);
+    } else {
+        Config = DefaultConfig;
+        FirstStart = true;
+    }
+    FileMask = "*.vsm";
+    if (!FirstStart) {
+        refreshFileList(1);
+        refreshFileList(2);
+        refreshFileList(3);
+    }
+    typePreview->setPixmap(Image6);
+}
+
+void TForm1::FormActivate()
+{
+    if (FirstStart) {
+        FirstStart = false;
+        m_form4->show();
+    }
+}
+
+void TForm1::CheckBox1Click()
+{
+    if (CheckBox1->isChecked()) {
+        MapperMode = true;
+        if (textColour(Label1) == colours::black && textColour(Label2) == colours::silver)
+            iniedit->show();
+        setClientWidth(kMapperWidth);
+        Label16->move(771, Label16->y());
+        Label17->move(746, Label17->y());
+        Panel4->show();
+        Panel6->show();
+        settings::setLine(Config, settings::kModeLine, "mapper");
+    } else {
+        MapperMode = false;
+        iniedit->hide();
+        setClientWidth(kNormalWidth);
+        Label16->move(443, Label16->y());
+        Label17->move(418, Label17->y());
+        Panel4->hide();
+        Panel6->hide();
+        if (unpublishedFiles->itemIndex() != -1) {
+            unpublishedFiles->setItemIndex(-1);
+            showMapInfo({});
+        }
+        settings::setLine(Config, settings::kModeLine, "default");
+    }
+    saveSettings();
+}
+
+void TForm1::CheckBox2Click()
+{
+    settings::setLine(Config, settings::kCopyOptionLine, CheckBox2->isChecked() ? "true" : "false");
+    saveSettings();
+}
+
+void TForm1::Button8Click()
+{
+    m_form2->exec();
+}
+
+void TForm1::Button9Click()
+{
+    m_form3->Button2->setEnabled(true);
+    m_form3->exec();
+}
+
+void TForm1::saveSettings()
+{
+    settings::saveLineList(settings::configPath(m_env.programFolder()), Config);
+}
+
+void TForm1::setClientWidth(int width)
+{
+    setFixedSize(width, kClientHeight);
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    if (!m_centred) {
+        m_centred = true;
+        if (const QScreen* screen = this->screen()) {
+            const QRect area = screen->availableGeometry();
+            move(area.center() - QPoint(width() / 2, height() / 2));
+        }
+    }
+    QWidget::showEvent(event);
+}
+
+bool TForm1::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        runGuarded(m_env, [this] { FormActivate(); });
+    return QWidget::event(event);
+}

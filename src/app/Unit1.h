@@ -1,0 +1,201 @@
+#pragma once
+
+#include "settings/LineList.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+class Environment;
+class ListBox;
+class StatusIcon;
+class TabControl;
+class TForm2;
+class TForm3;
+class TForm4;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QToolButton;
+
+/// The main window: the three map lists, the details of the selected map, the game-type
+/// tabs, the options and, in mapper mode, the map INI editor. It also owns the program's
+/// shared data. Its handlers are spread over the source files of their roles.
+class TForm1 : public QWidget {
+public:
+    TForm1(Environment& env);
+    ~TForm1() override;
+
+    /// The dialogs this window opens; set once after all four windows exist.
+    void setDialogs(TForm2* form2, TForm3* form3, TForm4* form4);
+
+    Environment& env() { return m_env; }
+
+    // Start-up and modes (app/Unit1.cpp)
+    void FormCreate();
+    void FormActivate();
+    void CheckBox1Click();
+    void CheckBox2Click();
+    void Button8Click();
+    void Button9Click();
+    /// Writes `Config` to config.ini.
+    void saveSettings();
+
+    // Languages (localisation/Captions.cpp)
+    void listLanguages();
+    void loadLanguage(const std::string& name);
+    void setLanguage();
+    void LanguageBoxSelect();
+    /// Language line n; fails with the list index error when the language lacks it.
+    const std::string& languageLine(std::size_t n) const;
+
+    // Map lists (catalogue/MapLists.cpp)
+    void refreshFileList(int kind);
+    void Button3Click();
+    void newFilesClick();
+    void publishedFilesClick();
+    void unpublishedFilesClick();
+
+    // Game-type tabs (catalogue/GameTypeTabs.cpp)
+    void gameTypesChange();
+    /// The captions of all tabs, tab 0 included.
+    QStringList gameTypeCaptions() const;
+
+    // Details panel (operations/MapDetails.cpp)
+    void showMapInfo(const std::string& path);
+
+    // Installing, copying, deleting (operations/MapTransfer.cpp)
+    void installmap();
+    void Button1Click();
+    void Button2Click();
+    void Button4Click();
+    void Button7Click();
+
+    // INI editor (operations/IniEditor.cpp)
+    void inieditClick();
+    void Button5Click();
+    void Button6Click();
+    void iniContentChange();
+
+    // Program-wide values of this window's unit.
+    std::string DocumentsFolder; ///< the user's documents folder
+    std::string DesktopFolder;   ///< the user's desktop folder
+    std::string NewMapsFolder;   ///< the new-maps folder (settings line 5)
+    std::string FileMask;        ///< mask of every map search
+    bool MapperMode = false;     ///< true while mapper mode is on
+    bool FirstStart = false;     ///< true from a start without config.ini until the first-start dialog opens
+    std::string SelectedMapPath; ///< full path of the map last shown in the details panel
+
+    // Hidden data stores.
+    LineList Config;        ///< the settings lines
+    LineList DefaultConfig; ///< the default settings lines
+    LineList Language;      ///< the lines of the active language file
+    LineList ListBox4;      ///< scratch list for probing language files
+    LineList Memo2;         ///< template of a map's INI file
+    std::vector<std::string> ListBox1; ///< full paths parallel to newFiles
+    std::vector<std::string> ListBox2; ///< full paths parallel to publishedFiles
+    std::vector<std::string> ListBox3; ///< full paths parallel to unpublishedFiles
+    QPixmap Image5; ///< game-type picture for CTF
+    QPixmap Image6; ///< general game-type picture
+    QPixmap Image7; ///< game-type picture for DM
+    QPixmap Image8; ///< game-type picture for VCTF
+    QPixmap Image9; ///< game-type picture for WAR
+
+    // Panel2: new maps
+    QFrame* Panel2;
+    QLabel* Label6;       ///< heading: name of the new-maps folder
+    QLabel* Label13;      ///< count of new maps
+    ListBox* newFiles;    ///< display names of the new maps
+    QCheckBox* CheckBox2; ///< copy option: checked moves, unchecked copies
+    QPushButton* Button1; ///< install the selected new map
+    QPushButton* Button2; ///< install all new maps
+
+    // Panel3: published maps
+    QFrame* Panel3;
+    QLabel* Label7;           ///< heading "published"
+    QLabel* Label14;          ///< count of published maps
+    ListBox* publishedFiles;  ///< display names of the published maps
+    QPushButton* Button4;     ///< delete the selected published map
+
+    // Panel4: unpublished maps (mapper mode)
+    QFrame* Panel4;
+    QLabel* Label12;           ///< heading "unpublished"
+    QLabel* Label15;           ///< count of unpublished maps
+    ListBox* unpublishedFiles; ///< display names of the unpublished maps
+    QPushButton* Button7;      ///< copy the selected unpublished map into the published folder
+
+    // Panel1: details of the selected map
+    QFrame* Panel1;
+    QLabel* Label4;            ///< title of the selected map
+    QFrame* Shape1;            ///< white frame behind the status rows
+    StatusIcon* VSMexists;     ///< presence of the map package
+    StatusIcon* INIexists;     ///< presence of the map's INI file
+    StatusIcon* LOCexists;     ///< presence of the localisation package
+    StatusIcon* othersexists;  ///< other companion files (never lit)
+    QLabel* Label1;            ///< ".vsm": black while a map is shown
+    QLabel* Label2;            ///< ".ini": black while the shown map has an INI file
+    QLabel* Label3;            ///< "_LOC_INT.vsp": black while it has a localisation file
+    QLabel* Label5;            ///< "others"
+    QToolButton* iniedit;      ///< creates the map's INI file from the template
+    QLabel* Label9;            ///< heading "Status"
+    QLabel* Label8;            ///< status value, always "-"
+    QLabel* Label10;           ///< heading "Gesamtgröße"
+    QLabel* Label11;           ///< total size
+    QLabel* FullMapPath;       ///< path of the selected map without extension
+
+    // Game-type filter
+    TabControl* gameTypes;     ///< tab 0 for all maps, one tab per game type
+    QFrame* Shape2;            ///< maroon frame around the picture
+    QLabel* typePreview;       ///< the game type's picture
+    QLabel* Label18;           ///< game type's name, black shadow
+    QLabel* Label19;           ///< game type's name, white on top
+
+    // Panel5: options
+    QFrame* Panel5;
+    QLabel* Label20;           ///< heading "Optionen"
+    QCheckBox* CheckBox1;      ///< mapper mode
+    QLabel* Label21;           ///< "Language: "
+    QComboBox* LanguageBox;    ///< the discovered languages
+    QPushButton* Button9;      ///< choose the new-maps folder
+    QPushButton* Button3;      ///< refresh the lists
+    QPushButton* Button8;      ///< edit the game types
+
+    // Panel6: INI editor (mapper mode)
+    QFrame* Panel6;
+    QPlainTextEdit* iniContent; ///< text of the selected map's INI file
+    QPushButton* Button5;       ///< save the INI file
+    QPushButton* Button6;       ///< reload the INI file
+
+    // Credits
+    QLabel* Label16;
+    QLabel* Label17;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void createControls();
+    void connectHandlers();
+    void setClientWidth(int width);
+    void setLitRow(StatusIcon* icon, QLabel* caption, bool lit);
+    std::string publishedFolder() const;
+    /// Moves or copies the shown map's package and recorded companions into the published folder.
+    void transferMapFiles(bool move);
+    /// Loads the INI editor from a file, every line break made CR LF.
+    void loadEditorFromFile(const std::string& path);
+    /// The editor's text as the bytes of an INI file.
+    std::string editorBytes() const;
+
+    Environment& m_env;
+    TForm2* m_form2 = nullptr;
+    TForm3* m_form3 = nullptr;
+    TForm4* m_form4 = nullptr;
+    bool m_centred = false;
+    bool m_installingAll = false;
+};

@@ -1,0 +1,190 @@
+// The main window's controls at their designed places.
+
+#include "app/Unit1.h"
+
+#include "app/Controls.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QToolButton>
+
+namespace {
+
+QFrame* makePanel(QWidget* parent, const char* name, int left, int top, int width, int height)
+{
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setLineWidth(1);
+    panel->setGeometry(left, top, width, height);
+    return panel;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, QRect place, bool bold = false)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(place);
+    button->setFont(designFont(Face::SansSerif, 11, bold));
+    return button;
+}
+
+QCheckBox* makeCheckBox(QWidget* parent, const char* name, const QString& text, QRect place)
+{
+    auto* box = new QCheckBox(text, parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(place);
+    return box;
+}
+
+/// A label of fixed size with the given alignment.
+QLabel* makeFixedLabel(QWidget* parent, const char* name, const QString& text, QRect place, const QFont& font,
+                       Qt::Alignment alignment = Qt::AlignLeft)
+{
+    QLabel* label = makeLabel(parent, name, text, place.left(), place.top(), font);
+    label->setGeometry(place);
+    label->setAlignment(alignment | Qt::AlignTop);
+    return label;
+}
+
+QPixmap picture(const char* name)
+{
+    return QPixmap(QStringLiteral(":/images/%1.png").arg(QString::fromLatin1(name)));
+}
+
+QImage icon(const char* name)
+{
+    return QImage(QStringLiteral(":/images/%1.png").arg(QString::fromLatin1(name)))
+        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+} // namespace
+
+void TForm1::createControls()
+{
+    const QFont sans = designFont(Face::SansSerif, 11);
+    const QFont arial13 = designFont(Face::Arial, 13);
+    const QFont arial13Bold = designFont(Face::Arial, 13, true);
+    setFont(sans);
+
+    // New maps
+    Panel2 = makePanel(this, "Panel2", 8, 8, 321, 393);
+    Label6 = makeLabel(Panel2, "Label6", QStringLiteral("neue Maps-Ordnername"), 8, 8, arial13Bold);
+    Label13 = makeLabel(Panel2, "Label13", QStringLiteral("( 0 Dateien )"), 8, 28, arial13);
+    newFiles = new ListBox(Panel2, "newFiles");
+    newFiles->setGeometry(8, 48, 305, 289);
+    CheckBox2 = makeCheckBox(Panel2, "CheckBox2", QStringLiteral("kopieren"), {8, 341, 97, 17});
+    Button1 = makeButton(Panel2, "Button1", QStringLiteral("installieren"), {8, 360, 97, 25});
+    Button2 = makeButton(Panel2, "Button2", QStringLiteral("alle installieren"), {112, 360, 201, 25}, true);
+
+    // Published maps
+    Panel3 = makePanel(this, "Panel3", 336, 8, 321, 393);
+    Label7 = makeLabel(Panel3, "Label7", QStringLiteral("published"), 8, 8, arial13Bold);
+    Label14 = makeLabel(Panel3, "Label14", QStringLiteral("( 0 Dateien )"), 8, 28, arial13);
+    publishedFiles = new ListBox(Panel3, "publishedFiles");
+    publishedFiles->setGeometry(8, 51, 305, 302);
+    Button4 = makeButton(Panel3, "Button4", QStringLiteral("löschen"), {128, 360, 75, 25});
+
+    // Unpublished maps
+    Panel4 = makePanel(this, "Panel4", 664, 8, 321, 393);
+    Label12 = makeLabel(Panel4, "Label12", QStringLiteral("unpublished"), 8, 8, arial13Bold);
+    Label15 = makeLabel(Panel4, "Label15", QStringLiteral("( 0 Dateien )"), 8, 28, arial13);
+    unpublishedFiles = new ListBox(Panel4, "unpublishedFiles");
+    unpublishedFiles->setGeometry(8, 51, 305, 302);
+    Button7 = makeButton(Panel4, "Button7", QStringLiteral("kopieren"), {8, 360, 75, 25}, true);
+    Panel4->hide();
+
+    // Details of the selected map
+    Panel1 = makePanel(this, "Panel1", 8, 408, 361, 297);
+    Label4 = makeFixedLabel(Panel1, "Label4", QStringLiteral("- - -"), {8, 8, 345, 17},
+                            designFont(Face::Arial, 15, true), Qt::AlignHCenter);
+    setTextColour(Label4, colours::maroon);
+    Shape1 = new QFrame(Panel1);
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Shape1->setGeometry(8, 32, 225, 241);
+    Shape1->setStyleSheet(QStringLiteral("QFrame#Shape1 { background: white; border: 1px solid black; }"));
+    VSMexists = new StatusIcon(Panel1, "VSMexists", icon("vsmexists"), 22, 41);
+    INIexists = new StatusIcon(Panel1, "INIexists", icon("iniexists"), 27, 97);
+    LOCexists = new StatusIcon(Panel1, "LOCexists", icon("fileexists"), 27, 153);
+    othersexists = new StatusIcon(Panel1, "othersexists", icon("fileexists"), 27, 209);
+    Label1 = makeLabel(Panel1, "Label1", QStringLiteral(".vsm"), 88, 61, sans);
+    Label2 = makeLabel(Panel1, "Label2", QStringLiteral(".ini"), 88, 117, sans);
+    Label3 = makeLabel(Panel1, "Label3", QStringLiteral("_LOC_INT.vsp"), 89, 173, sans);
+    Label5 = makeFixedLabel(Panel1, "Label5", QStringLiteral("others"), {89, 229, 72, 13}, sans);
+    for (QLabel* caption : {Label1, Label2, Label3, Label5})
+        setTextColour(caption, colours::silver);
+    iniedit = new QToolButton(Panel1);
+    iniedit->setObjectName(QStringLiteral("iniedit"));
+    iniedit->setGeometry(162, 112, 26, 26);
+    iniedit->setIcon(picture("iniedit"));
+    iniedit->setIconSize({20, 20});
+    iniedit->setToolTip(QStringLiteral("create ini"));
+    iniedit->hide();
+    Label9 = makeFixedLabel(Panel1, "Label9", QStringLiteral("Status"), {240, 32, 113, 17}, arial13);
+    Label8 = makeFixedLabel(Panel1, "Label8", QStringLiteral("-"), {240, 48, 113, 17}, arial13, Qt::AlignRight);
+    Label10 = makeFixedLabel(Panel1, "Label10", QStringLiteral("Gesamtgröße"), {240, 80, 113, 17}, arial13);
+    Label11 = makeFixedLabel(Panel1, "Label11", QStringLiteral("0 MB"), {240, 96, 113, 17}, arial13, Qt::AlignRight);
+    FullMapPath = makeFixedLabel(Panel1, "FullMapPath", QStringLiteral("-"), {8, 277, 345, 15},
+                                 designFont(Face::ArialNarrow, 11), Qt::AlignRight);
+
+    // Game-type filter
+    gameTypes = new TabControl(this, "gameTypes");
+    gameTypes->setGeometry(376, 408, 281, 169);
+    gameTypes->tabs()->addTab(QStringLiteral("alle"));
+    Shape2 = new QFrame(gameTypes);
+    Shape2->setObjectName(QStringLiteral("Shape2"));
+    Shape2->setGeometry(13, 28, 252, 133);
+    Shape2->setStyleSheet(QStringLiteral("QFrame#Shape2 { border: 1px solid rgb(128, 0, 0); }"));
+    typePreview = new QLabel(gameTypes);
+    typePreview->setObjectName(QStringLiteral("typePreview"));
+    typePreview->setGeometry(14, 29, 250, 131);
+    const QFont typeFont = designFont(Face::Arial, 21, true);
+    Label18 = makeLabel(gameTypes, "Label18", QStringLiteral("alle"), 224, 132, typeFont);
+    Label19 = makeLabel(gameTypes, "Label19", QStringLiteral("alle"), 223, 131, typeFont);
+    setTextColour(Label18, colours::black);
+    setTextColour(Label19, colours::white);
+    alignRightEdge(Label18, 258, 132, 24);
+    alignRightEdge(Label19, 257, 131, 24);
+    Image5 = picture("ctf");
+    Image6 = picture("general");
+    Image7 = picture("dm");
+    Image8 = picture("vctf");
+    Image9 = picture("war");
+
+    // Options
+    Panel5 = makePanel(this, "Panel5", 376, 584, 281, 81);
+    QFont bold = sans;
+    bold.setBold(true);
+    Label20 = makeLabel(Panel5, "Label20", QStringLiteral("Optionen"), 8, 8, bold);
+    CheckBox1 = makeCheckBox(Panel5, "CheckBox1", QStringLiteral("Mapper mode"), {8, 24, 97, 17});
+    Label21 = makeLabel(Panel5, "Label21", QStringLiteral("Language: "), 8, 48, sans);
+    LanguageBox = new QComboBox(Panel5);
+    LanguageBox->setObjectName(QStringLiteral("LanguageBox"));
+    LanguageBox->setEditable(true);
+    LanguageBox->setInsertPolicy(QComboBox::NoInsert);
+    LanguageBox->setGeometry(65, 45, 120, 21);
+    Button9 = makeButton(Panel5, "Button9", QStringLiteral("neue maps..."), {104, 8, 81, 25});
+    Button3 = makeButton(Panel5, "Button3", QStringLiteral("aktualisieren"), {192, 8, 81, 25});
+    Button8 = makeButton(Panel5, "Button8", QStringLiteral("gameTypes..."), {192, 43, 81, 25});
+
+    // INI editor
+    Panel6 = makePanel(this, "Panel6", 664, 408, 321, 257);
+    iniContent = new QPlainTextEdit(Panel6);
+    iniContent->setObjectName(QStringLiteral("iniContent"));
+    iniContent->setGeometry(8, 8, 305, 209);
+    iniContent->setLineWrapMode(QPlainTextEdit::NoWrap);
+    iniContent->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Button5 = makeButton(Panel6, "Button5", QStringLiteral("speichern"), {8, 224, 75, 25});
+    Button6 = makeButton(Panel6, "Button6", QStringLiteral("zurücksetzen"), {239, 224, 75, 25});
+    Panel6->hide();
+
+    // Credits
+    Label16 = makeFixedLabel(this, "Label16", QStringLiteral("Maps in, game on."),
+                             {443, 670, 214, 16}, arial13, Qt::AlignRight);
+    Label17 = makeFixedLabel(this, "Label17", QStringLiteral("For the players of Vesmar Arena."),
+                             {418, 688, 239, 16}, arial13, Qt::AlignRight);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+/// The file finder and the file size. The finder appends its results to the program-wide
+/// array `FoundFiles`; callers empty it first with `ResetFoundFiles` for a fresh result.
+
+/// A dynamic array of strings.
+using TStringArray = std::vector<std::string>;
+
+/// Full paths found since the last reset, in the order found. Between calls its length
+/// equals `FoundFileCount`.
+extern TStringArray FoundFiles;
+
+/// The number of valid entries of `FoundFiles`.
+extern std::int32_t FoundFileCount;
+
+/// Empties `FoundFiles` and sets `FoundFileCount` to 0.
+void ResetFoundFiles();
+
+/// Appends the full path of every file below `folder` whose name matches `mask`: for each
+/// folder, the matches of its subfolders first (depth first, in listing order, when
+/// `recursive`), then its own. Folders are never results. An empty or missing folder adds
+/// nothing; a link that leads back into the current descent is not entered again.
+void FindFiles(std::string folder, const std::string& mask, bool recursive);
+
+/// The size of a file in bytes, 0 when it cannot be queried; throws FileOpenError when the
+/// file cannot be opened.
+std::int64_t FileSizeOf(const std::string& path);

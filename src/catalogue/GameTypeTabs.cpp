@@ -1,0 +1,50 @@
+// The game-type tabs: the filter mask, the preview picture and its caption.
+
+#include "app/Controls.h"
+#include "app/Display.h"
+#include "app/Unit1.h"
+#include "platform/NameCompare.h"
+
+#include <QLabel>
+#include <QTabBar>
+
+#include <algorithm>
+
+void TForm1::gameTypesChange()
+{
+    const int index = gameTypes->tabs()->currentIndex();
+    const QString caption = gameTypes->tabs()->tabText(index);
+    const std::string type = fromDisplay(caption);
+    FileMask = index == 0 ? "*.vsm" : type + "*.vsm";
+
+    std::string upper = type;
+    std::transform(upper.begin(), upper.end(), upper.begin(), platform::upperAscii);
+    const QPixmap* picture = &Image6;
+    if (upper == "DM")
+        picture = &Image7;
+    else if (upper == "CTF")
+        picture = &Image5;
+    else if (upper == "VCTF")
+        picture = &Image8;
+    else if (upper == "WAR")
+        picture = &Image9;
+    typePreview->setPixmap(*picture);
+
+    Label18->setText(caption);
+    Label19->setText(caption);
+    alignRightEdge(Label18, 258, 132, 24);
+    alignRightEdge(Label19, 257, 131, 24);
+
+    refreshFileList(1);
+    refreshFileList(2);
+    refreshFileList(3);
+    showMapInfo({});
+}
+
+QStringList TForm1::gameTypeCaptions() const
+{
+    QStringList captions;
+    for (int i = 0; i < gameTypes->tabs()->count(); ++i)
+        captions.append(gameTypes->tabs()->tabText(i));
+    return captions;
+}

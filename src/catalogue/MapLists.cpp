@@ -1,0 +1,82 @@
+// The main window's three map lists: rebuilding them and following their selections.
+
+#include "app/Controls.h"
+#include "app/Display.h"
+#include "app/Unit1.h"
+#include "catalogue/FileManagement.h"
+#include "catalogue/MapNames.h"
+
+#include <QLabel>
+
+namespace {
+
+/// Shows the map selected in `list` (or nothing) and clears the other two selections.
+void followSelection(TForm1& form, ListBox* list, const std::vector<std::string>& paths,
+                     std::initializer_list<ListBox*> others)
+{
+    const int index = list->itemIndex();
+    form.showMapInfo(index < 0 ? std::string() : paths[static_cast<std::size_t>(index)]);
+    for (ListBox* other : others)
+        other->setItemIndex(-1);
+}
+
+} // namespace
+
+void TForm1::refreshFileList(int kind)
+{
+    ListBox* list;
+    std::vector<std::string>* paths;
+    QLabel* countLabel;
+    std::string folder;
+    switch (kind) {
+    case 1:
+        list = newFiles, paths = &ListBox1, countLabel = Label13, folder = NewMapsFolder;
+        break;
+    case 2:
+        list = publishedFiles, paths = &ListBox2, countLabel = Label14, folder = catalogue::publishedFolder(DocumentsFolder);
+        break;
+    case 3:
+        list = unpublishedFiles, paths = &ListBox3, countLabel = Label15, folder = catalogue::unpublishedFolder(DocumentsFolder);
+        break;
+    default:
+        return;
+    }
+    paths->clear();
+    list->setItems({});
+    ResetFoundFiles();
+    FindFiles(folder, FileMask, true);
+
+    const std::string& word = languageLine(FoundFileCount == 1 ? 5 : 6);
+    countLabel->setText(QStringLiteral("( %1 %2 )").arg(FoundFileCount).arg(toDisplay(word)));
+    countLabel->adjustSize();
+
+    QStringList names;
+    names.reserve(FoundFileCount);
+    for (std::int32_t i = 0; i < FoundFileCount; ++i)
+        names.append(toDisplay(catalogue::baseName(FoundFiles[static_cast<std::size_t>(i)])));
+    paths->assign(FoundFiles.begin(), FoundFiles.begin() + FoundFileCount);
+    list->setItems(names);
+}
+
+void TForm1::Button3Click()
+{
+    refreshFileList(1);
+    refreshFileList(2);
+    refreshFileList(3);
+    showMapInfo({});
+}
+
+void TForm1::newFilesClick()
+{
+    followSelection(*this, newFiles, ListBox1, {publishedFiles, unpublishedFiles});
+}
+
+void TForm1::publishedFilesClick()
+{
+    followSelection(*this, publishedFiles, ListBox2, {newFiles, unpublishedFiles});
+}
+
+void TForm1::unpublishedFilesClick()
+{
+    followSelection(*this, unpublishedFiles, ListBox3, {newFiles, publishedFiles});
+}

@@ -1,0 +1,58 @@
+#include "catalogue/MapNames.h"
+
+#include "platform/PathSeparator.h"
+
+#include <algorithm>
+
+namespace catalogue {
+
+namespace {
+
+/// Turns a path written with Windows separators into one with the native separator.
+std::string nativePath(std::string path)
+{
+    std::replace(path.begin(), path.end(), '\\', platform::kPathSeparator);
+    return path;
+}
+
+} // namespace
+
+std::string fileNameOf(const std::string& path)
+{
+    const auto cut = path.rfind(platform::kPathSeparator);
+    return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+std::string dropExtension(const std::string& text)
+{
+    return text.size() > 4 ? text.substr(0, text.size() - 4) : std::string();
+}
+
+std::string afterFirstHyphen(const std::string& name)
+{
+    const auto hyphen = name.find('-');
+    return hyphen == std::string::npos ? name : name.substr(hyphen + 1);
+}
+
+std::string lastComponent(const std::string& path)
+{
+    const auto it = std::find_if(path.rbegin(), path.rend(), platform::endsComponent);
+    return std::string(it.base(), path.end());
+}
+
+std::string publishedFolder(const std::string& documentsFolder)
+{
+    return documentsFolder + nativePath("\\My Games\\Vesmar Arena\\VSGame\\Published\\CookedPC\\CustomMaps");
+}
+
+std::string unpublishedFolder(const std::string& documentsFolder)
+{
+    return documentsFolder + nativePath("\\My Games\\Vesmar Arena\\VSGame\\Unpublished\\CookedPC\\CustomMaps");
+}
+
+} // namespace catalogue
+
+std::string MapNameOf(const std::string& path)
+{
+    return catalogue::dropExtension(catalogue::afterFirstHyphen(catalogue::fileNameOf(path)));
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+/// Names derived from a map package's path, and the game's map folders.
+namespace catalogue {
+
+/// The part of `path` after its last folder separator.
+std::string fileNameOf(const std::string& path);
+
+/// `text` less its last four characters (empty when it is shorter).
+std::string dropExtension(const std::string& text);
+
+/// The full path less its last four characters: "…/DM-Deck" for "…/DM-Deck.vsm".
+inline std::string basePath(const std::string& path) { return dropExtension(path); }
+
+/// The file name less its last four characters: "DM-Deck"; also a map's name in a list.
+inline std::string baseName(const std::string& path) { return dropExtension(fileNameOf(path)); }
+
+/// `name` after its first "-", or all of it when it has none: "Deck" for "DM-Deck".
+std::string afterFirstHyphen(const std::string& name);
+
+/// The last component of a folder path as the new-maps heading shows it: the text after
+/// the last separator (on Windows also after a drive colon); empty for a closing separator.
+std::string lastComponent(const std::string& path);
+
+/// The game's folder of published custom maps below `documentsFolder`.
+std::string publishedFolder(const std::string& documentsFolder);
+
+/// The game's folder of unpublished custom maps below `documentsFolder`.
+std::string unpublishedFolder(const std::string& documentsFolder);
+
+} // namespace catalogue
+
+/// A map's title: the file name after its first "-", less its last four characters.
+std::string MapNameOf(const std::string& path);

@@ -1,0 +1,106 @@
+#include "dialogs/Unit2.h"
+
+#include "app/Controls.h"
+#include "app/Display.h"
+#include "app/Guard.h"
+#include "app/Unit1.h"
+#include "settings/Settings.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabBar>
+
+TForm2::TForm2(TForm1& form1)
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , m_form1(form1)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("gameTypes"));
+    setFixedSize(145, 249);
+    setFont(designFont(Face::SansSerif, 11));
+    ListBox1 = new QListWidget(this);
+    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1->setGeometry(8, 8, 129, 153);
+    Button3 = new QPushButton(QStringLiteral("löschen"), this);
+    Button3->setObjectName(QStringLiteral("Button3"));
+    Button3->setGeometry(8, 168, 129, 20);
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setGeometry(8, 192, 81, 21);
+    Edit1->setMaxLength(5);
+    Button2 = new QPushButton(QStringLiteral("neu"), this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2->setGeometry(96, 192, 41, 21);
+    Button1 = new QPushButton(QStringLiteral("fertig"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(8, 216, 129, 25);
+    for (QPushButton* button : {Button1, Button2, Button3})
+        button->setAutoDefault(false);
+
+    Environment& env = form1.env();
+    connectGuarded(env, Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
+    connectGuarded(env, Button2, &QPushButton::clicked, this, &TForm2::Button2Click);
+    connectGuarded(env, Button3, &QPushButton::clicked, this, &TForm2::Button3Click);
+}
+
+void TForm2::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    runGuarded(m_form1.env(), [this] { FormActivate(); });
+}
+
+void TForm2::FormActivate()
+{
+    Button1->setText(toDisplay(m_form1.languageLine(15)));
+    Button3->setText(toDisplay(m_form1.languageLine(10)));
+    Button2->setText(toDisplay(m_form1.languageLine(16)));
+    ListBox1->clear();
+    ListBox1->addItems(m_form1.gameTypeCaptions());
+}
+
+void TForm2::Button1Click()
+{
+    accept();
+}
+
+void TForm2::Button2Click()
+{
+    const QString text = Edit1->text();
+    if (!ListBox1->findItems(text, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty() || text.isEmpty()) {
+        m_form1.env().beep();
+        return;
+    }
+    ListBox1->addItem(text);
+    {
+        const QSignalBlocker quiet(m_form1.gameTypes->tabs());
+        m_form1.gameTypes->tabs()->addTab(text);
+    }
+    saveGameTypes();
+    Edit1->clear();
+}
+
+void TForm2::Button3Click()
+{
+    const int index = ListBox1->currentRow();
+    if (index <= 0 || !ListBox1->currentItem()->isSelected()) {
+        m_form1.env().beep();
+        return;
+    }
+    {
+        const QSignalBlocker quiet(m_form1.gameTypes->tabs());
+        m_form1.gameTypes->tabs()->removeTab(index);
+    }
+    delete ListBox1->takeItem(index);
+    saveGameTypes();
+}
+
+void TForm2::saveGameTypes()
+{
+    std::vector<std::string> gameTypes;
+    for (int i = 1; i < ListBox1->count(); ++i)
+        gameTypes.push_back(fromDisplay(ListBox1->item(i)->text()));
+    settings::replaceGameTypes(m_form1.Config, gameTypes);
+    m_form1.saveSettings();
+}

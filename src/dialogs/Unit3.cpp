@@ -1,0 +1,125 @@
+#include "dialogs/Unit3.h"
+
+#include "app/Controls.h"
+#include "app/Display.h"
+#include "app/Guard.h"
+#include "app/Unit1.h"
+#include "catalogue/MapNames.h"
+#include "dialogs/fldbrows.h"
+#include "platform/FileSystem.h"
+#include "platform/NameCompare.h"
+#include "platform/PathSeparator.h"
+#include "settings/Settings.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, QRect place)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(place);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+TForm3::TForm3(TForm1& form1)
+    : QDialog(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , m_form1(form1)
+{
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("neue maps"));
+    setFixedSize(337, 97);
+    setFont(designFont(Face::SansSerif, 11));
+    Label1 = makeLabel(this, "Label1", QStringLiteral("neue maps befinden sich in:"), 8, 8, font());
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setGeometry(8, 32, 321, 21);
+    Button1 = makeButton(this, "Button1", QStringLiteral("fertig"), {8, 64, 75, 25});
+    Button2 = makeButton(this, "Button2", QStringLiteral("abbrechen"), {88, 64, 75, 25});
+    Button4 = makeButton(this, "Button4", QStringLiteral("browse..."), {176, 64, 75, 25});
+    Button3 = makeButton(this, "Button3", QStringLiteral("desktop"), {256, 64, 75, 25});
+    Button2->setEnabled(false);
+
+    Environment& env = form1.env();
+    connectGuarded(env, Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
+    connectGuarded(env, Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
+    connectGuarded(env, Button3, &QPushButton::clicked, this, &TForm3::Button3Click);
+    connectGuarded(env, Button4, &QPushButton::clicked, this, &TForm3::Button4Click);
+}
+
+void TForm3::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    runGuarded(m_form1.env(), [this] { FormActivate(); });
+}
+
+void TForm3::reject()
+{
+    // Escape cancels like the cancel button, and only while cancelling is allowed.
+    if (Button2->isEnabled())
+        QDialog::reject();
+}
+
+QString TForm3::promptText() const
+{
+    std::string first = m_form1.languageLine(17);
+    if (!first.empty())
+        first[0] = platform::upperAscii(first[0]);
+    return toDisplay(first + " " + m_form1.languageLine(18) + ":");
+}
+
+void TForm3::FormActivate()
+{
+    setWindowTitle(toDisplay(m_form1.languageLine(17)));
+    Label1->setText(promptText());
+    Label1->adjustSize();
+    Button1->setText(toDisplay(m_form1.languageLine(15)));
+    Button2->setText(toDisplay(m_form1.languageLine(19)));
+    Edit1->setText(toDisplay(Button2->isEnabled() ? m_form1.NewMapsFolder : m_form1.DesktopFolder));
+}
+
+void TForm3::Button1Click()
+{
+    const std::string path = fromDisplay(Edit1->text());
+    if (!platform::folderExists(path)) {
+        m_form1.env().beep();
+        return;
+    }
+    settings::setLine(m_form1.Config, settings::kNewMapsFolderLine, path);
+    m_form1.saveSettings();
+    m_form1.Label6->setText(toDisplay(catalogue::lastComponent(path)));
+    m_form1.Label6->adjustSize();
+    m_form1.NewMapsFolder = path;
+    m_form1.refreshFileList(1);
+    accept();
+    if (!Button2->isEnabled()) {
+        m_form1.show();
+        m_form1.refreshFileList(1);
+        m_form1.refreshFileList(2);
+        m_form1.refreshFileList(3);
+    }
+}
+
+void TForm3::Button2Click()
+{
+    QDialog::reject();
+}
+
+void TForm3::Button3Click()
+{
+    Edit1->setText(toDisplay(m_form1.DesktopFolder + platform::kPathSeparator));
+}
+
+void TForm3::Button4Click()
+{
+    TFolderBrowser browser(static_cast<TFolderBrowser::WindowHandle>(winId()), fromDisplay(promptText()), {},
+                           false, false);
+    if (browser.Execute(m_form1.env().folderPicker()))
+        Edit1->setText(toDisplay(browser.FolderPath));
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDialog>
+
+class TForm1;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+/// The new-maps folder dialog: the user types, picks or browses for the folder of new maps.
+/// Its cancel button is disabled during a first start, which it then completes.
+class TForm3 : public QDialog {
+public:
+    explicit TForm3(TForm1& form1);
+
+    void FormActivate();
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    /// Language line 17 with its first letter upper-cased, a blank, line 18 and ":".
+    QString promptText() const;
+
+    QLabel* Label1;       ///< the prompt
+    QLineEdit* Edit1;     ///< the folder path
+    QPushButton* Button1; ///< finish
+    QPushButton* Button2; ///< cancel; disabled until the main window first opens the dialog
+    QPushButton* Button4; ///< "browse..."
+    QPushButton* Button3; ///< "desktop"
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void reject() override;
+
+private:
+    TForm1& m_form1;
+};

@@ -1,0 +1,34 @@
+#include "localisation/LanguageFiles.h"
+
+#include "catalogue/FileManagement.h"
+#include "catalogue/MapNames.h"
+#include "platform/FileSystem.h"
+#include "platform/PathSeparator.h"
+
+namespace localisation {
+
+std::vector<std::string> discoverLanguages(const std::string& programFolder, LineList& scratch)
+{
+    ResetFoundFiles();
+    FindFiles(programFolder, "*.ini", false);
+    std::vector<std::string> names;
+    for (std::int32_t i = 0; i < FoundFileCount; ++i) {
+        const std::string& path = FoundFiles[static_cast<std::size_t>(i)];
+        try {
+            scratch = settings::loadLineList(path);
+        } catch (const std::exception&) {
+            continue;
+        }
+        if (!scratch.empty() && scratch[0] == kLanguageMarker)
+            names.push_back(catalogue::baseName(path));
+    }
+    return names;
+}
+
+LineList loadLanguageFile(const std::string& programFolder, const std::string& name)
+{
+    const std::string path = programFolder + platform::kPathSeparator + name + ".ini";
+    return settings::loadLineList(platform::findIgnoringCase(path).value_or(path));
+}
+
+} // namespace localisation

@@ -1,0 +1,78 @@
+#include "localisation/Unit4.h"
+
+#include "app/Controls.h"
+#include "app/Display.h"
+#include "app/Guard.h"
+#include "app/Unit1.h"
+#include "dialogs/Unit3.h"
+#include "platform/Errors.h"
+#include "settings/Settings.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+TForm4::TForm4(TForm1& form1, TForm3& form3)
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , m_form1(form1)
+    , m_form3(form3)
+{
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("first start"));
+    setFixedSize(161, 97);
+    setFont(designFont(Face::SansSerif, 11));
+    Label1 = makeLabel(this, "Label1", QStringLiteral("Please choose a language:"), 8, 8, font());
+    ComboBox1 = new QComboBox(this);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    ComboBox1->setEditable(true);
+    ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    ComboBox1->setGeometry(8, 32, 145, 21);
+    Button1 = new QPushButton(QStringLiteral("ok"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(8, 64, 145, 25);
+    Button1->setAutoDefault(false);
+    connectGuarded(form1.env(), Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
+    runGuarded(form1.env(), [this] { FormCreate(); });
+}
+
+void TForm4::FormCreate()
+{
+    for (int i = 0; i < m_form1.LanguageBox->count(); ++i)
+        ComboBox1->addItem(m_form1.LanguageBox->itemText(i));
+    ComboBox1->setCurrentIndex(ComboBox1->count() > 0 ? 0 : -1);
+}
+
+void TForm4::Button1Click()
+{
+    // A typed name counts only when it is exactly one of the offered languages.
+    const int index = ComboBox1->findText(ComboBox1->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0)
+        throw platform::ListIndexError(-1);
+    const std::string name = fromDisplay(ComboBox1->itemText(index));
+    m_form1.loadLanguage(name);
+    settings::setLine(m_form1.Config, settings::kLanguageLine, name);
+    m_form1.env().showMessage(this, toDisplay(m_form1.languageLine(20)));
+    QuitOnClose = false;
+    m_form3.show();
+    close();
+}
+
+void TForm4::paintEvent(QPaintEvent* event)
+{
+    m_form1.hide();
+    QDialog::paintEvent(event);
+}
+
+void TForm4::closeEvent(QCloseEvent* event)
+{
+    if (QuitOnClose)
+        m_form1.close();
+    event->accept();
+}
+
+void TForm4::reject()
+{
+    // Escape closes like the close box.
+    close();
+}

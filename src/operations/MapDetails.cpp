@@ -1,0 +1,83 @@
+// The details panel: which files of the selected map exist, their total size, its path.
+
+#include "app/Controls.h"
+#include "app/Display.h"
+#include "app/Unit1.h"
+#include "catalogue/FileManagement.h"
+#include "catalogue/MapNames.h"
+#include "operations/SizeText.h"
+#include "platform/FileSystem.h"
+
+#include <QLabel>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QToolButton>
+
+namespace {
+
+constexpr int kLit = 255;
+constexpr int kFaded = 40;
+
+/// The existing file named like `path` whatever its case, or nothing.
+std::optional<std::string> companionFile(const std::string& path)
+{
+    const auto found = platform::findIgnoringCase(path);
+    return found && platform::fileExists(*found) ? found : std::nullopt;
+}
+
+char decimalSeparator()
+{
+    const QString point = QLocale().decimalPoint();
+    return point.size() == 1 && point[0].unicode() < 0x80 ? static_cast<char>(point[0].unicode()) : '.';
+}
+
+} // namespace
+
+void TForm1::setLitRow(StatusIcon* icon, QLabel* caption, bool lit)
+{
+    icon->setAlpha(lit ? kLit : kFaded);
+    setTextColour(caption, lit ? colours::black : colours::silver);
+}
+
+void TForm1::showMapInfo(const std::string& path)
+{
+    if (path.empty()) {
+        Label4->setText(QStringLiteral("- - -"));
+        Label8->setText(QStringLiteral("-"));
+        Label11->setText(QStringLiteral("0 MB"));
+        FullMapPath->setText(QStringLiteral("-"));
+        setLitRow(VSMexists, Label1, false);
+        setLitRow(INIexists, Label2, false);
+        setLitRow(LOCexists, Label3, false);
+        setLitRow(othersexists, Label5, false);
+        iniedit->hide();
+        return;
+    }
+
+    SelectedMapPath = path;
+    const std::string base = catalogue::basePath(path);
+    FullMapPath->setText(toDisplay(base));
+    Label4->setText(toDisplay(MapNameOf(path)));
+    setLitRow(VSMexists, Label1, true);
+
+    const auto ini = companionFile(base + ".ini");
+    setLitRow(INIexists, Label2, ini.has_value());
+    if (ini) {
+        iniedit->hide();
+        loadEditorFromFile(*ini);
+    } else {
+        if (MapperMode)
+            iniedit->show();
+        iniContent->clear();
+    }
+
+    const auto localisation = companionFile(base + "_LOC_int.vsp");
+    setLitRow(LOCexists, Label3, localisation.has_value());
+
+    std::int64_t total = FileSizeOf(path);
+    if (ini)
+        total += FileSizeOf(*ini);
+    if (localisation)
+        total += FileSizeOf(*localisation);
+    Label11->setText(toDisplay(operations::sizeText(total, decimalSeparator())));
+}

@@ -1,0 +1,115 @@
+// Installing new maps, copying unpublished maps and deleting published maps.
+
+#include "app/Controls.h"
+#include "app/Display.h"
+#include "app/Environment.h"
+#include "app/Unit1.h"
+#include "catalogue/MapNames.h"
+#include "platform/FileSystem.h"
+#include "platform/FileTransfer.h"
+#include "platform/PathSeparator.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLabel>
+
+#include <unordered_set>
+
+namespace {
+
+/// The existing file named like `path` whatever its case, else `path` itself.
+std::string actualName(const std::string& path)
+{
+    return platform::findIgnoringCase(path).value_or(path);
+}
+
+} // namespace
+
+void TForm1::transferMapFiles(bool move)
+{
+    const std::string destination = catalogue::publishedFolder(DocumentsFolder) + platform::kPathSeparator;
+    const auto transfer = [&](const std::string& from, const std::string& name) {
+        // Failures are not reported: the rebuilt lists show the outcome.
+        move ? platform::moveFile(from, destination + name) : platform::copyFile(from, destination + name);
+    };
+    const std::string base = catalogue::basePath(SelectedMapPath);
+    const std::string name = catalogue::baseName(SelectedMapPath);
+    transfer(SelectedMapPath, catalogue::fileNameOf(SelectedMapPath));
+    if (textColour(Label2) == colours::black)
+        transfer(actualName(base + ".ini"), name + ".ini");
+    if (textColour(Label3) == colours::black)
+        transfer(actualName(base + "_LOC_INT.vsp"), name + "_LOC_INT.vsp");
+}
+
+void TForm1::installmap()
+{
+    if (newFiles->itemIndex() == -1) {
+        m_env.beep();
+        return;
+    }
+    transferMapFiles(CheckBox2->isChecked());
+    refreshFileList(1);
+    refreshFileList(2);
+}
+
+void TForm1::Button1Click()
+{
+    installmap();
+}
+
+void TForm1::Button2Click()
+{
+    // The passes let other events run; a second press meanwhile would start a run of its own.
+    if (m_installingAll) {
+        m_env.beep();
+        return;
+    }
+    m_installingAll = true;
+    struct Finish {
+        bool& flag;
+        ~Finish() { flag = false; }
+    } finish{m_installingAll};
+
+    const int passes = newFiles->count();
+    std::unordered_set<std::string> taken;
+    for (int pass = 0; pass < passes; ++pass) {
+        const auto next = std::find_if(ListBox1.begin(), ListBox1.end(),
+                                       [&](const std::string& path) { return !taken.count(path); });
+        if (next == ListBox1.end())
+            break;
+        const std::string path = *next;
+        taken.insert(path);
+        newFiles->setItemIndex(static_cast<int>(next - ListBox1.begin()));
+        publishedFiles->setItemIndex(-1);
+        unpublishedFiles->setItemIndex(-1);
+        showMapInfo(path);
+        installmap();
+        refreshFileList(1);
+        refreshFileList(2);
+        QCoreApplication::processEvents();
+    }
+    showMapInfo({});
+}
+
+void TForm1::Button7Click()
+{
+    if (unpublishedFiles->itemIndex() == -1) {
+        m_env.beep();
+        return;
+    }
+    transferMapFiles(false);
+    refreshFileList(1);
+    refreshFileList(2);
+}
+
+void TForm1::Button4Click()
+{
+    if (publishedFiles->itemIndex() == -1) {
+        m_env.beep();
+    } else if (m_env.askYesNo(this, QStringLiteral("...!"), toDisplay(languageLine(14)))) {
+        const std::string base = catalogue::basePath(SelectedMapPath);
+        for (const std::string& path : {SelectedMapPath, base + ".ini", base + "_LOC_INT.vsp"})
+            platform::deleteFile(actualName(path));
+    }
+    refreshFileList(2);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+/// Questions about single files and folders.
+namespace platform {
+
+/// True when a file (not a folder) exists at `path`.
+bool fileExists(const std::string& path);
+
+/// True when a folder exists at `path`.
+bool folderExists(const std::string& path);
+
+/// The path under which the file named like `path`, whatever the case of its last
+/// component, really exists; nothing when there is none. An exact match is preferred.
+std::optional<std::string> findIgnoringCase(const std::string& path);
+
+/// The size of a file in bytes. Opens the file for reading while others may read and
+/// write it; throws FileOpenError when that fails. A failed size query gives 0.
+std::int64_t fileSize(const std::string& path);
+
+} // namespace platform

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string_view>
+
+/// File names compare as Windows compares them: letters without regard to case.
+namespace platform {
+
+/// Upper-cases the ASCII letters a to z and leaves every other byte alone.
+constexpr char upperAscii(char c)
+{
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+/// True when the two names are equal, ignoring the case of ASCII letters.
+bool namesEqual(std::string_view a, std::string_view b);
+
+/// Orders names as a Windows directory listing does: by their upper-cased bytes.
+bool nameLess(std::string_view a, std::string_view b);
+
+} // namespace platform

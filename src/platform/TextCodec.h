@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+/// Text from files and paths is bytes; widgets show Unicode. These two functions are the
+/// only crossing between them.
+namespace platform {
+
+/// The bytes as UTF-8 for display: unchanged when they are valid UTF-8, else read as
+/// Windows-1252 (on Windows: the ANSI code page).
+std::string displayFromBytes(std::string_view bytes);
+
+/// UTF-8 text typed by the user as the bytes that paths and files use.
+std::string bytesFromDisplay(std::string_view utf8);
+
+} // namespace platform

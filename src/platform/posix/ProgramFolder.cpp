@@ -1,0 +1,20 @@
+#include "platform/ProgramFolder.h"
+
+#include <climits>
+
+#include <unistd.h>
+
+namespace platform {
+
+std::string programFolder()
+{
+    char buffer[PATH_MAX];
+    const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    if (n <= 0)
+        return ".";
+    const std::string path(buffer, static_cast<std::size_t>(n));
+    const auto cut = path.rfind('/');
+    return cut == 0 ? std::string("/") : path.substr(0, cut);
+}
+
+} // namespace platform

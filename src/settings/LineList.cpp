@@ -1,0 +1,56 @@
+#include "settings/LineList.h"
+
+#include "platform/Errors.h"
+#include "platform/TextFile.h"
+
+namespace settings {
+
+LineList parseLines(std::string_view text)
+{
+    text = text.substr(0, text.find('\0'));
+    LineList lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines.emplace_back(text.substr(start));
+            break;
+        }
+        lines.emplace_back(text.substr(start, end - start));
+        start = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
+    }
+    return lines;
+}
+
+std::string joinLines(const LineList& lines)
+{
+    std::size_t size = 0;
+    for (const auto& line : lines)
+        size += line.size() + 2;
+    std::string text;
+    text.reserve(size);
+    for (const auto& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+
+LineList loadLineList(const std::string& path)
+{
+    return parseLines(platform::readWholeFile(path));
+}
+
+void saveLineList(const std::string& path, const LineList& lines)
+{
+    platform::saveFileAtomically(path, joinLines(lines));
+}
+
+const std::string& lineAt(const LineList& lines, std::size_t index)
+{
+    if (index >= lines.size())
+        throw platform::ListIndexError(static_cast<long long>(index));
+    return lines[index];
+}
+
+} // namespace settings

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "settings/LineList.h"
+
+#include <string>
+#include <vector>
+
+/// The settings file config.ini: one value a line, addressed by line number.
+namespace settings {
+
+inline constexpr std::size_t kLanguageLine = 1;      ///< name of the active language
+inline constexpr std::size_t kModeLine = 3;          ///< "mapper" or "default"
+inline constexpr std::size_t kNewMapsFolderLine = 5; ///< path of the new-maps folder
+inline constexpr std::size_t kCopyOptionLine = 7;    ///< "true" or "false"
+inline constexpr std::size_t kFirstGameTypeLine = 9; ///< game types from here to the last line
+
+/// The 13 default lines.
+LineList defaultConfig();
+
+/// Appends the default lines that a short settings list lacks, so that lines 0 to 8 exist.
+void completeFromDefaults(LineList& config, const LineList& defaults);
+
+/// Replaces line `index`; the number of lines does not change.
+void setLine(LineList& config, std::size_t index, const std::string& text);
+
+/// Replaces every line from line 9 on with the given game types, in order.
+void replaceGameTypes(LineList& config, const std::vector<std::string>& gameTypes);
+
+/// The path of the settings file in `programFolder`: the existing file of that name
+/// whatever its case, else "config.ini".
+std::string configPath(const std::string& programFolder);
+
+} // namespace settings
