@@ -1,0 +1,122 @@
+#include "catalogue/FileManagement.h"
+#include "platform/Errors.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+/// Runs a fresh search and returns the paths found, relative to `root`.
+std::vector<std::string> find(const TempFolder& root, const std::string& folder, const std::string& mask,
+                              bool recursive = true)
+{
+    ResetFoundFiles();
+    FindFiles(folder, mask, recursive);
+    EXPECT_EQ(FoundFiles.size(), static_cast<std::size_t>(FoundFileCount));
+    std::vector<std::string> relative;
+    for (const auto& path : FoundFiles)
+        relative.push_back(path.substr(root.path().size() + 1));
+    return relative;
+}
+
+using Paths = std::vector<std::string>;
+
+} // namespace
+
+TEST(FindFiles, ListsSubfoldersFirstDepthFirstInWindowsOrder)
+{
+    TempFolder root;
+    root.write("M/m.vsm");
+    root.write("M/A/a.vsm");
+    root.write("M/b/B1/deep.vsm");
+    root.write("M/b/b.vsm");
+    root.write("M/Z.vsm");
+    root.write("M/readme.txt");
+    root.write("M/C_/c.vsm");
+    root.write("M/CD/cd.vsm");
+    root.makeFolder("M/folder.vsm");
+    EXPECT_EQ(find(root, root / "M", "*.vsm"),
+              (Paths{"M/A/a.vsm", "M/b/B1/deep.vsm", "M/b/b.vsm", "M/CD/cd.vsm", "M/C_/c.vsm", "M/m.vsm", "M/Z.vsm"}));
+    EXPECT_EQ(find(root, root / "M", "*.vsm", false), (Paths{"M/m.vsm", "M/Z.vsm"}));
+    // A trailing separator is not doubled.
+    EXPECT_EQ(find(root, root / "M/", "*.vsm", false), (Paths{"M/m.vsm", "M/Z.vsm"}));
+}
+
+TEST(FindFiles, MaskFiltersFilesOnlyAndFoldersAreEnteredWhateverTheirName)
+{
+    TempFolder root;
+    root.write("M/CTF-Face.vsm");
+    root.write("M/VCTF-Face.vsm");
+    root.write("M/ctf-small.vsm");
+    root.write("M/.hidden/CTF-Hidden.vsm");
+    root.write("M/DM-x/CTF-In.vsm");
+    EXPECT_EQ(find(root, root / "M", "CTF*.vsm"),
+              (Paths{"M/.hidden/CTF-Hidden.vsm", "M/DM-x/CTF-In.vsm", "M/CTF-Face.vsm", "M/ctf-small.vsm"}));
+}
+
+TEST(FindFiles, AccumulatesUntilResetAndIgnoresMissingOrEmptyFolders)
+{
+    TempFolder root;
+    root.write("A/a.vsm");
+    root.write("B/b.vsm");
+    root.write("file.vsm");
+    ResetFoundFiles();
+    FindFiles(root / "A", "*.vsm", true);
+    FindFiles(root / "missing", "*.vsm", true);
+    FindFiles(root / "file.vsm", "*.vsm", true); // a path that is a file, not a folder
+    FindFiles("", "*.vsm", true);                // never the root of the file system
+    FindFiles(root / "B", "*.vsm", true);
+    ASSERT_EQ(FoundFileCount, 2);
+    EXPECT_EQ(FoundFiles, (TStringArray{root / "A/a.vsm", root / "B/b.vsm"}));
+    ResetFoundFiles();
+    EXPECT_EQ(FoundFileCount, 0);
+    EXPECT_TRUE(FoundFiles.empty());
+}
+
+TEST(FindFiles, FollowsFolderLinksButNotIntoACycle)
+{
+    TempFolder root;
+    root.write("M/a.vsm");
+    root.write("Other/o.vsm");
+    ASSERT_EQ(symlink((root / "M").c_str(), (root / "M/loop").c_str()), 0);
+    ASSERT_EQ(symlink((root / "Other").c_str(), (root / "M/link").c_str()), 0);
+    EXPECT_EQ(find(root, root / "M", "*.vsm"), (Paths{"M/link/o.vsm", "M/a.vsm"}));
+}
+
+TEST(FindFiles, KeepsManyResultsInOrder)
+{
+    TempFolder root;
+    for (int i = 0; i < 250; ++i)
+        root.write("M/map" + std::string(i < 10 ? "00" : i < 100 ? "0" : "") + std::to_string(i) + ".vsm");
+    const auto found = find(root, root / "M", "*.vsm");
+    ASSERT_EQ(found.size(), 250u);
+    EXPECT_EQ(found.front(), "M/map000.vsm");
+    EXPECT_EQ(found.back(), "M/map249.vsm");
+}
+
+TEST(FileSizeOf, SizesEmptyHugeAndMissingFiles)
+{
+    TempFolder root;
+    EXPECT_EQ(FileSizeOf(root.write("empty.vsm", "")), 0);
+    EXPECT_EQ(FileSizeOf(root.write("small.vsm", "12345")), 5);
+
+    // A sparse file past 4 GiB: the size needs all 64 bits.
+    const std::string huge = root / "huge.vsm";
+    const int fd = open(huge.c_str(), O_CREAT | O_WRONLY, 0644);
+    ASSERT_GE(fd, 0);
+    const std::int64_t size = 5LL * 1024 * 1024 * 1024 + 7;
+    ASSERT_EQ(ftruncate(fd, size), 0);
+    close(fd);
+    EXPECT_EQ(FileSizeOf(huge), size);
+
+    try {
+        FileSizeOf(root / "gone.vsm");
+        FAIL() << "no error";
+    } catch (const platform::FileOpenError& error) {
+        EXPECT_EQ(std::string(error.what()), "Datei " + (root / "gone.vsm") + " kann nicht geöffnet werden. No such file or directory");
+    }
+    EXPECT_THROW(FileSizeOf(root.path()), platform::FileOpenError);
+}

@@ -1,0 +1,98 @@
+#include "platform/Errors.h"
+#include "settings/Settings.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace settings;
+
+TEST(Settings, DefaultLinesAreTheThirteenOfTheFormat)
+{
+    EXPECT_EQ(defaultConfig(), (LineList{"Language:", "", "Mode:", "default", "NewMapsFolderDirectory:", "",
+                                          "copyNewMaps:", "true", "GameTypes:", "DM", "CTF", "VCTF", "WAR"}));
+}
+
+TEST(Settings, ShortFilesAreCompletedFromTheDefaultsAndLongerOnesKept)
+{
+    LineList empty;
+    completeFromDefaults(empty, defaultConfig());
+    EXPECT_EQ(empty, defaultConfig());
+
+    LineList shortList{"L:", "English", "M:", "mapper"};
+    completeFromDefaults(shortList, defaultConfig());
+    ASSERT_EQ(shortList.size(), 13u);
+    EXPECT_EQ(shortList[1], "English");
+    EXPECT_EQ(shortList[3], "mapper");
+    EXPECT_EQ(shortList[4], "NewMapsFolderDirectory:");
+    EXPECT_EQ(shortList[12], "WAR");
+
+    LineList nine{"a", "b", "c", "d", "e", "f", "g", "h", "i"};
+    completeFromDefaults(nine, defaultConfig());
+    EXPECT_EQ(nine.size(), 9u);
+}
+
+TEST(Settings, LineOperationsChangeOnlyWhatTheySay)
+{
+    LineList config = defaultConfig();
+    setLine(config, kModeLine, "mapper");
+    EXPECT_EQ(config[3], "mapper");
+    EXPECT_EQ(config.size(), 13u);
+    EXPECT_THROW(setLine(config, 13, "x"), platform::ListIndexError);
+
+    replaceGameTypes(config, {"DM", "CTF", "VCTF", "WAR", "BR"});
+    EXPECT_EQ(config.size(), 14u);
+    EXPECT_EQ(config[13], "BR");
+    LineList labels = defaultConfig();
+    labels[3] = "mapper";
+    labels.resize(9);
+    EXPECT_EQ(LineList(config.begin(), config.begin() + 9), labels);
+    EXPECT_EQ(LineList(config.begin() + 9, config.end()), (LineList{"DM", "CTF", "VCTF", "WAR", "BR"}));
+
+    replaceGameTypes(config, {});
+    EXPECT_EQ(config.size(), 9u);
+    EXPECT_EQ(config[3], "mapper");
+    replaceGameTypes(config, {"", "x"});
+    EXPECT_EQ(config, (LineList{"Language:", "", "Mode:", "mapper", "NewMapsFolderDirectory:", "", "copyNewMaps:",
+                                "true", "GameTypes:", "", "x"}));
+}
+
+TEST(Settings, SaveWritesExactBytesAndFindsTheFileWhateverItsCase)
+{
+    TempFolder program;
+    EXPECT_EQ(configPath(program.path()), program / "config.ini");
+    LineList config = defaultConfig();
+    config[1] = "Deutsch";
+    config[5] = "C:\\Maps\\";
+    saveLineList(configPath(program.path()), config);
+    EXPECT_EQ(readFile(program / "config.ini"),
+              "Language:\r\nDeutsch\r\nMode:\r\ndefault\r\nNewMapsFolderDirectory:\r\nC:\\Maps\\\r\ncopyNewMaps:\r\n"
+              "true\r\nGameTypes:\r\nDM\r\nCTF\r\nVCTF\r\nWAR\r\n");
+
+    TempFolder other;
+    other.write("CONFIG.INI", "x\n");
+    EXPECT_EQ(configPath(other.path()), other / "CONFIG.INI");
+}
+
+TEST(Settings, FailedSaveKeepsTheOldFileWholeAndLeavesNoTemporaryFile)
+{
+    TempFolder program;
+    const std::string path = program.write("config.ini", "old\r\n");
+
+    // The folder is gone.
+    EXPECT_THROW(saveLineList(program / "gone/config.ini", {"new"}), platform::FileCreateError);
+    // The target is a folder.
+    program.makeFolder("folder.ini");
+    try {
+        saveLineList(program / "folder.ini", {"new"});
+        FAIL() << "no error";
+    } catch (const platform::FileCreateError& error) {
+        EXPECT_EQ(std::string(error.what()).rfind("Datei \"" + (program / "folder.ini") + "\" kann nicht erstellt werden. ", 0), 0u);
+    }
+    // A read-only file is refused, as on Windows, even for a user whom permissions do not stop.
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+    EXPECT_THROW(saveLineList(path, {"new"}), platform::FileCreateError);
+    EXPECT_EQ(readFile(path), "old\r\n");
+    EXPECT_EQ(listFolder(program.path()), "config.ini folder.ini");
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+/// A fresh folder below the system's temporary folder, removed with everything in it when
+/// the object goes. Paths it gives have no closing separator.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::string& path() const { return m_path; }
+    /// `relative` below this folder.
+    std::string operator/(const std::string& relative) const { return m_path + "/" + relative; }
+
+    /// Writes `bytes` to `relative`, creating the folders on the way; returns the full path.
+    std::string write(const std::string& relative, const std::string& bytes = "x") const;
+    /// Creates the folder `relative` and those on the way; returns the full path.
+    std::string makeFolder(const std::string& relative) const;
+
+private:
+    std::string m_path;
+};
+
+/// The whole content of a file, or "<missing>".
+std::string readFile(const std::string& path);
+
+/// Names in a folder (files and folders, no dot entries), sorted.
+std::string listFolder(const std::string& path);
