@@ -199,6 +199,9 @@ void TForm1::showEvent(QShowEvent* event)
             const QRect area = screen->availableGeometry();
             move(area.center() - QPoint(width() / 2, height() / 2));
         }
+        // Without a window manager nothing would make the window active, and a first
+        // start waits for that activation.
+        activateWindow();
     }
     QWidget::showEvent(event);
 }

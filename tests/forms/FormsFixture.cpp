@@ -1,0 +1,58 @@
+#include "FormsFixture.h"
+
+#include "app/Controls.h"
+#include "settings/Settings.h"
+
+#include <filesystem>
+
+World::World()
+    : program(root.makeFolder("program"))
+    , documents(root.makeFolder("documents"))
+    , desktop(root.makeFolder("desktop"))
+    , newMaps(root.makeFolder("downloads/maps"))
+    , published(root.makeFolder("documents/My Games/Vesmar Arena/VSGame/Published/CookedPC/CustomMaps"))
+    , unpublished(root.makeFolder("documents/My Games/Vesmar Arena/VSGame/Unpublished/CookedPC/CustomMaps"))
+{
+    for (const char* language : {"English.ini", "Deutsch.ini"})
+        std::filesystem::copy_file(std::string(VSM_LANGUAGE_DIR) + "/" + language, program + "/" + language);
+}
+
+void World::writeConfig(std::initializer_list<std::pair<std::size_t, std::string>> changes, std::size_t lines)
+{
+    LineList config = settings::defaultConfig();
+    config[1] = "English";
+    config[5] = newMaps;
+    for (const auto& [line, text] : changes)
+        config[line] = text;
+    config.resize(lines);
+    settings::saveLineList(program + "/config.ini", config);
+}
+
+std::string World::config() const
+{
+    return readFile(program + "/config.ini");
+}
+
+std::string World::put(const std::string& path, const std::string& bytes)
+{
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    FILE* file = std::fopen(path.c_str(), "wb");
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+    return path;
+}
+
+Forms& World::start()
+{
+    env = std::make_unique<FakeEnvironment>(program, documents, desktop);
+    forms = std::make_unique<Forms>(*env);
+    return *forms;
+}
+
+QStringList itemsOf(const ListBox* list)
+{
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items.append(list->item(i));
+    return items;
+}
