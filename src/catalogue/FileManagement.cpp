@@ -5,6 +5,7 @@
 #include "platform/PathSeparator.h"
 
 #include <algorithm>
+#include <optional>
 
 TStringArray FoundFiles;
 std::int32_t FoundFileCount = 0;
@@ -26,25 +27,48 @@ void appendFound(std::string path)
     ++FoundFileCount;
 }
 
-void findIn(std::string folder, const std::string& mask, bool recursive, std::vector<FolderIdentity>& descent)
+/// A folder on the current descent; its identity is asked for only once a link is met.
+struct DescentFolder {
+    std::string path;
+    std::optional<FolderIdentity> identity;
+    bool known = false;
+
+    const std::optional<FolderIdentity>& id()
+    {
+        if (!known) {
+            identity = platform::folderIdentity(path);
+            known = true;
+        }
+        return identity;
+    }
+};
+
+/// True when the folder a link leads to is already on the descent: entering it would never end.
+bool leadsBackIntoDescent(const std::string& linkPath, std::vector<DescentFolder>& descent)
+{
+    const auto target = platform::folderIdentity(linkPath);
+    return target && std::any_of(descent.begin(), descent.end(), [&](DescentFolder& folder) { return folder.id() == target; });
+}
+
+void findIn(std::string folder, const std::string& mask, bool recursive, std::vector<DescentFolder>& descent)
 {
     if (folder.back() != platform::kPathSeparator)
         folder += platform::kPathSeparator;
 
     if (recursive) {
-        const auto identity = platform::folderIdentity(folder);
-        if (identity && std::find(descent.begin(), descent.end(), *identity) != descent.end())
-            return; // a link back into the folders being searched: entering it would never end
-        if (identity)
-            descent.push_back(*identity);
+        descent.push_back({folder, std::nullopt, false});
         if (const auto entries = platform::searchDirectory(folder, "*.*")) {
             for (const auto& entry : *entries) {
-                if (entry.isFolder && entry.name != "." && entry.name != "..")
-                    findIn(folder + entry.name, mask, recursive, descent);
+                if (!entry.isFolder || entry.name == "." || entry.name == "..")
+                    continue;
+                const std::string subfolder = folder + entry.name;
+                // Without links a folder tree has no cycles, so only links need the check.
+                if (entry.isLink && leadsBackIntoDescent(subfolder, descent))
+                    continue;
+                findIn(subfolder, mask, recursive, descent);
             }
         }
-        if (identity)
-            descent.pop_back();
+        descent.pop_back();
     }
 
     const auto entries = platform::searchDirectory(folder, mask);
@@ -70,7 +94,7 @@ void FindFiles(std::string folder, const std::string& mask, bool recursive)
     // An empty folder would turn into the root of the file system.
     if (folder.empty())
         return;
-    std::vector<FolderIdentity> descent;
+    std::vector<DescentFolder> descent;
     findIn(std::move(folder), mask, recursive, descent);
 }
 

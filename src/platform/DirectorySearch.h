@@ -11,6 +11,7 @@ namespace platform {
 struct DirectoryEntry {
     std::string name;   ///< the entry's long name, without folder
     bool isFolder;      ///< the directory attribute (a link to a folder counts as a folder)
+    bool isLink = false; ///< the entry is a link (or junction) to somewhere else
 };
 
 /// Lists the entries of `folder` (which ends in the separator) whose names match `mask`

@@ -39,7 +39,7 @@ std::optional<std::vector<DirectoryEntry>> searchDirectory(const std::string& fo
     while (const dirent* entry = readdir(dir.get())) {
         std::string_view name(entry->d_name);
         if (wildcardMatch(mask, name))
-            entries.push_back({std::string(name), isFolderEntry(folder, *entry)});
+            entries.push_back({std::string(name), isFolderEntry(folder, *entry), entry->d_type == DT_LNK});
     }
     if (entries.empty())
         return std::nullopt;
