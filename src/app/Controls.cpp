@@ -114,7 +114,7 @@ ListBox::ListBox(QWidget* parent, const char* name)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformItemSizes(true);
-    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (!m_quiet)
             emit userSelectionChanged();
     });

@@ -1,0 +1,143 @@
+// Language files, captions and the language box.
+
+#include "FormsFixture.h"
+
+#include "app/Controls.h"
+#include "app/Unit1.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+
+namespace {
+
+/// A language file with lines 0 to `last`, line n reading "L<n>".
+std::string languageFile(int last)
+{
+    std::string text = "LanguageFile\r\n";
+    for (int n = 1; n <= last; ++n)
+        text += "L" + std::to_string(n) + "\r\n";
+    return text;
+}
+
+} // namespace
+
+class LanguagesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void configuredLanguageIsAppliedAndPreselected()
+    {
+        World world;
+        world.writeConfig({{1, "Deutsch"}});
+        World::put(world.program + "/Notes.ini", "Not a language\r\n");
+        TForm1& form = *world.start().Form1;
+        QCOMPARE(form.LanguageBox->count(), 2);
+        QCOMPARE(form.LanguageBox->currentText(), QStringLiteral("Deutsch"));
+        QCOMPARE(form.Button4->text(), QStringLiteral("löschen"));
+        QCOMPARE(form.Label10->text(), QStringLiteral("Gesamtgröße"));
+        QCOMPARE(form.Button9->text(), QStringLiteral("neue maps..."));
+        QCOMPARE(form.Label13->text(), QStringLiteral("( 0 Dateien )"));
+        QCOMPARE(form.gameTypes->tabs()->tabText(0), QStringLiteral("alle"));
+        QCOMPARE(form.Label5->text(), QStringLiteral("andere"));
+        QCOMPARE(form.Label18->text(), QStringLiteral("alle"));
+    }
+
+    void languageOutsideTheBoxStillLoads()
+    {
+        World world;
+        world.writeConfig({{1, "english"}});
+        TForm1& form = *world.start().Form1;
+        QCOMPARE(form.LanguageBox->currentIndex(), -1);
+        QCOMPARE(form.Button1->text(), QStringLiteral("install"));
+        QVERIFY(world.env->errors.isEmpty());
+    }
+
+    void deletedLanguageFileStopsTheFirstRebuild()
+    {
+        World world;
+        world.writeConfig({{1, "Klingon"}});
+        World::put(world.newMaps + "/DM-Deck.vsm");
+        TForm1& form = *world.start().Form1;
+        QCOMPARE(world.env->errors, QStringList{"Listenindex überschreitet das Maximum (5)."});
+        QCOMPARE(form.newFiles->count(), 0);
+        QCOMPARE(form.Label13->text(), QStringLiteral("( 0 Dateien )"));
+        QVERIFY(form.typePreview->pixmap().isNull());
+        QCOMPARE(form.Button1->text(), QStringLiteral("installieren"));
+        QCOMPARE(form.LanguageBox->currentIndex(), -1);
+
+        // Picking a language ends that state; refresh fills the lists.
+        form.LanguageBox->setCurrentIndex(form.LanguageBox->findText(QStringLiteral("English")));
+        form.LanguageBoxSelect();
+        form.Button3Click();
+        QCOMPARE(itemsOf(form.newFiles), QStringList{"DM-Deck"});
+        QCOMPARE(form.Label13->text(), QStringLiteral("( 1 map )"));
+        QCOMPARE(form.Config[1], std::string("English"));
+    }
+
+    void shortLanguageFileAppliesWhatItHas()
+    {
+        World world;
+        World::put(world.program + "/Short.ini", languageFile(9));
+        world.writeConfig({{1, "Short"}});
+        TForm1& form = *world.start().Form1;
+        QVERIFY(world.env->errors.isEmpty()); // lines 5 and 6 exist
+        QCOMPARE(form.gameTypes->tabs()->tabText(0), QStringLiteral("L1"));
+        QCOMPARE(form.Button3->text(), QStringLiteral("L9"));
+        QCOMPARE(form.Button4->text(), QStringLiteral("löschen"));
+        QCOMPARE(form.Button9->text(), QStringLiteral("neue maps..."));
+        QCOMPARE(form.Label18->text(), QStringLiteral("alle")); // the last step was not reached
+
+        // In the language box: applies lines 1 to 9, keeps the rest, still saves line 1.
+        World other;
+        World::put(other.program + "/Short.ini", languageFile(9));
+        other.writeConfig();
+        TForm1& english = *other.start().Form1;
+        english.LanguageBox->setCurrentIndex(english.LanguageBox->findText(QStringLiteral("Short")));
+        english.LanguageBoxSelect();
+        QCOMPARE(english.gameTypes->tabs()->tabText(0), QStringLiteral("L1"));
+        QCOMPARE(english.Label5->text(), QStringLiteral("L2"));
+        QCOMPARE(english.Button3->text(), QStringLiteral("L9"));
+        QCOMPARE(english.Button4->text(), QStringLiteral("delete"));
+        QCOMPARE(english.CheckBox2->text(), QStringLiteral("copy"));
+        QCOMPARE(english.Button9->text(), QStringLiteral("new maps..."));
+        QCOMPARE(english.Label18->text(), QStringLiteral("all"));
+        QVERIFY(other.config().find("Language:\r\nShort\r\n") == 0);
+        QVERIFY(other.env->errors.isEmpty());
+
+        // A reader elsewhere reports the missing line and stops.
+        World::put(other.published + "/DM-Deck.vsm");
+        english.refreshFileList(2);
+        english.publishedFiles->setItemIndex(0);
+        english.publishedFilesClick();
+        QTest::mouseClick(english.Button4, Qt::LeftButton);
+        QCOMPARE(other.env->errors, QStringList{"Listenindex überschreitet das Maximum (14)."});
+        QVERIFY(other.env->questions.isEmpty());
+        QCOMPARE(english.publishedFiles->itemIndex(), 0); // the list was not rebuilt
+    }
+
+    void previewCaptionFollowsTheLanguageOnlyOnTheFirstTab()
+    {
+        World world;
+        world.writeConfig();
+        TForm1& form = *world.start().Form1;
+        form.gameTypes->tabs()->setCurrentIndex(2);
+        QCOMPARE(form.Label18->text(), QStringLiteral("CTF"));
+        form.LanguageBox->setCurrentIndex(form.LanguageBox->findText(QStringLiteral("Deutsch")));
+        form.LanguageBoxSelect();
+        QCOMPARE(form.gameTypes->tabs()->tabText(0), QStringLiteral("alle"));
+        QCOMPARE(form.Label18->text(), QStringLiteral("CTF"));
+        QCOMPARE(form.Label19->text(), QStringLiteral("CTF"));
+        QCOMPARE(form.FileMask, std::string("CTF*.vsm"));
+        form.gameTypes->tabs()->setCurrentIndex(0);
+        QCOMPARE(form.Label19->text(), QStringLiteral("alle"));
+        // The count word changes only with the next rebuild.
+        QCOMPARE(form.Label13->text(), QStringLiteral("( 0 Dateien )"));
+    }
+};
+
+QTEST_MAIN(LanguagesTest)
+#include "LanguagesTest.moc"

@@ -1,0 +1,170 @@
+// The three map lists and the details panel.
+
+#include "FormsFixture.h"
+
+#include <filesystem>
+
+#include "app/Controls.h"
+#include "app/Guard.h"
+#include "app/Unit1.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+void clickRow(ListBox* list, int row)
+{
+    const QRect place = list->visualRect(list->model()->index(row, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
+}
+
+bool lit(StatusIcon* icon, QLabel* caption)
+{
+    return icon->alpha() == 255 && textColour(caption) == colours::black;
+}
+
+bool faded(StatusIcon* icon, QLabel* caption)
+{
+    return icon->alpha() == 40 && textColour(caption) == colours::silver;
+}
+
+} // namespace
+
+class MapListsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void listsPairsCountsAndSubfolders()
+    {
+        World world;
+        world.writeConfig({{7, "false"}});
+        World::put(world.newMaps + "/DM-Deck.vsm");
+        World::put(world.newMaps + "/a/CTF-Twin.vsm", "first");
+        World::put(world.newMaps + "/b/CTF-Twin.vsm", "second!");
+        World::put(world.newMaps + "/readme.txt");
+        World::put(world.published + "/WAR-Hill.vsm");
+        TForm1& form = *world.start().Form1;
+        QCOMPARE(itemsOf(form.newFiles), (QStringList{"CTF-Twin", "CTF-Twin", "DM-Deck"}));
+        QCOMPARE(form.ListBox1, (std::vector<std::string>{world.newMaps + "/a/CTF-Twin.vsm",
+                                                          world.newMaps + "/b/CTF-Twin.vsm", world.newMaps + "/DM-Deck.vsm"}));
+        QCOMPARE(form.Label13->text(), QStringLiteral("( 3 maps )"));
+        QCOMPARE(form.Label14->text(), QStringLiteral("( 1 map )"));
+        QCOMPARE(form.Label15->text(), QStringLiteral("( 0 maps )"));
+
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        clickRow(form.newFiles, 1);
+        QCOMPARE(form.SelectedMapPath, world.newMaps + "/b/CTF-Twin.vsm");
+        QCOMPARE(form.Label11->text(), QStringLiteral("0.00 MB"));
+        clickRow(form.publishedFiles, 0);
+        QCOMPARE(form.newFiles->itemIndex(), -1);
+        QCOMPARE(form.SelectedMapPath, world.published + "/WAR-Hill.vsm");
+        // Keyboard: down in the new maps list selects and shows.
+        form.newFiles->setFocus();
+        clickRow(form.newFiles, 0);
+        QTest::keyClick(form.newFiles, Qt::Key_Down);
+        QCOMPARE(form.newFiles->itemIndex(), 1);
+        QCOMPARE(form.publishedFiles->itemIndex(), -1);
+        QCOMPARE(form.SelectedMapPath, world.newMaps + "/b/CTF-Twin.vsm");
+
+        form.refreshFileList(4);
+        QCOMPARE(form.newFiles->count(), 3);
+        form.Button3Click();
+        QCOMPARE(form.Label4->text(), QStringLiteral("- - -"));
+        QCOMPARE(form.newFiles->itemIndex(), -1);
+        QCOMPARE(form.SelectedMapPath, world.newMaps + "/b/CTF-Twin.vsm");
+    }
+
+    void missingFoldersGiveEmptyLists()
+    {
+        World world;
+        world.writeConfig({{5, world.root / "gone"}});
+        std::filesystem::remove_all(world.documents + "/My Games");
+        TForm1& form = *world.start().Form1;
+        QCOMPARE(form.Label13->text(), QStringLiteral("( 0 maps )"));
+        QCOMPARE(form.Label14->text(), QStringLiteral("( 0 maps )"));
+        QCOMPARE(form.newFiles->count(), 0);
+        QVERIFY(world.env->errors.isEmpty());
+    }
+
+    void detailsOfAMapWithItsFiles()
+    {
+        QLocale::setDefault(QLocale(QLocale::German));
+        World world;
+        world.writeConfig({{7, "false"}});
+        World::put(world.newMaps + "/CTF-Face.vsm", std::string(734003 - 32, 'v'));
+        World::put(world.newMaps + "/CTF-Face.ini", "[CTF-Face]\nMapName=CTF-Face\n1234");
+        World::put(world.newMaps + "/DM-Deck.vsm", std::string(1048576, 'd'));
+        World::put(world.newMaps + "/DM-Deck_LOC_INT.vsp", std::string(524288, 'l'));
+        TForm1& form = *world.start().Form1;
+
+        form.showMapInfo(world.newMaps + "/CTF-Face.vsm");
+        QCOMPARE(form.Label4->text(), QStringLiteral("Face"));
+        QCOMPARE(form.FullMapPath->text(), QString::fromStdString(world.newMaps + "/CTF-Face"));
+        QVERIFY(lit(form.VSMexists, form.Label1));
+        QVERIFY(lit(form.INIexists, form.Label2));
+        QVERIFY(faded(form.LOCexists, form.Label3));
+        QVERIFY(faded(form.othersexists, form.Label5));
+        QCOMPARE(form.Label11->text(), QStringLiteral("0,69 MB"));
+        QCOMPARE(form.iniContent->toPlainText(), QStringLiteral("[CTF-Face]\nMapName=CTF-Face\n1234\n"));
+        QVERIFY(form.iniedit->isHidden());
+        QCOMPARE(form.Label8->text(), QStringLiteral("-"));
+
+        // No INI file: the editor is emptied; iniedit only in mapper mode.
+        form.showMapInfo(world.newMaps + "/DM-Deck.vsm");
+        QCOMPARE(form.Label4->text(), QStringLiteral("Deck"));
+        QVERIFY(faded(form.INIexists, form.Label2));
+        QVERIFY(lit(form.LOCexists, form.Label3));
+        QCOMPARE(form.Label11->text(), QStringLiteral("1,5 MB"));
+        QCOMPARE(form.iniContent->toPlainText(), QString());
+        QVERIFY(form.iniedit->isHidden());
+        form.CheckBox1->setChecked(true);
+        QVERIFY(!form.iniedit->isHidden());
+        form.showMapInfo(world.newMaps + "/CTF-Face.vsm");
+        QVERIFY(form.iniedit->isHidden());
+        form.showMapInfo(world.newMaps + "/DM-Deck.vsm");
+        QVERIFY(!form.iniedit->isHidden());
+
+        // A clear keeps the selected path and the editor's text.
+        form.showMapInfo(world.newMaps + "/CTF-Face.vsm");
+        form.showMapInfo({});
+        QCOMPARE(form.Label4->text(), QStringLiteral("- - -"));
+        QCOMPARE(form.Label11->text(), QStringLiteral("0 MB"));
+        QCOMPARE(form.FullMapPath->text(), QStringLiteral("-"));
+        QVERIFY(faded(form.VSMexists, form.Label1));
+        QVERIFY(faded(form.INIexists, form.Label2));
+        QVERIFY(form.iniedit->isHidden());
+        QCOMPARE(form.SelectedMapPath, world.newMaps + "/CTF-Face.vsm");
+        QVERIFY(form.iniContent->toPlainText().startsWith(QStringLiteral("[CTF-Face]")));
+        QLocale::setDefault(QLocale::c());
+    }
+
+    void vanishedPackageReportsAndKeepsTheEarlierSize()
+    {
+        World world;
+        world.writeConfig({{7, "false"}});
+        World::put(world.newMaps + "/DM-Deck.vsm", std::string(1048576, 'd'));
+        World::put(world.newMaps + "/CTF-Gone.vsm");
+        World::put(world.newMaps + "/CTF-Gone.ini", "x");
+        TForm1& form = *world.start().Form1;
+        form.showMapInfo(world.newMaps + "/DM-Deck.vsm");
+        std::filesystem::remove(world.newMaps + "/CTF-Gone.vsm");
+        form.newFiles->setItemIndex(0);
+        QVERIFY(!runGuarded(*world.env, [&] { form.newFilesClick(); }));
+        QCOMPARE(world.env->errors.size(), 1);
+        QCOMPARE(world.env->errors[0], QString::fromStdString("Datei " + world.newMaps
+                                                              + "/CTF-Gone.vsm kann nicht geöffnet werden. No such file or directory."));
+        QCOMPARE(form.Label4->text(), QStringLiteral("Gone"));
+        QVERIFY(lit(form.INIexists, form.Label2));
+        QCOMPARE(form.Label11->text(), QStringLiteral("1 MB"));
+        QCOMPARE(form.SelectedMapPath, world.newMaps + "/CTF-Gone.vsm");
+    }
+};
+
+QTEST_MAIN(MapListsTest)
+#include "MapListsTest.moc"
