@@ -1,0 +1,168 @@
+// The game-type tabs and the map INI editor.
+
+#include "FormsFixture.h"
+
+#include <filesystem>
+
+#include "app/Controls.h"
+#include "app/Guard.h"
+#include "app/Unit1.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+const std::string kTemplateTail = "NumPlayers=2 to 8 players          \r\n"
+                                  "PreviewImageMarkup=<Images:UI_FrontEnd_Art.GameTypes.DeathMatch>\r\n"
+                                  "Description=None\r\n";
+
+} // namespace
+
+class TabsAndIniTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void tabsFilterByPrefixWhateverTheCase()
+    {
+        World world;
+        world.writeConfig({{9, "war"}, {11, "BR"}});
+        for (const char* map : {"CTF-Face", "VCTF-Face", "ctf-small", "DMX-Odd", "DM-Deck", "WAR-Hill", "BR-Island"})
+            World::put(world.newMaps + "/" + map + ".vsm");
+        World::put(world.published + "/CTF-Coret.vsm");
+        World::put(world.unpublished + "/DM-Draft.vsm");
+        TForm1& form = *world.start().Form1;
+        QTabBar* tabs = form.gameTypes->tabs();
+        QCOMPARE(form.gameTypeCaptions(), (QStringList{"all", "war", "CTF", "BR", "WAR"}));
+        form.showMapInfo(world.newMaps + "/DM-Deck.vsm");
+
+        tabs->setCurrentIndex(2);
+        QCOMPARE(form.FileMask, std::string("CTF*.vsm"));
+        QCOMPARE(itemsOf(form.newFiles), (QStringList{"CTF-Face", "ctf-small"}));
+        QCOMPARE(form.Label13->text(), QStringLiteral("( 2 maps )"));
+        QCOMPARE(itemsOf(form.publishedFiles), QStringList{"CTF-Coret"});
+        QCOMPARE(form.unpublishedFiles->count(), 0);
+        QCOMPARE(form.typePreview->pixmap().toImage(), form.Image5.toImage());
+        QCOMPARE(form.Label18->text(), QStringLiteral("CTF"));
+        QCOMPARE(form.Label19->text(), QStringLiteral("CTF"));
+        QCOMPARE(form.Label4->text(), QStringLiteral("- - -"));
+
+        tabs->setCurrentIndex(1);
+        QCOMPARE(form.FileMask, std::string("war*.vsm"));
+        QCOMPARE(itemsOf(form.newFiles), QStringList{"WAR-Hill"});
+        QCOMPARE(form.typePreview->pixmap().toImage(), form.Image9.toImage());
+        QCOMPARE(form.Label18->text(), QStringLiteral("war"));
+
+        tabs->setCurrentIndex(3);
+        QCOMPARE(itemsOf(form.newFiles), QStringList{"BR-Island"});
+        QCOMPARE(form.typePreview->pixmap().toImage(), form.Image6.toImage());
+        QCOMPARE(form.Label19->text(), QStringLiteral("BR"));
+        // Right edges stay put; the white caption lies one pixel up and left of its shadow.
+        QCOMPARE(form.Label18->geometry().right() + 1, 258);
+        QCOMPARE(form.Label19->geometry().right() + 1, 257);
+        QCOMPARE(form.Label18->y(), 132);
+        QCOMPARE(form.Label19->y(), 131);
+
+        tabs->setCurrentIndex(0);
+        QCOMPARE(form.FileMask, std::string("*.vsm"));
+        QCOMPARE(form.newFiles->count(), 7);
+        QCOMPARE(form.typePreview->pixmap().toImage(), form.Image6.toImage());
+        QCOMPARE(form.Label18->text(), QStringLiteral("all"));
+
+        World dm;
+        dm.writeConfig();
+        World::put(dm.newMaps + "/DMX-Odd.vsm");
+        World::put(dm.newMaps + "/DM-Deck.vsm");
+        TForm1& dmForm = *dm.start().Form1;
+        dmForm.gameTypes->tabs()->setCurrentIndex(1);
+        QCOMPARE(itemsOf(dmForm.newFiles), (QStringList{"DM-Deck", "DMX-Odd"}));
+        QCOMPARE(dmForm.typePreview->pixmap().toImage(), dmForm.Image7.toImage());
+    }
+
+    void createIniFromTheTemplate()
+    {
+        World world;
+        world.writeConfig({{3, "mapper"}});
+        World::put(world.newMaps + "/DM-Deck.vsm", "1234");
+        World::put(world.newMaps + "/CTF-Face-Remix.vsm");
+        World::put(world.newMaps + "/Deck.vsm");
+        TForm1& form = *world.start().Form1;
+        form.show();
+
+        form.showMapInfo(world.newMaps + "/DM-Deck.vsm");
+        QVERIFY(form.iniedit->isVisible());
+        QTest::mouseClick(form.iniedit, Qt::LeftButton);
+        QCOMPARE(readFile(world.newMaps + "/DM-Deck.ini"),
+                 "[DM-Deck VSUIDataProvider_MapInfo]\r\nMapName=DM-Deck\r\nFriendlyName=Deck\r\n" + kTemplateTail);
+        QVERIFY(form.iniedit->isHidden());
+        QCOMPARE(textColour(form.Label2), colours::black);
+        QVERIFY(form.iniContent->toPlainText().startsWith(QStringLiteral("[DM-Deck VSUIDataProvider_MapInfo]\n")));
+        QCOMPARE(form.Label11->text(), QStringLiteral("0.00 MB")); // the new file is counted
+
+        form.showMapInfo(world.newMaps + "/CTF-Face-Remix.vsm");
+        QTest::mouseClick(form.iniedit, Qt::LeftButton);
+        QVERIFY(readFile(world.newMaps + "/CTF-Face-Remix.ini").find("\r\nFriendlyName=Face-Remix\r\n") != std::string::npos);
+        form.showMapInfo(world.newMaps + "/Deck.vsm");
+        QTest::mouseClick(form.iniedit, Qt::LeftButton);
+        QCOMPARE(readFile(world.newMaps + "/Deck.ini"),
+                 "[Deck VSUIDataProvider_MapInfo]\r\nMapName=Deck\r\nFriendlyName=Deck\r\n" + kTemplateTail);
+        QCOMPARE(form.Memo2[1], std::string("MapName=Deck"));
+    }
+
+    void saveAndReset()
+    {
+        World world;
+        world.writeConfig({{3, "mapper"}});
+        World::put(world.newMaps + "/DM-Deck.vsm");
+        World::put(world.newMaps + "/CTF-Face.vsm");
+        World::put(world.newMaps + "/CTF-Face.ini", "[CTF-Face]\nMapName=CTF-Face");
+        TForm1& form = *world.start().Form1;
+        form.show();
+
+        // Before any map was shown: beep, nothing written or read.
+        QTest::mouseClick(form.Button5, Qt::LeftButton);
+        QTest::mouseClick(form.Button6, Qt::LeftButton);
+        QCOMPARE(world.env->beeps, 2);
+        QVERIFY(world.env->errors.isEmpty());
+
+        // An unchanged, just-loaded file is written back with CR LF.
+        form.showMapInfo(world.newMaps + "/CTF-Face.vsm");
+        QTest::mouseClick(form.Button5, Qt::LeftButton);
+        QCOMPARE(readFile(world.newMaps + "/CTF-Face.ini"), std::string("[CTF-Face]\r\nMapName=CTF-Face\r\n"));
+
+        // Reset after edits restores the file.
+        form.iniContent->setPlainText(QStringLiteral("edited"));
+        QTest::mouseClick(form.Button6, Qt::LeftButton);
+        QCOMPARE(form.iniContent->toPlainText(), QStringLiteral("[CTF-Face]\nMapName=CTF-Face\n"));
+
+        // Save after a tab change writes the map shown before it.
+        form.iniContent->setPlainText(QStringLiteral("[CTF-Face]\nDescription=Edited"));
+        form.gameTypes->tabs()->setCurrentIndex(1);
+        QTest::mouseClick(form.Button5, Qt::LeftButton);
+        QCOMPARE(readFile(world.newMaps + "/CTF-Face.ini"), std::string("[CTF-Face]\r\nDescription=Edited"));
+
+        // Saving for a map without INI file creates it; the panel stays as it was.
+        form.showMapInfo(world.newMaps + "/DM-Deck.vsm");
+        QTest::mouseClick(form.Button6, Qt::LeftButton);
+        QCOMPARE(world.env->errors.size(), 1);
+        QVERIFY(world.env->errors[0].startsWith(QString::fromStdString("Datei " + world.newMaps + "/DM-Deck.ini kann nicht geöffnet werden.")));
+        form.iniContent->setPlainText(QStringLiteral("typed\n"));
+        QTest::mouseClick(form.Button5, Qt::LeftButton);
+        QCOMPARE(readFile(world.newMaps + "/DM-Deck.ini"), std::string("typed\r\n"));
+        QCOMPARE(textColour(form.Label2), colours::silver);
+        QVERIFY(form.iniedit->isVisible());
+
+        // A save that cannot create the file reports it and writes nothing.
+        std::filesystem::remove_all(world.newMaps);
+        QTest::mouseClick(form.Button5, Qt::LeftButton);
+        QCOMPARE(world.env->errors.size(), 2);
+        QVERIFY(world.env->errors[1].contains(QStringLiteral("kann nicht erstellt werden.")));
+    }
+};
+
+QTEST_MAIN(TabsAndIniTest)
+#include "TabsAndIniTest.moc"

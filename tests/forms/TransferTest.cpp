@@ -1,0 +1,232 @@
+// Installing, copying and deleting maps.
+
+#include "FormsFixture.h"
+
+#include "app/Controls.h"
+#include "app/Guard.h"
+#include "app/Unit1.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+
+#include <filesystem>
+
+namespace {
+
+/// Selects row `row` of `list` as a user's click does.
+void select(TForm1& form, ListBox* list, int row)
+{
+    list->setItemIndex(row);
+    runGuarded(form.env(), [&] {
+        if (list == form.newFiles)
+            form.newFilesClick();
+        else if (list == form.publishedFiles)
+            form.publishedFilesClick();
+        else
+            form.unpublishedFilesClick();
+    });
+}
+
+void click(QPushButton* button)
+{
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+} // namespace
+
+class TransferTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void installMovesTheMapAndItsCompanionsFromASubfolder()
+    {
+        World world;
+        world.writeConfig(); // copy option checked: move
+        World::put(world.newMaps + "/sub/DM-Deck.vsm", "package");
+        World::put(world.newMaps + "/sub/DM-Deck.ini", "ini");
+        World::put(world.newMaps + "/sub/DM-Deck_LOC_int.vsp", "loc");
+        TForm1& form = *world.start().Form1;
+        select(form, form.newFiles, 0);
+        click(form.Button1);
+        QCOMPARE(listFolder(world.newMaps + "/sub"), std::string());
+        QCOMPARE(listFolder(world.published), std::string("DM-Deck.ini DM-Deck.vsm DM-Deck_LOC_INT.vsp"));
+        QCOMPARE(readFile(world.published + "/DM-Deck_LOC_INT.vsp"), std::string("loc"));
+        QCOMPARE(form.newFiles->count(), 0);
+        QCOMPARE(itemsOf(form.publishedFiles), QStringList{"DM-Deck"});
+        QCOMPARE(form.Label4->text(), QStringLiteral("Deck")); // the panel still shows the map
+        QCOMPARE(form.SelectedMapPath, world.newMaps + "/sub/DM-Deck.vsm");
+    }
+
+    void alreadyPublishedMapInBothModes()
+    {
+        World world;
+        world.writeConfig({{7, "false"}}); // copy
+        World::put(world.newMaps + "/CTF-Face.vsm", "new package");
+        World::put(world.newMaps + "/CTF-Face.ini", "new ini");
+        World::put(world.published + "/CTF-Face.vsm", "old");
+        World::put(world.published + "/CTF-Face.ini", "old");
+        TForm1& form = *world.start().Form1;
+        select(form, form.newFiles, 0);
+        click(form.Button1);
+        QCOMPARE(readFile(world.published + "/CTF-Face.vsm"), std::string("new package"));
+        QCOMPARE(readFile(world.published + "/CTF-Face.ini"), std::string("new ini"));
+        QCOMPARE(form.newFiles->count(), 1);
+
+        // Move mode: nothing is replaced, the map stays new, no message.
+        World::put(world.published + "/CTF-Face.vsm", "old");
+        form.CheckBox2->setChecked(true);
+        select(form, form.newFiles, 0);
+        click(form.Button1);
+        QCOMPARE(readFile(world.published + "/CTF-Face.vsm"), std::string("old"));
+        QCOMPARE(readFile(world.newMaps + "/CTF-Face.vsm"), std::string("new package"));
+        QCOMPARE(readFile(world.newMaps + "/CTF-Face.ini"), std::string("new ini"));
+        QCOMPARE(itemsOf(form.newFiles), QStringList{"CTF-Face"});
+        QVERIFY(world.env->errors.isEmpty());
+    }
+
+    void onlyTheRecordedCompanionsAreTaken()
+    {
+        World world;
+        world.writeConfig({{7, "false"}});
+        World::put(world.newMaps + "/DM-Deck.vsm");
+        TForm1& form = *world.start().Form1;
+        select(form, form.newFiles, 0);
+        World::put(world.newMaps + "/DM-Deck.ini", "late");
+        click(form.Button1);
+        QCOMPARE(listFolder(world.published), std::string("DM-Deck.vsm"));
+    }
+
+    void installWithoutSelectionBeepsAndRebuildsNothing()
+    {
+        World world;
+        world.writeConfig();
+        TForm1& form = *world.start().Form1;
+        World::put(world.newMaps + "/DM-Deck.vsm");
+        click(form.Button1);
+        QCOMPARE(world.env->beeps, 1);
+        QCOMPARE(form.newFiles->count(), 0);
+        click(form.Button7);
+        QCOMPARE(world.env->beeps, 2);
+    }
+
+    void missingPublishedFolderInstallsNothing()
+    {
+        World world;
+        world.writeConfig();
+        std::filesystem::remove_all(world.documents + "/My Games");
+        World::put(world.newMaps + "/DM-Deck.vsm");
+        TForm1& form = *world.start().Form1;
+        select(form, form.newFiles, 0);
+        click(form.Button1);
+        QCOMPARE(form.newFiles->count(), 1);
+        QVERIFY(!std::filesystem::exists(world.documents + "/My Games"));
+        QVERIFY(world.env->errors.isEmpty());
+    }
+
+    void installAllInBothModes()
+    {
+        for (const char* option : {"true", "false"}) {
+            World world;
+            world.writeConfig({{7, option}});
+            for (const char* map : {"CTF-A", "DM-B", "WAR-C"}) {
+                World::put(world.newMaps + "/" + map + ".vsm", map);
+                World::put(world.newMaps + "/" + map + ".ini", map);
+            }
+            TForm1& form = *world.start().Form1;
+            click(form.Button2);
+            QCOMPARE(listFolder(world.published),
+                     std::string("CTF-A.ini CTF-A.vsm DM-B.ini DM-B.vsm WAR-C.ini WAR-C.vsm"));
+            QCOMPARE(form.newFiles->count(), std::string(option) == "true" ? 0 : 3);
+            QCOMPARE(form.publishedFiles->count(), 3);
+            QCOMPARE(form.Label4->text(), QStringLiteral("- - -"));
+            QCOMPARE(form.newFiles->itemIndex(), -1);
+        }
+        World empty;
+        empty.writeConfig();
+        TForm1& form = *empty.start().Form1;
+        runGuarded(*empty.env, [&] { form.showMapInfo(empty.newMaps + "/gone.vsm"); }); // fills the title, then fails
+        click(form.Button2);
+        QCOMPARE(form.Label4->text(), QStringLiteral("- - -"));
+    }
+
+    void installAllSurvivesUsersBetweenPasses()
+    {
+        World world;
+        world.writeConfig({{7, "false"}}); // copy: every map stays listed
+        for (const char* map : {"CTF-A", "DM-B", "WAR-C", "DM-D"})
+            World::put(world.newMaps + "/" + map + ".vsm", map);
+        TForm1& form = *world.start().Form1;
+        form.show();
+        int events = 0;
+        // Between passes: a second press, a tab change, a refresh and a list click.
+        QTimer timer;
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            switch (events++) {
+            case 0: click(form.Button2); break;
+            case 1: form.gameTypes->tabs()->setCurrentIndex(1); break;
+            case 2: click(form.Button3); break;
+            default: select(form, form.newFiles, 0);
+            }
+        });
+        timer.start(0);
+        click(form.Button2);
+        timer.stop();
+        QVERIFY(events >= 3);
+        QCOMPARE(world.env->beeps, 1); // the second press
+        QVERIFY(world.env->errors.isEmpty());
+        for (const char* map : {"CTF-A", "DM-B", "WAR-C", "DM-D"})
+            QCOMPARE(readFile(world.newMaps + "/" + map + ".vsm"), std::string(map));
+    }
+
+    void copyFromTheUnpublishedList()
+    {
+        World world;
+        world.writeConfig({{3, "mapper"}}); // the copy option says move: ignored here
+        World::put(world.unpublished + "/CTF-Work.vsm", "work");
+        World::put(world.unpublished + "/CTF-Work_LOC_INT.vsp", "loc");
+        World::put(world.published + "/CTF-Work.vsm", "older");
+        TForm1& form = *world.start().Form1;
+        select(form, form.unpublishedFiles, 0);
+        click(form.Button7);
+        QCOMPARE(readFile(world.published + "/CTF-Work.vsm"), std::string("work"));
+        QCOMPARE(readFile(world.published + "/CTF-Work_LOC_INT.vsp"), std::string("loc"));
+        QCOMPARE(readFile(world.unpublished + "/CTF-Work.vsm"), std::string("work"));
+        QCOMPARE(form.unpublishedFiles->itemIndex(), 0); // not rebuilt
+        QCOMPARE(itemsOf(form.publishedFiles), QStringList{"CTF-Work"});
+    }
+
+    void deleteAskedNoThenYes()
+    {
+        World world;
+        world.writeConfig();
+        World::put(world.published + "/DM-Deck.vsm");
+        World::put(world.published + "/DM-Deck.ini");
+        World::put(world.published + "/DM-Deck_LOC_int.vsp");
+        World::put(world.published + "/DM-Other.vsm");
+        TForm1& form = *world.start().Form1;
+        select(form, form.publishedFiles, 0);
+        world.env->answers = {false, true};
+        click(form.Button4);
+        QCOMPARE(world.env->questions, QStringList{"...!|Do you really want to delete the selected map?"});
+        QCOMPARE(form.publishedFiles->itemIndex(), -1);
+        QCOMPARE(form.publishedFiles->count(), 2);
+        QCOMPARE(form.Label4->text(), QStringLiteral("Deck"));
+
+        select(form, form.publishedFiles, 0);
+        click(form.Button4);
+        QCOMPARE(listFolder(world.published), std::string("DM-Other.vsm"));
+        QCOMPARE(itemsOf(form.publishedFiles), QStringList{"DM-Other"});
+        QCOMPARE(form.Label4->text(), QStringLiteral("Deck"));
+
+        click(form.Button4); // nothing selected
+        QCOMPARE(world.env->beeps, 1);
+        QCOMPARE(world.env->questions.size(), 2);
+    }
+};
+
+QTEST_MAIN(TransferTest)
+#include "TransferTest.moc"
