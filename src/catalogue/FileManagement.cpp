@@ -55,27 +55,28 @@ void findIn(std::string folder, const std::string& mask, bool recursive, std::ve
     if (folder.back() != platform::kPathSeparator)
         folder += platform::kPathSeparator;
 
+    std::optional<std::vector<platform::DirectoryEntry>> matches;
     if (recursive) {
+        auto search = platform::searchFolderAndSubfolders(folder, mask);
         descent.push_back({folder, std::nullopt, false});
-        if (const auto entries = platform::searchDirectory(folder, "*.*")) {
-            for (const auto& entry : *entries) {
-                if (!entry.isFolder || entry.name == "." || entry.name == "..")
-                    continue;
-                const std::string subfolder = folder + entry.name;
-                // Without links a folder tree has no cycles, so only links need the check.
-                if (entry.isLink && leadsBackIntoDescent(subfolder, descent))
-                    continue;
-                findIn(subfolder, mask, recursive, descent);
-            }
+        for (const auto& entry : search.subfolders ? *search.subfolders : std::vector<platform::DirectoryEntry>{}) {
+            if (entry.name == "." || entry.name == "..")
+                continue;
+            const std::string subfolder = folder + entry.name;
+            // Without links a folder tree has no cycles, so only links need the check.
+            if (entry.isLink && leadsBackIntoDescent(subfolder, descent))
+                continue;
+            findIn(subfolder, mask, recursive, descent);
         }
         descent.pop_back();
+        matches = std::move(search.matches);
+    } else {
+        matches = platform::searchDirectory(folder, mask);
     }
-
-    const auto entries = platform::searchDirectory(folder, mask);
-    if (!entries)
+    if (!matches)
         return;
     TrimOnExit trim;
-    for (const auto& entry : *entries) {
+    for (const auto& entry : *matches) {
         if (!entry.isFolder)
             appendFound(folder + entry.name);
     }

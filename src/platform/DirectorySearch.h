@@ -20,6 +20,15 @@ struct DirectoryEntry {
 /// cannot start: the folder is missing or unreadable, or no entry matches.
 std::optional<std::vector<DirectoryEntry>> searchDirectory(const std::string& folder, const std::string& mask);
 
+/// The two searches of one folder that a recursive file search makes: its subfolders (the
+/// folders of a "*.*" search) and its entries matching `mask`, each as `searchDirectory`
+/// would report it. Where the system allows, both come from one reading of the folder.
+struct FolderSearch {
+    std::optional<std::vector<DirectoryEntry>> subfolders;
+    std::optional<std::vector<DirectoryEntry>> matches;
+};
+FolderSearch searchFolderAndSubfolders(const std::string& folder, const std::string& mask);
+
 /// What makes a folder the same folder, whatever path leads to it.
 struct FolderIdentity {
     std::uint64_t device = 0;

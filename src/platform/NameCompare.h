@@ -14,7 +14,4 @@ constexpr char upperAscii(char c)
 /// True when the two names are equal, ignoring the case of ASCII letters.
 bool namesEqual(std::string_view a, std::string_view b);
 
-/// Orders names as a Windows directory listing does: by their upper-cased bytes.
-bool nameLess(std::string_view a, std::string_view b);
-
 } // namespace platform

@@ -30,26 +30,76 @@ bool isFolderEntry(const std::string& folder, const dirent& entry)
 
 } // namespace
 
+namespace {
+
+/// An entry with its sort key, the upper-cased name, made once.
+struct Found {
+    std::string key;
+    DirectoryEntry entry;
+};
+
+/// Sorts as Windows lists a folder: by case-insensitive name.
+std::vector<DirectoryEntry> inWindowsOrder(std::vector<Found>& found)
+{
+    std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
+        // Names that differ only in case (possible here, not on Windows) keep a fixed order.
+        return a.key != b.key ? a.key < b.key : a.entry.name < b.entry.name;
+    });
+    std::vector<DirectoryEntry> entries;
+    entries.reserve(found.size());
+    for (auto& item : found)
+        entries.push_back(std::move(item.entry));
+    return entries;
+}
+
+Found found(std::string_view name, bool isFolder, const dirent& entry)
+{
+    std::string key(name);
+    for (char& c : key)
+        c = upperAscii(c);
+    return {std::move(key), {std::string(name), isFolder, entry.d_type == DT_LNK}};
+}
+
+} // namespace
+
 std::optional<std::vector<DirectoryEntry>> searchDirectory(const std::string& folder, const std::string& mask)
 {
     std::unique_ptr<DIR, DirCloser> dir(opendir(folder.c_str()));
     if (!dir)
         return std::nullopt;
-    std::vector<DirectoryEntry> entries;
+    std::vector<Found> matches;
     while (const dirent* entry = readdir(dir.get())) {
         std::string_view name(entry->d_name);
-        if (wildcardMatch(mask, name))
-            entries.push_back({std::string(name), isFolderEntry(folder, *entry), entry->d_type == DT_LNK});
+        if (!wildcardMatch(mask, name))
+            continue;
+        matches.push_back(found(name, isFolderEntry(folder, *entry), *entry));
     }
-    if (entries.empty())
+    if (matches.empty())
         return std::nullopt;
-    std::sort(entries.begin(), entries.end(), [](const DirectoryEntry& a, const DirectoryEntry& b) {
-        if (nameLess(a.name, b.name))
-            return true;
-        // Names that differ only in case (possible here, not on Windows) keep a fixed order.
-        return !nameLess(b.name, a.name) && a.name < b.name;
-    });
-    return entries;
+    return inWindowsOrder(matches);
+}
+
+FolderSearch searchFolderAndSubfolders(const std::string& folder, const std::string& mask)
+{
+    std::unique_ptr<DIR, DirCloser> dir(opendir(folder.c_str()));
+    if (!dir)
+        return {};
+    std::vector<Found> subfolders, matches;
+    while (const dirent* entry = readdir(dir.get())) {
+        std::string_view name(entry->d_name);
+        const bool matchesMask = wildcardMatch(mask, name);
+        const bool isFolder = isFolderEntry(folder, *entry);
+        if (isFolder)
+            subfolders.push_back(found(name, true, *entry));
+        if (matchesMask)
+            matches.push_back(isFolder ? subfolders.back() : found(name, false, *entry));
+    }
+    // "." and ".." are always there, so the "*.*" search always starts.
+    FolderSearch search;
+    search.subfolders = inWindowsOrder(subfolders);
+    if (!matches.empty())
+        search.matches = inWindowsOrder(matches);
+    return search;
 }
 
 std::optional<FolderIdentity> folderIdentity(const std::string& path)
