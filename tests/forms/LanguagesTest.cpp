@@ -19,7 +19,7 @@ std::string languageFile(int last)
 {
     std::string text = "LanguageFile\r\n";
     for (int n = 1; n <= last; ++n)
-        text += "L" + std::to_string(n) + "\r\n";
+        text.append("L").append(std::to_string(n)).append("\r\n");
     return text;
 }
 

@@ -1,0 +1,226 @@
+// The game types dialog, the new-maps folder dialog and its folder browser.
+
+#include "FormsFixture.h"
+
+#include <filesystem>
+
+#include "app/Controls.h"
+#include "app/Unit1.h"
+#include "dialogs/Unit2.h"
+#include "dialogs/Unit3.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+void click(QPushButton* button)
+{
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void add(TForm2& dialog, const QString& text)
+{
+    dialog.Edit1->setText(text);
+    click(dialog.Button2);
+}
+
+} // namespace
+
+class DialogsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void gameTypesAddWithEveryBeep()
+    {
+        World world;
+        world.writeConfig();
+        Forms& forms = world.start();
+        TForm2& dialog = *forms.Form2;
+        dialog.show();
+        QCOMPARE(dialog.Button1->text(), QStringLiteral("done"));
+        QCOMPARE(dialog.Button3->text(), QStringLiteral("delete"));
+        QCOMPARE(dialog.Button2->text(), QStringLiteral("add"));
+        QCOMPARE(dialog.ListBox1->count(), 5);
+
+        add(dialog, QStringLiteral("DM"));
+        add(dialog, QString());
+        add(dialog, QStringLiteral("all"));
+        QCOMPARE(world.env->beeps, 3);
+        QCOMPARE(dialog.Edit1->text(), QStringLiteral("all")); // a refused text stays
+
+        forms.Form1->gameTypes->tabs()->setCurrentIndex(2);
+        add(dialog, QStringLiteral("dm"));
+        QCOMPARE(dialog.Edit1->text(), QString());
+        QCOMPARE(forms.Form1->gameTypeCaptions(), (QStringList{"all", "DM", "CTF", "VCTF", "WAR", "dm"}));
+        QCOMPARE(forms.Form1->gameTypes->tabs()->currentIndex(), 2); // no tab change
+        QCOMPARE(world.config(), std::string("Language:\r\nEnglish\r\nMode:\r\ndefault\r\nNewMapsFolderDirectory:\r\n")
+                                     + world.newMaps + "\r\ncopyNewMaps:\r\ntrue\r\nGameTypes:\r\nDM\r\nCTF\r\nVCTF\r\nWAR\r\ndm\r\n");
+
+        dialog.Edit1->clear();
+        QTest::keyClicks(dialog.Edit1, QStringLiteral("ABCDEFG"));
+        QCOMPARE(dialog.Edit1->text(), QStringLiteral("ABCDE"));
+
+        click(dialog.Button1);
+        QVERIFY(dialog.isHidden());
+        dialog.show();
+        QCOMPARE(dialog.ListBox1->count(), 6);
+        QCOMPARE(dialog.ListBox1->currentRow(), -1);
+    }
+
+    void gameTypesDeleteDownToTheFirstTab()
+    {
+        World world;
+        world.writeConfig();
+        Forms& forms = world.start();
+        TForm2& dialog = *forms.Form2;
+        dialog.show();
+        click(dialog.Button3);
+        dialog.ListBox1->setCurrentRow(0);
+        click(dialog.Button3);
+        QCOMPARE(world.env->beeps, 2);
+
+        forms.Form1->gameTypes->tabs()->setCurrentIndex(2);
+        QCOMPARE(forms.Form1->FileMask, std::string("CTF*.vsm"));
+        dialog.ListBox1->setCurrentRow(2);
+        click(dialog.Button3);
+        QCOMPARE(forms.Form1->gameTypeCaptions(), (QStringList{"all", "DM", "VCTF", "WAR"}));
+        QCOMPARE(forms.Form1->FileMask, std::string("CTF*.vsm")); // the filter stays until a tab is picked
+        QVERIFY(world.config().find("GameTypes:\r\nDM\r\nVCTF\r\nWAR\r\n") != std::string::npos);
+
+        while (dialog.ListBox1->count() > 1) {
+            dialog.ListBox1->setCurrentRow(1);
+            click(dialog.Button3);
+        }
+        QCOMPARE(forms.Form1->gameTypeCaptions(), QStringList{"all"});
+        QCOMPARE(forms.Form1->Config.size(), std::size_t(9));
+        QVERIFY(world.config().size() > 10);
+        QCOMPARE(world.config().substr(world.config().size() - 12), std::string("GameTypes:\r\n"));
+    }
+
+    void gameTypesAtAFirstRunReplaceTheDefaults()
+    {
+        World world;
+        Forms& forms = world.start();
+        forms.Form1->loadLanguage("English");
+        TForm2& dialog = *forms.Form2;
+        dialog.show();
+        QCOMPARE(dialog.ListBox1->count(), 1);
+        add(dialog, QStringLiteral("BR"));
+        QCOMPARE(world.config(), std::string("Language:\r\n\r\nMode:\r\ndefault\r\nNewMapsFolderDirectory:\r\n\r\n"
+                                             "copyNewMaps:\r\ntrue\r\nGameTypes:\r\nBR\r\n"));
+    }
+
+    void gameTypesWithoutLanguageReportsAndKeepsTheList()
+    {
+        World world;
+        world.writeConfig({{1, "Nothing"}});
+        Forms& forms = world.start();
+        world.env->errors.clear();
+        forms.Form2->show();
+        QCOMPARE(world.env->errors, QStringList{"Listenindex überschreitet das Maximum (15)."});
+        QCOMPARE(forms.Form2->ListBox1->count(), 0);
+    }
+
+    void newMapsFolderPromptAndButtons()
+    {
+        World world;
+        world.writeConfig({{1, "Deutsch"}});
+        Forms& forms = world.start();
+        TForm3& dialog = *forms.Form3;
+        dialog.Button2->setEnabled(true);
+        dialog.show();
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("neue maps"));
+        QCOMPARE(dialog.Label1->text(), QStringLiteral("Neue maps befinden sich in:"));
+        QCOMPARE(dialog.Button1->text(), QStringLiteral("fertig"));
+        QCOMPARE(dialog.Button2->text(), QStringLiteral("abbrechen"));
+        QCOMPARE(dialog.Edit1->text(), QString::fromStdString(world.newMaps));
+
+        // Desktop, then finish: the separator is kept and the heading is empty.
+        click(dialog.Button3);
+        QCOMPARE(dialog.Edit1->text(), QString::fromStdString(world.desktop + "/"));
+        World::put(world.desktop + "/DM-Desk.vsm");
+        click(dialog.Button1);
+        QVERIFY(dialog.isHidden());
+        QCOMPARE(forms.Form1->Config[5], world.desktop + "/");
+        QVERIFY(world.config().find("\r\n" + world.desktop + "/\r\n") != std::string::npos);
+        QCOMPARE(forms.Form1->Label6->text(), QString());
+        QCOMPARE(forms.Form1->NewMapsFolder, world.desktop + "/");
+        QCOMPARE(itemsOf(forms.Form1->newFiles), QStringList{"DM-Desk"});
+
+        // A file path and an empty path are refused; cancel changes nothing.
+        dialog.show();
+        dialog.Edit1->setText(QString::fromStdString(World::put(world.root / "file.txt")));
+        click(dialog.Button1);
+        dialog.Edit1->clear();
+        click(dialog.Button1);
+        QCOMPARE(world.env->beeps, 2);
+        QVERIFY(dialog.isVisible());
+        dialog.Edit1->setText(QString::fromStdString(world.newMaps));
+        const std::string before = world.config();
+        click(dialog.Button2);
+        QVERIFY(dialog.isHidden());
+        QCOMPARE(world.config(), before);
+        QCOMPARE(forms.Form1->NewMapsFolder, world.desktop + "/");
+    }
+
+    void newMapsFolderFirstLetterRuleAndBrowsing()
+    {
+        World world;
+        World::put(world.program + "/Umlaut.ini",
+                   "LanguageFile\r\na\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\nh\r\ni\r\nj\r\nk\r\nl\r\nm\r\nn\r\no\r\np\r\n\xfc" "bersicht\r\nliegt in\r\nz\r\n");
+        world.writeConfig({{1, "Umlaut"}});
+        Forms& forms = world.start();
+        TForm3& dialog = *forms.Form3;
+        dialog.Button2->setEnabled(true);
+        dialog.show();
+        QCOMPARE(dialog.Label1->text(), QStringLiteral("übersicht liegt in:"));
+
+        world.env->pickerAnswers = {std::nullopt, world.root / "downloads"};
+        dialog.Edit1->setText(QStringLiteral("typed"));
+        click(dialog.Button4);
+        QCOMPARE(dialog.Edit1->text(), QStringLiteral("typed"));
+        click(dialog.Button4);
+        QCOMPARE(dialog.Edit1->text(), QString::fromStdString(world.root / "downloads"));
+        QCOMPARE(world.env->pickerTitles, (QStringList{"übersicht liegt in:", "übersicht liegt in:"}));
+        click(dialog.Button1);
+        QCOMPARE(forms.Form1->Label6->text(), QStringLiteral("downloads"));
+    }
+
+    void newMapsFolderFromTheMainWindowOffersCancel()
+    {
+        World world;
+        world.writeConfig();
+        Forms& forms = world.start();
+        bool cancelEnabled = false;
+        QTimer::singleShot(0, [&] {
+            cancelEnabled = forms.Form3->Button2->isEnabled();
+            forms.Form3->Button2->click();
+        });
+        QTest::mouseClick(forms.Form1->Button9, Qt::LeftButton);
+        QVERIFY(cancelEnabled);
+        QVERIFY(forms.Form3->isHidden());
+    }
+
+    void gameTypesFromTheMainWindowIsModal()
+    {
+        World world;
+        world.writeConfig();
+        Forms& forms = world.start();
+        bool modal = false;
+        QTimer::singleShot(0, [&] {
+            modal = forms.Form2->isModal() && forms.Form2->isVisible();
+            forms.Form2->Button1->click();
+        });
+        QTest::mouseClick(forms.Form1->Button8, Qt::LeftButton);
+        QVERIFY(modal);
+    }
+};
+
+QTEST_MAIN(DialogsTest)
+#include "DialogsTest.moc"
