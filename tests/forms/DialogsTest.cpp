@@ -7,9 +7,14 @@
 #include "app/Controls.h"
 #include "app/Unit1.h"
 #include "dialogs/Unit2.h"
+#include "dialogs/FolderPickerWindow.h"
 #include "dialogs/Unit3.h"
 
+#include <QApplication>
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QFileSystemModel>
+#include <QTreeView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -219,6 +224,59 @@ private slots:
         });
         QTest::mouseClick(forms.Form1->Button8, Qt::LeftButton);
         QVERIFY(modal);
+    }
+
+    void folderPickerWindowKeepsTheShellPickersContract()
+    {
+        World world;
+        World::put(world.newMaps + "/CTF-Face.vsm");
+        FolderPickerWindow picker;
+        struct Seen {
+            QString title, status;
+            bool okAtOpening = true, okOnMaps = false, okElsewhere = true;
+            QPoint position;
+        } seen;
+        const auto inspect = [&](const std::string& other) {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            auto* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+            auto* tree = dialog->findChild<QTreeView*>(QStringLiteral("folderTree"));
+            auto* model = static_cast<QFileSystemModel*>(tree->model());
+            seen.title = dialog->windowTitle();
+            seen.position = dialog->pos();
+            seen.okOnMaps = ok->isEnabled();
+            seen.status = dialog->findChild<QLabel*>(QStringLiteral("statusText"))->text();
+            tree->setCurrentIndex(model->index(QString::fromStdString(other)));
+            seen.okElsewhere = ok->isEnabled();
+            tree->setCurrentIndex(model->index(QString::fromStdString(world.newMaps)));
+            ok->click();
+        };
+
+        TFolderBrowser browser(0, "Pick the maps", world.newMaps, false, false);
+        browser.FileFilter = std::string("*.vsm\0", 6);
+        browser.PositionSet = true;
+        browser.Left = 40;
+        browser.Top = 30;
+        QTimer::singleShot(0, [&] { inspect(world.desktop); });
+        QVERIFY(browser.Execute(picker));
+        QCOMPARE(browser.FolderPath, world.newMaps);
+        QCOMPARE(seen.title, QStringLiteral("Pick the maps"));
+        QCOMPARE(seen.status, QString::fromStdString(world.newMaps));
+        QVERIFY(seen.okOnMaps);
+        QVERIFY(!seen.okElsewhere);
+        QCOMPARE(seen.position, QPoint(40, 30));
+
+        // A root keeps its separator; cancel gives nothing.
+        TFolderBrowser root(0, "t", "/", false, false);
+        QTimer::singleShot(0, [] {
+            QApplication::activeModalWidget()->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        QVERIFY(root.Execute(picker));
+        QCOMPARE(root.FolderPath, std::string("/"));
+        TFolderBrowser cancelled(0, "t", world.newMaps, false, false);
+        QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+        QVERIFY(!cancelled.Execute(picker));
+        QVERIFY(cancelled.FolderPath.empty());
     }
 };
 

@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
@@ -87,6 +88,21 @@ private slots:
         forms.Form4->show();
         QVERIFY(QTest::qWaitForWindowExposed(forms.Form4.get()));
         QCOMPARE(shoot(*forms.Form4, "dialog-firststart").size(), QSize(161, 97));
+    }
+
+    void mainWindowRightAfterAFirstStart()
+    {
+        World world;
+        fillWorld(world);
+        Forms& forms = world.start();
+        forms.Form1->show();
+        QTRY_VERIFY(forms.Form4->isVisible());
+        forms.Form4->ComboBox1->setCurrentIndex(forms.Form4->ComboBox1->findText(QStringLiteral("English")));
+        forms.Form4->Button1->click();
+        forms.Form3->Edit1->setText(QString::fromStdString(world.newMaps));
+        forms.Form3->Button1->click();
+        QVERIFY(QTest::qWaitForWindowExposed(forms.Form1.get()));
+        QCOMPARE(shoot(*forms.Form1, "after-first-start").size(), QSize(665, 713));
     }
 };
 
