@@ -1,7 +1,14 @@
 #pragma once
 
 #include "app/Environment.h"
+
+#ifdef _WIN32
+#include "dialogs/win32/ShellFolderPicker.h"
+using SystemFolderPicker = ShellFolderPicker;
+#else
 #include "dialogs/FolderPickerWindow.h"
+using SystemFolderPicker = FolderPickerWindow;
+#endif
 
 /// The environment of the running program: the user's real folders, Qt's message boxes,
 /// the system beep and the real folder picker.
@@ -16,5 +23,5 @@ public:
     FolderPicker& folderPicker() override { return m_picker; }
 
 private:
-    FolderPickerWindow m_picker;
+    SystemFolderPicker m_picker;
 };

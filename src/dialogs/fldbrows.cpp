@@ -1,5 +1,9 @@
 #include "dialogs/fldbrows.h"
 
+#ifdef _WIN32
+#include "dialogs/win32/ShellFolderPicker.h"
+#endif
+
 #include "platform/DirectorySearch.h"
 #include "platform/PathSeparator.h"
 
@@ -13,6 +17,14 @@ TFolderBrowser::TFolderBrowser(WindowHandle ownerWindow, std::string title, std:
     , NewDialogStyle(newDialogStyle)
     , InitialFolder(std::move(initialFolder))
 {
+}
+
+TFolderBrowser::~TFolderBrowser()
+{
+#ifdef _WIN32
+    if (Root)
+        FreeItemIdList(Root);
+#endif
 }
 
 bool TFolderBrowser::Execute(FolderPicker& picker)

@@ -51,7 +51,11 @@ public:
     std::int32_t Left = 0;
     bool PositionSet = false;
     std::string FileFilter;     ///< NUL-separated names or masks; OK only for a folder holding a match
-    void* Root = nullptr;       ///< root of the tree; none means the desktop
+    void* Root = nullptr;       ///< root of the tree; none means the desktop; owned
+
+    ~TFolderBrowser();
+    TFolderBrowser(const TFolderBrowser&) = delete;
+    TFolderBrowser& operator=(const TFolderBrowser&) = delete;
 };
 
 /// True when `folder` holds an entry matching one of the NUL-separated entries of `filter`.

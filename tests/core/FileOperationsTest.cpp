@@ -1,3 +1,4 @@
+#include "platform/DirectorySearch.h"
 #include "platform/FileSystem.h"
 #include "platform/FileTransfer.h"
 #include "platform/TextFile.h"
@@ -5,7 +6,22 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <sys/stat.h>
+#include <unistd.h>
+
+// POSIX only: the permission bits of a replaced file are kept.
+TEST(SaveFileAtomically, KeepsThePermissionBits)
+{
+    TempFolder root;
+    const std::string path = root.write("DM-Deck.ini", "old");
+    chmod(path.c_str(), 0640);
+    platform::saveFileAtomically(path, "new");
+    struct stat info {};
+    stat(path.c_str(), &info);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+}
+#endif
 
 using namespace platform;
 
@@ -27,6 +43,8 @@ TEST(MoveFile, NeverReplacesAndFailsOnAMissingSource)
     EXPECT_EQ(readFile(to), "old");
 }
 
+#ifndef _WIN32
+// POSIX only: /dev/shm is the second file system at hand.
 TEST(MoveFile, WorksAcrossFileSystemsAndNeverReplacesThere)
 {
     struct stat tmp {}, shm {};
@@ -46,6 +64,7 @@ TEST(MoveFile, WorksAcrossFileSystemsAndNeverReplacesThere)
     EXPECT_EQ(listFolder(root.path()), "DM-Far.vsm");
     unlink(to.c_str());
 }
+#endif
 
 TEST(CopyFile, ReplacesTheDestinationAndLeavesNothingHalfWritten)
 {
@@ -93,18 +112,41 @@ TEST(FileSystem, ExistenceAndCaseInsensitiveLookup)
     EXPECT_EQ(findIgnoringCase(root / "gone/x.vsp"), std::nullopt);
 }
 
-TEST(SaveFileAtomically, ReplacesWholeKeepsModeAndCleansUp)
+TEST(SaveFileAtomically, ReplacesWholeAndCleansUp)
 {
     TempFolder root;
     const std::string path = root.write("DM-Deck.ini", "old");
-    chmod(path.c_str(), 0640);
     saveFileAtomically(path, "new\r\n");
     EXPECT_EQ(readFile(path), "new\r\n");
-    struct stat info {};
-    stat(path.c_str(), &info);
-    EXPECT_EQ(info.st_mode & 0777, 0640u);
     saveFileAtomically(root / "created.ini", "");
     EXPECT_EQ(readFile(root / "created.ini"), "");
     EXPECT_EQ(listFolder(root.path()), "DM-Deck.ini created.ini");
     EXPECT_EQ(readWholeFile(path), "new\r\n");
+}
+
+// Runs on both systems: the POSIX layer must list as the Windows search does. (Windows alone
+// also matches "*.vsm" against "x.vsmx" through its 8.3 short names; that is left out here.)
+TEST(DirectorySearch, MasksAndOrderAsWindowsListsThem)
+{
+    TempFolder root;
+    for (const char* name : {"CTF-Face.vsm", "ctf-small.VSM", "VCTF-Face.vsm", "[x].vsm", "noext", "name.txt",
+                             "a_b.vsm", "AB.vsm", "Zed.vsm"})
+        root.write(std::string("maps/") + name);
+    root.makeFolder("maps/Folder.vsm");
+    const auto names = [&](const std::string& mask) {
+        std::vector<std::string> found;
+        for (const auto& entry : searchDirectory(root / "maps/", mask).value_or(std::vector<DirectoryEntry>{}))
+            found.push_back(entry.name + (entry.isFolder ? "/" : ""));
+        return found;
+    };
+    using Names = std::vector<std::string>;
+    EXPECT_EQ(names("*.vsm"), (Names{"AB.vsm", "a_b.vsm", "CTF-Face.vsm", "ctf-small.VSM", "Folder.vsm/",
+                                     "VCTF-Face.vsm", "Zed.vsm", "[x].vsm"}));
+    EXPECT_EQ(names("CTF*.vsm"), (Names{"CTF-Face.vsm", "ctf-small.VSM"}));
+    EXPECT_EQ(names("?B.vsm"), (Names{"AB.vsm"}));
+    EXPECT_EQ(names("[x].vsm"), (Names{"[x].vsm"}));
+    EXPECT_EQ(names("noext.*"), (Names{"noext"}));
+    EXPECT_EQ(names("*.*").size(), 12u); // the ten entries, "." and ".."
+    EXPECT_EQ(names("*.ini"), Names{});
+    EXPECT_FALSE(searchDirectory(root / "gone/", "*.*").has_value());
 }

@@ -17,6 +17,7 @@ TEST(Wildcard, MatchesAsTheWindowsDirectorySearch)
         {"*.vsm", "DM-Deck.VSM", true},
         {"*.vsm", "DM-Deck.vsm.bak", false},
         {"*.vsm", "DM-Deck.vs", false},
+        {"*.vsm", "DM-Deck.vsmx", false},
         {"*.vsm", ".vsm", true},
         {"CTF*.vsm", "CTF-Face.vsm", true},
         {"CTF*.vsm", "ctf-face.vsm", true},

@@ -4,18 +4,29 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 #include <vector>
 
 namespace fs = std::filesystem;
 
+std::string native(std::string path)
+{
+    std::replace(path.begin(), path.end(), '/', static_cast<char>(fs::path::preferred_separator));
+    return path;
+}
+
 TempFolder::TempFolder()
 {
-    std::string pattern = (fs::temp_directory_path() / "vsm-test-XXXXXX").string();
-    if (!mkdtemp(pattern.data()))
+    std::random_device random;
+    for (int attempt = 0; attempt < 100 && m_path.empty(); ++attempt) {
+        const fs::path candidate = fs::temp_directory_path() / ("vsm-test-" + std::to_string(random()));
+        if (fs::create_directory(candidate))
+            m_path = candidate.string();
+    }
+    if (m_path.empty())
         throw std::runtime_error("cannot create a temporary folder");
-    m_path = pattern;
 }
 
 TempFolder::~TempFolder()

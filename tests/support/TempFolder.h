@@ -2,6 +2,9 @@
 
 #include <string>
 
+/// A path written with "/" as the system writes it.
+std::string native(std::string path);
+
 /// A fresh folder below the system's temporary folder, removed with everything in it when
 /// the object goes. Paths it gives have no closing separator.
 class TempFolder {
@@ -12,8 +15,8 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::string& path() const { return m_path; }
-    /// `relative` below this folder.
-    std::string operator/(const std::string& relative) const { return m_path + "/" + relative; }
+    /// `relative` (written with "/") below this folder, with the native separator.
+    std::string operator/(const std::string& relative) const { return m_path + native("/" + relative); }
 
     /// Writes `bytes` to `relative`, creating the folders on the way; returns the full path.
     std::string write(const std::string& relative, const std::string& bytes = "x") const;

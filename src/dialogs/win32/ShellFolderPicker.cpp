@@ -1,0 +1,70 @@
+#include "dialogs/win32/ShellFolderPicker.h"
+
+#include <objbase.h>
+#include <shlobj.h>
+
+namespace {
+
+/// Balances a successful CoInitializeEx, also when an error interrupts.
+struct ComApartment {
+    ~ComApartment() { CoUninitialize(); }
+};
+
+} // namespace
+
+void FreeItemIdList(void*& list)
+{
+    IMalloc* allocator = nullptr;
+    if (SHGetMalloc(&allocator) != S_OK || !allocator)
+        return;
+    allocator->Free(list);
+    allocator->Release();
+    list = nullptr;
+}
+
+int CALLBACK BrowseCallback(HWND window, UINT message, LPARAM parameter, LPARAM data)
+{
+    const auto& browser = *reinterpret_cast<const TFolderBrowser*>(data);
+    if (message == BFFM_INITIALIZED) {
+        if (!browser.InitialFolder.empty())
+            SendMessageA(window, BFFM_SETSELECTIONA, 1, reinterpret_cast<LPARAM>(browser.InitialFolder.c_str()));
+        SendMessageA(window, BFFM_ENABLEOK, 0, browser.FileFilter.empty() ? 1 : 0);
+        if (browser.PositionSet)
+            SetWindowPos(window, nullptr, browser.Left, browser.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    } else if (message == BFFM_SELCHANGED && parameter != 0 && !browser.FileFilter.empty()) {
+        char path[262] = {};
+        if (SHGetPathFromIDListA(reinterpret_cast<LPCITEMIDLIST>(parameter), path)) {
+            SendMessageA(window, BFFM_SETSTATUSTEXTA, 0, reinterpret_cast<LPARAM>(path));
+            SendMessageA(window, BFFM_ENABLEOK, 0, FolderHasFilterMatch(path, browser.FileFilter) ? 1 : 0);
+        }
+    }
+    return 0;
+}
+
+std::optional<std::string> ShellFolderPicker::pickFolder(const TFolderBrowser& browser)
+{
+    const HRESULT initialised = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    if (initialised != S_OK && initialised != S_FALSE)
+        return std::nullopt;
+    ComApartment apartment;
+
+    char displayName[262];
+    BROWSEINFOA info = {};
+    info.hwndOwner = reinterpret_cast<HWND>(browser.OwnerWindow);
+    info.pidlRoot = static_cast<LPCITEMIDLIST>(browser.Root);
+    info.pszDisplayName = displayName;
+    info.lpszTitle = browser.Title.c_str();
+    info.ulFlags = browser.Flags();
+    info.lpfn = BrowseCallback;
+    info.lParam = reinterpret_cast<LPARAM>(&browser);
+    void* chosen = SHBrowseForFolderA(&info);
+    if (!chosen)
+        return std::nullopt;
+
+    std::optional<std::string> result;
+    char path[262] = {};
+    if (SHGetPathFromIDListA(static_cast<LPCITEMIDLIST>(chosen), path) && path[0] != '\0')
+        result = std::string(path);
+    FreeItemIdList(chosen);
+    return result;
+}

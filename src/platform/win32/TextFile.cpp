@@ -1,0 +1,52 @@
+#include "platform/TextFile.h"
+
+#include "platform/Errors.h"
+#include "platform/win32/Win32Error.h"
+
+#include <windows.h>
+
+namespace platform {
+
+std::string readWholeFile(const std::string& path)
+{
+    // Read while others may read, but not write.
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        throw FileOpenError(path, lastErrorMessage());
+    std::string bytes;
+    char buffer[1 << 15];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
+        bytes.append(buffer, read);
+    CloseHandle(file);
+    return bytes;
+}
+
+void saveFileAtomically(const std::string& path, const std::string& bytes)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        throw FileCreateError(path, lastErrorMessage());
+    }
+    const std::string temp = temporaryFileBeside(path);
+    if (temp.empty())
+        throw FileCreateError(path, lastErrorMessage());
+    const HANDLE file = CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    bool written = file != INVALID_HANDLE_VALUE;
+    if (written) {
+        DWORD done = 0;
+        written = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr)
+            && done == bytes.size() && FlushFileBuffers(file);
+        CloseHandle(file);
+    }
+    if (!written || !MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        const std::string reason = lastErrorMessage();
+        DeleteFileA(temp.c_str());
+        throw FileCreateError(path, reason);
+    }
+}
+
+} // namespace platform
