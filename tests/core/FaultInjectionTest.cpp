@@ -1,0 +1,120 @@
+// Failures provoked while files are written: nothing a user had is lost or left half-done.
+// POSIX only: the faults are a file-size limit (RLIMIT_FSIZE) and a killed process.
+
+#ifndef _WIN32
+
+#include "platform/Errors.h"
+#include "platform/FileTransfer.h"
+#include "platform/TextFile.h"
+#include "settings/LineList.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+/// Limits the size of every file this process writes while it lives; a write past the limit
+/// fails with EFBIG instead of raising SIGXFSZ.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_old {};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+bool onOtherFileSystem(const std::string& a, const std::string& b)
+{
+    struct stat first {}, second {};
+    return stat(a.c_str(), &first) == 0 && stat(b.c_str(), &second) == 0 && first.st_dev != second.st_dev;
+}
+
+} // namespace
+
+TEST(FaultInjection, SavesThatFailWhileWritingKeepTheOldFile)
+{
+    TempFolder program;
+    const std::string config = program.write("config.ini", "Language:\r\nEnglish\r\n");
+    const std::string ini = program.write("maps/DM-Deck.ini", "[DM-Deck]\r\n");
+    {
+        FileSizeLimit limit(8);
+        EXPECT_THROW(settings::saveLineList(config, LineList(50, "a long settings line")), platform::FileCreateError);
+        EXPECT_THROW(platform::saveFileAtomically(ini, std::string(4096, 'i')), platform::FileCreateError);
+    }
+    EXPECT_EQ(readFile(config), "Language:\r\nEnglish\r\n");
+    EXPECT_EQ(readFile(ini), "[DM-Deck]\r\n");
+    EXPECT_EQ(listFolder(program.path()), "config.ini maps");
+    EXPECT_EQ(listFolder(program / "maps"), "DM-Deck.ini");
+}
+
+TEST(FaultInjection, CopyThatFailsMidwayLeavesNoPartialDestination)
+{
+    TempFolder root;
+    const std::string source = root.write("new/DM-Big.vsm", std::string(1 << 20, 'b'));
+    const std::string existing = root.write("published/DM-Old.vsm", "old");
+    {
+        FileSizeLimit limit(64 * 1024);
+        EXPECT_FALSE(platform::copyFile(source, root / "published/DM-Big.vsm"));
+        EXPECT_FALSE(platform::copyFile(source, existing));
+    }
+    EXPECT_EQ(listFolder(root / "published"), "DM-Old.vsm");
+    EXPECT_EQ(readFile(existing), "old");
+    EXPECT_EQ(readFile(source), std::string(1 << 20, 'b'));
+}
+
+TEST(FaultInjection, MoveToAnotherFileSystemWhoseCopyFailsKeepsTheSource)
+{
+    TempFolder root;
+    if (!onOtherFileSystem(root.path(), "/dev/shm"))
+        GTEST_SKIP() << "no second file system at /dev/shm";
+    const std::string source = root.write("DM-Far.vsm", std::string(1 << 20, 'f'));
+    const std::string target = "/dev/shm/vsm-fault-" + std::to_string(getpid()) + ".vsm";
+    {
+        FileSizeLimit limit(64 * 1024);
+        EXPECT_FALSE(platform::moveFile(source, target));
+    }
+    EXPECT_EQ(readFile(source), std::string(1 << 20, 'f'));
+    EXPECT_EQ(readFile(target), "<missing>");
+    EXPECT_EQ(listFolder(root.path()), "DM-Far.vsm");
+}
+
+TEST(FaultInjection, KilledSaveLeavesTheOldOrTheNewFileNeverAMix)
+{
+    TempFolder program;
+    const std::string oldText(200000, 'o');
+    const std::string newText(300000, 'n');
+    for (int round = 0; round < 20; ++round) {
+        const std::string path = program.write("config.ini", oldText);
+        const pid_t child = fork();
+        if (child == 0) {
+            for (;;)
+                platform::saveFileAtomically(path, newText);
+        }
+        usleep(static_cast<useconds_t>(200 + round * 150));
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        const std::string after = readFile(path);
+        EXPECT_TRUE(after == oldText || after == newText) << "round " << round << ": " << after.size() << " bytes";
+    }
+}
+
+#endif
