@@ -1,6 +1,7 @@
 #include "BenchWorld.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -40,6 +41,14 @@ double bestMilliseconds(int runs, const std::function<void()>& work)
         best = std::min(best, elapsed.count());
     }
     return best;
+}
+
+void reportRow(const char* what, double value, const char* unit, const char* baselineName, double baseline,
+               const char* target)
+{
+    std::printf("| %s | %.1f %s | %s: %.1f %s | %.2f | %s |\n", what, value, unit, baselineName, baseline, unit,
+                value / baseline, target);
+    std::fflush(stdout);
 }
 
 int shell(const std::string& command)

@@ -20,5 +20,10 @@ private:
 /// The best of `runs` timings of `work`, in milliseconds.
 double bestMilliseconds(int runs, const std::function<void()>& work);
 
+/// Prints one row of the benchmark table: the figure, its baseline from the same run, their
+/// ratio and the target.
+void reportRow(const char* what, double value, const char* unit, const char* baselineName, double baseline,
+               const char* target);
+
 /// Runs a shell command with its output discarded; its exit code.
 int shell(const std::string& command);

@@ -86,7 +86,7 @@ void findIn(std::string folder, const std::string& mask, bool recursive, std::ve
 
 void ResetFoundFiles()
 {
-    FoundFiles.clear();
+    TStringArray().swap(FoundFiles); // gives the memory back, not only the entries
     FoundFileCount = 0;
 }
 

@@ -8,6 +8,8 @@
 
 #include <QLabel>
 
+#include <iterator>
+
 namespace {
 
 /// Shows the map selected in `list` (or nothing) and clears the other two selections.
@@ -54,7 +56,10 @@ void TForm1::refreshFileList(int kind)
     names.reserve(FoundFileCount);
     for (std::int32_t i = 0; i < FoundFileCount; ++i)
         names.append(toDisplay(catalogue::baseName(FoundFiles[static_cast<std::size_t>(i)])));
-    paths->assign(FoundFiles.begin(), FoundFiles.begin() + FoundFileCount);
+    // The paths are handed over to the hidden list rather than copied: with 100 000 maps a copy
+    // would double the memory of the rebuild.
+    paths->assign(std::make_move_iterator(FoundFiles.begin()), std::make_move_iterator(FoundFiles.begin() + FoundFileCount));
+    ResetFoundFiles();
     list->setItems(names);
 }
 
