@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 #include <QStringListModel>
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
@@ -50,6 +51,20 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int le
     label->move(left, top);
     label->adjustSize();
     return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, QRect place, bool bold)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(place);
+    button->setAutoDefault(false);
+    if (bold) {
+        QFont font = button->font();
+        font.setBold(true);
+        button->setFont(font);
+    }
+    return button;
 }
 
 void alignRightEdge(QLabel* label, int right, int top, int height)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QRect>
 #include <QFont>
 #include <QImage>
 #include <QListView>
@@ -8,6 +9,7 @@
 #include <QWidget>
 
 class QLabel;
+class QPushButton;
 class QStringListModel;
 class QTabBar;
 
@@ -32,6 +34,9 @@ QColor textColour(const QWidget* widget);
 
 /// A label at a place, with a font; it sizes itself to its text.
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int left, int top, const QFont& font);
+
+/// A push button at a place; in dialogs it never turns into the default button by itself.
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, QRect place, bool bold = false);
 
 /// Sizes a label to its text (at `height`) and moves it so that its right edge stays at `right`.
 void alignRightEdge(QLabel* label, int right, int top, int height);

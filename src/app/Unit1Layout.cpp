@@ -24,15 +24,6 @@ QFrame* makePanel(QWidget* parent, const char* name, int left, int top, int widt
     return panel;
 }
 
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, QRect place, bool bold = false)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(place);
-    button->setFont(designFont(Face::SansSerif, 11, bold));
-    return button;
-}
-
 QCheckBox* makeCheckBox(QWidget* parent, const char* name, const QString& text, QRect place)
 {
     auto* box = new QCheckBox(text, parent);

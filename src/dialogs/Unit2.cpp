@@ -23,21 +23,13 @@ TForm2::TForm2(TForm1& form1)
     ListBox1 = new QListWidget(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setGeometry(8, 8, 129, 153);
-    Button3 = new QPushButton(QStringLiteral("löschen"), this);
-    Button3->setObjectName(QStringLiteral("Button3"));
-    Button3->setGeometry(8, 168, 129, 20);
+    Button3 = makeButton(this, "Button3", QStringLiteral("löschen"), {8, 168, 129, 20});
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(8, 192, 81, 21);
     Edit1->setMaxLength(5);
-    Button2 = new QPushButton(QStringLiteral("neu"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setGeometry(96, 192, 41, 21);
-    Button1 = new QPushButton(QStringLiteral("fertig"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(8, 216, 129, 25);
-    for (QPushButton* button : {Button1, Button2, Button3})
-        button->setAutoDefault(false);
+    Button2 = makeButton(this, "Button2", QStringLiteral("neu"), {96, 192, 41, 21});
+    Button1 = makeButton(this, "Button1", QStringLiteral("fertig"), {8, 216, 129, 25});
 
     Environment& env = form1.env();
     connectGuarded(env, Button1, &QPushButton::clicked, this, &TForm2::Button1Click);

@@ -15,19 +15,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, QRect place)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(place);
-    button->setAutoDefault(false);
-    return button;
-}
-
-} // namespace
-
 TForm3::TForm3(TForm1& form1)
     : QDialog(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_form1(form1)

@@ -28,10 +28,7 @@ TForm4::TForm4(TForm1& form1, TForm3& form3)
     ComboBox1->setEditable(true);
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
     ComboBox1->setGeometry(8, 32, 145, 21);
-    Button1 = new QPushButton(QStringLiteral("ok"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(8, 64, 145, 25);
-    Button1->setAutoDefault(false);
+    Button1 = makeButton(this, "Button1", QStringLiteral("ok"), {8, 64, 145, 25});
     connectGuarded(form1.env(), Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
     runGuarded(form1.env(), [this] { FormCreate(); });
 }
