@@ -198,4 +198,5 @@ private:
     TForm4* m_form4 = nullptr;
     bool m_centred = false;
     bool m_installingAll = false;
+    bool m_iniLegacy = false; ///< the editor's text came from a file in the legacy code page
 };

@@ -6,6 +6,7 @@
 #include "catalogue/MapNames.h"
 #include "operations/IniTemplate.h"
 #include "platform/FileSystem.h"
+#include "platform/TextCodec.h"
 #include "platform/TextFile.h"
 
 #include <QPlainTextEdit>
@@ -25,11 +26,13 @@ void TForm1::loadEditorFromFile(const std::string& path)
 {
     const std::string text = settings::joinLines(settings::loadLineList(path));
     iniContent->setPlainText(toDisplay(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    // Saved again in the encoding it came in, so that a Windows-1252 file stays one.
+    m_iniLegacy = platform::isLegacyText(text);
 }
 
 std::string TForm1::editorBytes() const
 {
-    return fromDisplay(iniContent->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
+    return fromDisplay(iniContent->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")), m_iniLegacy);
 }
 
 void TForm1::inieditClick()
@@ -39,6 +42,7 @@ void TForm1::inieditClick()
         return;
     }
     operations::fillIniTemplate(Memo2, catalogue::baseName(SelectedMapPath));
+    m_iniLegacy = platform::isLegacyText(settings::joinLines(Memo2));
     iniContent->setPlainText(toDisplay(settings::joinLines(Memo2)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     platform::saveFileAtomically(iniPathOf(SelectedMapPath), editorBytes());
     showMapInfo(SelectedMapPath);

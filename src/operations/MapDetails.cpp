@@ -69,6 +69,7 @@ void TForm1::showMapInfo(const std::string& path)
         if (MapperMode)
             iniedit->show();
         iniContent->clear();
+        m_iniLegacy = false;
     }
 
     const auto localisation = companionFile(base + "_LOC_int.vsp");

@@ -156,6 +156,18 @@ private slots:
         QCOMPARE(textColour(form.Label2), colours::silver);
         QVERIFY(form.iniedit->isVisible());
 
+        // A Windows-1252 file is shown as such and saved in it again; a UTF-8 one stays UTF-8.
+        World::put(world.newMaps + "/CTF-Face.ini", "Description=Gr\xf6\xdf" "e \x80\r\n");
+        form.showMapInfo(world.newMaps + "/CTF-Face.vsm");
+        QCOMPARE(form.iniContent->toPlainText(), QStringLiteral("Description=Größe €\n"));
+        form.iniContent->setPlainText(QStringLiteral("Description=Größer €\n"));
+        QTest::mouseClick(form.Button5, Qt::LeftButton);
+        QCOMPARE(readFile(world.newMaps + "/CTF-Face.ini"), std::string("Description=Gr\xf6\xdf" "er \x80\r\n"));
+        World::put(world.newMaps + "/CTF-Face.ini", "Description=Größe\r\n");
+        form.showMapInfo(world.newMaps + "/CTF-Face.vsm");
+        QTest::mouseClick(form.Button5, Qt::LeftButton);
+        QCOMPARE(readFile(world.newMaps + "/CTF-Face.ini"), std::string("Description=Größe\r\n"));
+
         // A save that cannot create the file reports it and writes nothing.
         std::filesystem::remove_all(world.newMaps);
         QTest::mouseClick(form.Button5, Qt::LeftButton);

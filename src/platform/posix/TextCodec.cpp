@@ -1,5 +1,8 @@
 #include "platform/TextCodec.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace platform {
 
 namespace {
@@ -83,6 +86,32 @@ std::string bytesFromDisplay(std::string_view utf8)
 {
     // File names on this system are UTF-8 already.
     return std::string(utf8);
+}
+
+bool isLegacyText(std::string_view bytes)
+{
+    return !isValidUtf8(bytes);
+}
+
+std::string legacyBytesFromDisplay(std::string_view utf8)
+{
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        const std::size_t length = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : 4;
+        char32_t code = length == 1 ? c : c & (0x7F >> length);
+        for (std::size_t k = 1; k < length && i + k < utf8.size(); ++k)
+            code = (code << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        i += length;
+        if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) {
+            out += static_cast<char>(code);
+            continue;
+        }
+        const auto* high = std::find(std::begin(kWindows1252High), std::end(kWindows1252High), code);
+        out += high == std::end(kWindows1252High) ? '?' : static_cast<char>(0x80 + (high - kWindows1252High));
+    }
+    return out;
 }
 
 } // namespace platform
