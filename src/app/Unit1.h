@@ -184,11 +184,12 @@ private:
     void connectHandlers();
     void setClientWidth(int width);
     void setLitRow(StatusIcon* icon, QLabel* caption, bool lit);
-    std::string publishedFolder() const;
     /// Moves or copies the shown map's package and recorded companions into the published folder.
     void transferMapFiles(bool move);
     /// Loads the INI editor from a file, every line break made CR LF.
     void loadEditorFromFile(const std::string& path);
+    /// Shows the bytes of an INI text (lines ending in CR LF) in the editor.
+    void setEditorText(const std::string& text);
     /// The editor's text as the bytes of an INI file.
     std::string editorBytes() const;
 

@@ -22,12 +22,16 @@ std::string iniPathOf(const std::string& mapPath)
 
 } // namespace
 
-void TForm1::loadEditorFromFile(const std::string& path)
+void TForm1::setEditorText(const std::string& text)
 {
-    const std::string text = settings::joinLines(settings::loadLineList(path));
     iniContent->setPlainText(toDisplay(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     // Saved again in the encoding it came in, so that a Windows-1252 file stays one.
     m_iniLegacy = platform::isLegacyText(text);
+}
+
+void TForm1::loadEditorFromFile(const std::string& path)
+{
+    setEditorText(settings::joinLines(settings::loadLineList(path)));
 }
 
 std::string TForm1::editorBytes() const
@@ -42,8 +46,7 @@ void TForm1::inieditClick()
         return;
     }
     operations::fillIniTemplate(Memo2, catalogue::baseName(SelectedMapPath));
-    m_iniLegacy = platform::isLegacyText(settings::joinLines(Memo2));
-    iniContent->setPlainText(toDisplay(settings::joinLines(Memo2)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    setEditorText(settings::joinLines(Memo2));
     platform::saveFileAtomically(iniPathOf(SelectedMapPath), editorBytes());
     showMapInfo(SelectedMapPath);
 }
