@@ -1,7 +1,10 @@
 #include "app/Controls.h"
 
+#include "app/Display.h"
+
 #include <QFontDatabase>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QStringListModel>
@@ -45,8 +48,10 @@ QColor textColour(const QWidget* widget)
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int left, int top, const QFont& font)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
     label->setFont(font);
     label->move(left, top);
     label->adjustSize();
@@ -166,4 +171,40 @@ void ListBox::setItemIndex(int index)
     else
         selectionModel()->setCurrentIndex(m_model->index(index), QItemSelectionModel::ClearAndSelect);
     m_quiet = false;
+}
+
+ComboBox::ComboBox(QWidget* parent, const char* name)
+    : QComboBox(parent)
+{
+    setObjectName(QString::fromLatin1(name));
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);
+    connect(this, &QComboBox::activated, this, [this] {
+        if (std::exchange(m_fromList, false))
+            emit entryPicked();
+    });
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] { m_fromList = false; });
+}
+
+void ComboBox::addEntry(const std::string& bytes)
+{
+    addItem(toDisplay(bytes), QByteArray::fromStdString(bytes));
+}
+
+std::string ComboBox::entryBytes(int index) const
+{
+    return itemData(index).toByteArray().toStdString();
+}
+
+int ComboBox::findEntry(const std::string& bytes) const
+{
+    return findData(QByteArray::fromStdString(bytes));
+}
+
+void ComboBox::hidePopup()
+{
+    // The list closes before the pick is announced; a typed text activates with it closed.
+    m_fromList = true;
+    QComboBox::hidePopup();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QComboBox>
 #include <QRect>
 #include <QFont>
 #include <QImage>
@@ -32,7 +33,8 @@ void setTextColour(QWidget* widget, const QColor& colour);
 /// The text colour of a label or other control.
 QColor textColour(const QWidget* widget);
 
-/// A label at a place, with a font; it sizes itself to its text.
+/// A label at a place, with a font; it sizes itself to its text, which it shows as plain
+/// text (a name from disk is never taken for markup).
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int left, int top, const QFont& font);
 
 /// A push button at a place; in dialogs it never turns into the default button by itself.
@@ -93,4 +95,28 @@ signals:
 private:
     QStringListModel* m_model;
     bool m_quiet = false;
+};
+
+/// A combo box with an edit field whose entries are names kept as the bytes they came from.
+/// Typing never completes a name, and `entryPicked` is emitted only when the user picks an
+/// entry from the list, not when a typed text happens to equal one.
+class ComboBox : public QComboBox {
+    Q_OBJECT
+public:
+    ComboBox(QWidget* parent, const char* name);
+
+    /// Appends an entry showing `bytes`.
+    void addEntry(const std::string& bytes);
+    /// The bytes of entry `index`.
+    std::string entryBytes(int index) const;
+    /// The first entry whose bytes equal `bytes`, -1 when none does.
+    int findEntry(const std::string& bytes) const;
+
+    void hidePopup() override;
+
+signals:
+    void entryPicked();
+
+private:
+    bool m_fromList = false; ///< the list was just closed: an activation now is a pick
 };

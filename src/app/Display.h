@@ -17,9 +17,3 @@ inline std::string fromDisplay(const QString& text)
 {
     return platform::bytesFromDisplay(text.toStdString());
 }
-
-/// Text from a widget as bytes in the encoding of the file it was loaded from.
-inline std::string fromDisplay(const QString& text, bool legacy)
-{
-    return legacy ? platform::legacyBytesFromDisplay(text.toStdString()) : fromDisplay(text);
-}

@@ -26,7 +26,10 @@ protected:
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    // The program reads no command line: Qt is not given it either (no -style, -platform, ...).
+    int qtArgc = argc > 0 ? 1 : 0;
+    char* qtArgv[] = {argc > 0 ? argv[0] : nullptr, nullptr};
+    QApplication app(qtArgc, qtArgv);
     QApplication::setApplicationName(kApplicationTitle);
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -8,6 +8,7 @@
 
 RealEnvironment::RealEnvironment()
     : Environment(platform::programFolder(), platform::documentsFolder(), platform::desktopFolder())
+    , m_picker(desktopFolder())
 {
 }
 
@@ -20,12 +21,14 @@ void RealEnvironment::showError(const QString& message)
 {
     QMessageBox box(QMessageBox::Critical, kApplicationTitle, message, QMessageBox::Ok,
                     QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
 bool RealEnvironment::askYesNo(QWidget* parent, const QString& caption, const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
@@ -33,5 +36,6 @@ bool RealEnvironment::askYesNo(QWidget* parent, const QString& caption, const QS
 void RealEnvironment::showMessage(QWidget* parent, const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }

@@ -2,13 +2,7 @@
 
 #include "app/Environment.h"
 
-#ifdef _WIN32
-#include "dialogs/win32/ShellFolderPicker.h"
-using SystemFolderPicker = ShellFolderPicker;
-#else
-#include "dialogs/FolderPickerWindow.h"
-using SystemFolderPicker = FolderPickerWindow;
-#endif
+#include "dialogs/SystemFolderPicker.h"
 
 /// The environment of the running program: the user's real folders, Qt's message boxes,
 /// the system beep and the real folder picker.

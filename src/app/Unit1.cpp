@@ -14,7 +14,6 @@
 #include "settings/Settings.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -74,7 +73,9 @@ void TForm1::connectHandlers()
     connectGuarded(m_env, publishedFiles, &ListBox::userSelectionChanged, this, &TForm1::publishedFilesClick);
     connectGuarded(m_env, unpublishedFiles, &ListBox::userSelectionChanged, this, &TForm1::unpublishedFilesClick);
     connectGuarded(m_env, gameTypes->tabs(), &QTabBar::currentChanged, this, &TForm1::gameTypesChange);
-    connectGuarded(m_env, LanguageBox, &QComboBox::activated, this, &TForm1::LanguageBoxSelect);
+    connect(gameTypes->tabs(), &QTabBar::tabBarClicked, this,
+            [this](int index) { runGuarded(m_env, [&] { gameTypesClick(index); }); });
+    connectGuarded(m_env, LanguageBox, &ComboBox::entryPicked, this, &TForm1::LanguageBoxSelect);
 }
 
 void TForm1::FormCreate()
@@ -111,9 +112,7 @@ void TForm1::FormCreate()
             for (std::size_t i = settings::kFirstGameTypeLine; i < Config.size(); ++i)
                 gameTypes->tabs()->addTab(toDisplay(Config[i]));
         }
-        const int configured = LanguageBox->findText(toDisplay(Config[settings::kLanguageLine]),
-                                                     Qt::MatchExactly | Qt::MatchCaseSensitive);
-        LanguageBox->setCurrentIndex(configured);
+        LanguageBox->setCurrentIndex(LanguageBox->findEntry(Config[settings::kLanguageLine]));
     } else {
         Config = DefaultConfig;
         FirstStart = true;

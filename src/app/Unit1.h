@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+class ComboBox;
 class Environment;
 class ListBox;
 class StatusIcon;
@@ -16,7 +17,6 @@ class TForm2;
 class TForm3;
 class TForm4;
 class QCheckBox;
-class QComboBox;
 class QFrame;
 class QLabel;
 class QPlainTextEdit;
@@ -63,6 +63,11 @@ public:
 
     // Game-type tabs (catalogue/GameTypeTabs.cpp)
     void gameTypesChange();
+    /// A click on tab `index`: applies its filter when that tab is already the selected one
+    /// but its filter is not in force.
+    void gameTypesClick(int index);
+    /// The map mask of tab `index`: "*.vsm" for tab 0, else its caption followed by "*.vsm".
+    std::string tabMask(int index) const;
     /// The captions of all tabs, tab 0 included.
     QStringList gameTypeCaptions() const;
 
@@ -160,7 +165,7 @@ public:
     QLabel* Label20;           ///< heading "Optionen"
     QCheckBox* CheckBox1;      ///< mapper mode
     QLabel* Label21;           ///< "Language: "
-    QComboBox* LanguageBox;    ///< the discovered languages
+    ComboBox* LanguageBox;      ///< the discovered languages
     QPushButton* Button9;      ///< choose the new-maps folder
     QPushButton* Button3;      ///< refresh the lists
     QPushButton* Button8;      ///< edit the game types
@@ -186,9 +191,9 @@ private:
     void setLitRow(StatusIcon* icon, QLabel* caption, bool lit);
     /// Moves or copies the shown map's package and recorded companions into the published folder.
     void transferMapFiles(bool move);
-    /// Loads the INI editor from a file, every line break made CR LF.
+    /// Loads the INI editor from a file, every line break made CR LF and nothing else changed.
     void loadEditorFromFile(const std::string& path);
-    /// Shows the bytes of an INI text (lines ending in CR LF) in the editor.
+    /// Shows the bytes of an INI text (line breaks CR LF) in the editor and notes their encoding.
     void setEditorText(const std::string& text);
     /// The editor's text as the bytes of an INI file.
     std::string editorBytes() const;
@@ -199,5 +204,5 @@ private:
     TForm4* m_form4 = nullptr;
     bool m_centred = false;
     bool m_installingAll = false;
-    bool m_iniLegacy = false; ///< the editor's text came from a file in the legacy code page
+    bool m_iniUtf8 = false; ///< the editor's text came from a UTF-8 file, to be saved as UTF-8 again
 };

@@ -5,7 +5,6 @@
 #include "app/Controls.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -153,10 +152,7 @@ void TForm1::createControls()
     Label20 = makeLabel(Panel5, "Label20", QStringLiteral("Optionen"), 8, 8, bold);
     CheckBox1 = makeCheckBox(Panel5, "CheckBox1", QStringLiteral("Mapper mode"), {8, 24, 97, 17});
     Label21 = makeLabel(Panel5, "Label21", QStringLiteral("Language: "), 8, 48, sans);
-    LanguageBox = new QComboBox(Panel5);
-    LanguageBox->setObjectName(QStringLiteral("LanguageBox"));
-    LanguageBox->setEditable(true);
-    LanguageBox->setInsertPolicy(QComboBox::NoInsert);
+    LanguageBox = new ComboBox(Panel5, "LanguageBox");
     LanguageBox->setGeometry(65, 45, 120, 21);
     Button9 = makeButton(Panel5, "Button9", QStringLiteral("neue maps..."), {104, 8, 81, 25});
     Button3 = makeButton(Panel5, "Button3", QStringLiteral("aktualisieren"), {192, 8, 81, 25});

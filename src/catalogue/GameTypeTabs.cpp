@@ -15,7 +15,7 @@ void TForm1::gameTypesChange()
     const int index = gameTypes->tabs()->currentIndex();
     const QString caption = gameTypes->tabs()->tabText(index);
     const std::string type = fromDisplay(caption);
-    FileMask = index == 0 ? "*.vsm" : type + "*.vsm";
+    FileMask = tabMask(index);
 
     std::string upper = type;
     std::transform(upper.begin(), upper.end(), upper.begin(), platform::upperAscii);
@@ -39,6 +39,19 @@ void TForm1::gameTypesChange()
     refreshFileList(2);
     refreshFileList(3);
     showMapInfo({});
+}
+
+std::string TForm1::tabMask(int index) const
+{
+    return index == 0 ? "*.vsm" : fromDisplay(gameTypes->tabs()->tabText(index)) + "*.vsm";
+}
+
+void TForm1::gameTypesClick(int index)
+{
+    // The highlighted tab can show another filter than the one in force, after the game types
+    // dialog deleted the selected tab; a click on it must then apply its own.
+    if (index == gameTypes->tabs()->currentIndex() && tabMask(index) != FileMask)
+        gameTypesChange();
 }
 
 QStringList TForm1::gameTypeCaptions() const

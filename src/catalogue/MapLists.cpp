@@ -12,14 +12,16 @@
 
 namespace {
 
-/// Shows the map selected in `list` (or nothing) and clears the other two selections.
+/// Clears the other two selections and shows the map selected in `list` (or nothing). The
+/// others are cleared first: should the details fail, no button may still act on a map
+/// selected in another list.
 void followSelection(TForm1& form, ListBox* list, const std::vector<std::string>& paths,
                      std::initializer_list<ListBox*> others)
 {
-    const int index = list->itemIndex();
-    form.showMapInfo(index < 0 ? std::string() : paths[static_cast<std::size_t>(index)]);
     for (ListBox* other : others)
         other->setItemIndex(-1);
+    const int index = list->itemIndex();
+    form.showMapInfo(index < 0 ? std::string() : paths[static_cast<std::size_t>(index)]);
 }
 
 } // namespace

@@ -43,6 +43,11 @@ void TForm2::showEvent(QShowEvent* event)
     runGuarded(m_form1.env(), [this] { FormActivate(); });
 }
 
+void TForm2::reject()
+{
+    // "fertig" is the only way out: Escape does nothing.
+}
+
 void TForm2::FormActivate()
 {
     Button1->setText(toDisplay(m_form1.languageLine(15)));

@@ -26,6 +26,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void reject() override;
 
 private:
     /// Writes the game types of the list into the settings and saves them.

@@ -68,12 +68,24 @@ void TForm3::FormActivate()
     Label1->adjustSize();
     Button1->setText(toDisplay(m_form1.languageLine(15)));
     Button2->setText(toDisplay(m_form1.languageLine(19)));
-    Edit1->setText(toDisplay(Button2->isEnabled() ? m_form1.NewMapsFolder : m_form1.DesktopFolder));
+    showPath(Button2->isEnabled() ? m_form1.NewMapsFolder : m_form1.DesktopFolder);
+}
+
+void TForm3::showPath(const std::string& path)
+{
+    m_shownPath = path;
+    m_shownText = toDisplay(path);
+    Edit1->setText(m_shownText);
+}
+
+std::string TForm3::enteredPath() const
+{
+    return Edit1->text() == m_shownText ? m_shownPath : fromDisplay(Edit1->text());
 }
 
 void TForm3::Button1Click()
 {
-    const std::string path = fromDisplay(Edit1->text());
+    const std::string path = enteredPath();
     if (!platform::folderExists(path)) {
         m_form1.env().beep();
         return;
@@ -100,7 +112,7 @@ void TForm3::Button2Click()
 
 void TForm3::Button3Click()
 {
-    Edit1->setText(toDisplay(m_form1.DesktopFolder + platform::kPathSeparator));
+    showPath(m_form1.DesktopFolder + platform::kPathSeparator);
 }
 
 void TForm3::Button4Click()
@@ -108,5 +120,5 @@ void TForm3::Button4Click()
     TFolderBrowser browser(static_cast<TFolderBrowser::WindowHandle>(winId()), fromDisplay(promptText()), {},
                            false, false);
     if (browser.Execute(m_form1.env().folderPicker()))
-        Edit1->setText(toDisplay(browser.FolderPath));
+        showPath(browser.FolderPath);
 }

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <string>
+
 class TForm1;
 class QLabel;
 class QLineEdit;
@@ -33,5 +35,13 @@ protected:
     void reject() override;
 
 private:
+    /// Shows the folder `path` in Edit1, remembering its bytes.
+    void showPath(const std::string& path);
+    /// The folder in Edit1: the bytes it was shown from while its text is unchanged, else
+    /// the typed text. (A name that is not UTF-8 comes back as the same bytes.)
+    std::string enteredPath() const;
+
     TForm1& m_form1;
+    std::string m_shownPath; ///< the bytes behind the text last put into Edit1
+    QString m_shownText;     ///< that text
 };

@@ -1,9 +1,5 @@
 #include "dialogs/fldbrows.h"
 
-#ifdef _WIN32
-#include "dialogs/win32/ShellFolderPicker.h"
-#endif
-
 #include "platform/DirectorySearch.h"
 #include "platform/PathSeparator.h"
 
@@ -21,10 +17,8 @@ TFolderBrowser::TFolderBrowser(WindowHandle ownerWindow, std::string title, std:
 
 TFolderBrowser::~TFolderBrowser()
 {
-#ifdef _WIN32
     if (Root)
         FreeItemIdList(Root);
-#endif
 }
 
 bool TFolderBrowser::Execute(FolderPicker& picker)

@@ -58,6 +58,10 @@ public:
     TFolderBrowser& operator=(const TFolderBrowser&) = delete;
 };
 
+/// Releases a shell item id list with the shell's allocator and sets it to none; leaves it as
+/// it is when the allocator cannot be obtained. (Only the Windows shell makes such lists.)
+void FreeItemIdList(void*& list);
+
 /// True when `folder` holds an entry matching one of the NUL-separated entries of `filter`.
 bool FolderHasFilterMatch(const std::string& folder, const std::string& filter);
 

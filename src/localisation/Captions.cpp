@@ -8,7 +8,6 @@
 #include "settings/Settings.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
@@ -16,7 +15,7 @@
 void TForm1::listLanguages()
 {
     for (const std::string& name : localisation::discoverLanguages(m_env.programFolder(), ListBox4))
-        LanguageBox->addItem(toDisplay(name));
+        LanguageBox->addEntry(name);
     LanguageBox->setCurrentIndex(-1);
 }
 
@@ -57,7 +56,7 @@ void TForm1::setLanguage()
 
 void TForm1::LanguageBoxSelect()
 {
-    const std::string name = fromDisplay(LanguageBox->currentText());
+    const std::string name = LanguageBox->entryBytes(LanguageBox->currentIndex());
     try {
         loadLanguage(name);
     } catch (const std::exception&) {

@@ -9,7 +9,6 @@
 #include "settings/Settings.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 
@@ -23,10 +22,7 @@ TForm4::TForm4(TForm1& form1, TForm3& form3)
     setFixedSize(161, 97);
     setFont(designFont(Face::SansSerif, 11));
     Label1 = makeLabel(this, "Label1", QStringLiteral("Please choose a language:"), 8, 8, font());
-    ComboBox1 = new QComboBox(this);
-    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1->setEditable(true);
-    ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    ComboBox1 = new ComboBox(this, "ComboBox1");
     ComboBox1->setGeometry(8, 32, 145, 21);
     Button1 = makeButton(this, "Button1", QStringLiteral("ok"), {8, 64, 145, 25});
     connectGuarded(form1.env(), Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
@@ -36,7 +32,7 @@ TForm4::TForm4(TForm1& form1, TForm3& form3)
 void TForm4::FormCreate()
 {
     for (int i = 0; i < m_form1.LanguageBox->count(); ++i)
-        ComboBox1->addItem(m_form1.LanguageBox->itemText(i));
+        ComboBox1->addEntry(m_form1.LanguageBox->entryBytes(i));
     ComboBox1->setCurrentIndex(ComboBox1->count() > 0 ? 0 : -1);
 }
 
@@ -46,7 +42,7 @@ void TForm4::Button1Click()
     const int index = ComboBox1->findText(ComboBox1->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (index < 0)
         throw platform::ListIndexError(-1);
-    const std::string name = fromDisplay(ComboBox1->itemText(index));
+    const std::string name = ComboBox1->entryBytes(index);
     m_form1.loadLanguage(name);
     settings::setLine(m_form1.Config, settings::kLanguageLine, name);
     m_form1.env().showMessage(this, toDisplay(m_form1.languageLine(20)));
@@ -70,6 +66,5 @@ void TForm4::closeEvent(QCloseEvent* event)
 
 void TForm4::reject()
 {
-    // Escape closes like the close box.
-    close();
+    // Only the close box ends the program: a stray Escape does nothing.
 }

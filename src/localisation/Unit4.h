@@ -4,7 +4,7 @@
 
 class TForm1;
 class TForm3;
-class QComboBox;
+class ComboBox;
 class QLabel;
 class QPushButton;
 
@@ -21,7 +21,7 @@ public:
     bool QuitOnClose = true;
 
     QLabel* Label1;        ///< "Please choose a language:"
-    QComboBox* ComboBox1;  ///< the discovered languages
+    ComboBox* ComboBox1;   ///< the discovered languages
     QPushButton* Button1;  ///< "ok"
 
 protected:

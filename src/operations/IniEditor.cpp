@@ -5,11 +5,13 @@
 #include "app/Unit1.h"
 #include "catalogue/MapNames.h"
 #include "operations/IniTemplate.h"
+#include "settings/LineList.h"
 #include "platform/FileSystem.h"
 #include "platform/TextCodec.h"
 #include "platform/TextFile.h"
 
 #include <QPlainTextEdit>
+#include <QTextBlock>
 
 namespace {
 
@@ -22,21 +24,30 @@ std::string iniPathOf(const std::string& mapPath)
 
 } // namespace
 
-void TForm1::setEditorText(const std::string& text)
+void TForm1::setEditorText(const std::string& bytes)
 {
-    iniContent->setPlainText(toDisplay(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    // Saved again in the encoding it came in, so that a Windows-1252 file stays one.
-    m_iniLegacy = platform::isLegacyText(text);
+    iniContent->setPlainText(toDisplay(bytes).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    m_iniUtf8 = platform::isUtf8OnlyText(bytes);
 }
 
 void TForm1::loadEditorFromFile(const std::string& path)
 {
-    setEditorText(settings::joinLines(settings::loadLineList(path)));
+    setEditorText(settings::withCrLfBreaks(platform::readWholeFile(path)));
 }
 
 std::string TForm1::editorBytes() const
 {
-    return fromDisplay(iniContent->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")), m_iniLegacy);
+    // Each line exactly as the editor holds it (a no-break space stays one, a line separator
+    // breaks no line), the lines joined by CR LF.
+    QStringList lines;
+    for (QTextBlock block = iniContent->document()->begin(); block.isValid(); block = block.next())
+        lines.append(block.text());
+    const QString text = lines.join(QStringLiteral("\r\n"));
+    // A UTF-8 file stays UTF-8; any other is written in the game's code page where it fits.
+    if (!m_iniUtf8)
+        if (auto legacy = platform::legacyBytesFromDisplay(text.toStdString()))
+            return *legacy;
+    return fromDisplay(text);
 }
 
 void TForm1::inieditClick()
@@ -47,6 +58,7 @@ void TForm1::inieditClick()
     }
     operations::fillIniTemplate(Memo2, catalogue::baseName(SelectedMapPath));
     setEditorText(settings::joinLines(Memo2));
+    m_iniUtf8 = false; // a new file is written in the game's code page where it fits
     platform::saveFileAtomically(iniPathOf(SelectedMapPath), editorBytes());
     showMapInfo(SelectedMapPath);
 }

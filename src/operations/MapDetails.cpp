@@ -69,7 +69,7 @@ void TForm1::showMapInfo(const std::string& path)
         if (MapperMode)
             iniedit->show();
         iniContent->clear();
-        m_iniLegacy = false;
+        m_iniUtf8 = false;
     }
 
     const auto localisation = companionFile(base + "_LOC_int.vsp");

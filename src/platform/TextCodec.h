@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,12 +15,13 @@ std::string displayFromBytes(std::string_view bytes);
 /// UTF-8 text typed by the user as the bytes that paths and files use.
 std::string bytesFromDisplay(std::string_view utf8);
 
-/// True when `bytes` are shown through the legacy code page (Windows-1252; on Windows the
-/// ANSI code page) rather than as UTF-8.
-bool isLegacyText(std::string_view bytes);
+/// True when `bytes` are UTF-8 text that the legacy code page (Windows-1252; on Windows the
+/// ANSI code page) would show otherwise: valid UTF-8 with at least one non-ASCII character.
+/// Always false on Windows, where every text is in the ANSI code page.
+bool isUtf8OnlyText(std::string_view bytes);
 
-/// UTF-8 text as bytes of the legacy code page, for a file that was written in it; a
-/// character the code page lacks becomes "?".
-std::string legacyBytesFromDisplay(std::string_view utf8);
+/// UTF-8 text as bytes of the legacy code page, the one the game reads; nothing when a
+/// character is not in it (on Windows the ANSI code page's conversion, as `bytesFromDisplay`).
+std::optional<std::string> legacyBytesFromDisplay(std::string_view utf8);
 
 } // namespace platform

@@ -36,6 +36,22 @@ std::string joinLines(const LineList& lines)
     return text;
 }
 
+std::string withCrLfBreaks(std::string_view text)
+{
+    std::string result;
+    result.reserve(text.size() + text.size() / 16);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+            result += "\r\n";
+        } else {
+            result += text[i];
+        }
+    }
+    return result;
+}
+
 LineList loadLineList(const std::string& path)
 {
     return parseLines(platform::readWholeFile(path));

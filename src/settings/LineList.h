@@ -16,6 +16,10 @@ LineList parseLines(std::string_view text);
 /// Joins lines with CR LF after every line, the last one included.
 std::string joinLines(const LineList& lines);
 
+/// `text` with every line break (CR LF, lone LF, lone CR) made CR LF; nothing else changes,
+/// and a text that does not end with a break gains none.
+std::string withCrLfBreaks(std::string_view text);
+
 /// The lines of a file; throws FileOpenError when it cannot be read.
 LineList loadLineList(const std::string& path);
 

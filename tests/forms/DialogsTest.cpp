@@ -7,14 +7,13 @@
 #include "app/Controls.h"
 #include "app/Unit1.h"
 #include "dialogs/Unit2.h"
-#include "dialogs/FolderPickerWindow.h"
+#include "dialogs/SystemFolderPicker.h"
 #include "dialogs/Unit3.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
-#include <QFileSystemModel>
-#include <QTreeView>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -226,58 +225,63 @@ private slots:
         QVERIFY(modal);
     }
 
-    void folderPickerWindowKeepsTheShellPickersContract()
+#ifndef _WIN32
+    // The desktop's folder dialog; Windows has the shell's picker instead.
+    void desktopFolderPickerKeepsTheShellPickersContract()
     {
         World world;
         World::put(world.newMaps + "/CTF-Face.vsm");
-        FolderPickerWindow picker;
-        struct Seen {
-            QString title, status;
-            bool okAtOpening = true, okOnMaps = false, okElsewhere = true;
-            QPoint position;
-        } seen;
-        const auto inspect = [&](const std::string& other) {
-            QWidget* dialog = QApplication::activeModalWidget();
-            QVERIFY(dialog);
-            auto* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
-            auto* tree = dialog->findChild<QTreeView*>(QStringLiteral("folderTree"));
-            auto* model = static_cast<QFileSystemModel*>(tree->model());
-            seen.title = dialog->windowTitle();
-            seen.position = dialog->pos();
-            seen.okOnMaps = ok->isEnabled();
-            seen.status = dialog->findChild<QLabel*>(QStringLiteral("statusText"))->text();
-            tree->setCurrentIndex(model->index(QString::fromStdString(other)));
-            seen.okElsewhere = ok->isEnabled();
-            tree->setCurrentIndex(model->index(QString::fromStdString(world.newMaps)));
-            ok->click();
-        };
+        world.root.makeFolder("desktop/.hidden");
+        SystemFolderPicker picker(world.desktop);
+        const auto dialog = [] { return qobject_cast<QFileDialog*>(QApplication::activeModalWidget()); };
+        const auto ok = [](QDialog* shown) { shown->accept(); }; // QFileDialog's own accept()
 
-        TFolderBrowser browser(0, "Pick the maps", world.newMaps, false, false);
-        browser.FileFilter = std::string("*.vsm\0", 6);
-        browser.PositionSet = true;
-        browser.Left = 40;
-        browser.Top = 30;
-        QTimer::singleShot(0, [&] { inspect(world.desktop); });
-        QVERIFY(browser.Execute(picker));
-        QCOMPARE(browser.FolderPath, world.newMaps);
-        QCOMPARE(seen.title, QStringLiteral("Pick the maps"));
-        QCOMPARE(seen.status, QString::fromStdString(world.newMaps));
-        QVERIFY(seen.okOnMaps);
-        QVERIFY(!seen.okElsewhere);
-        QCOMPARE(seen.position, QPoint(40, 30));
-
-        // A root keeps its separator; cancel gives nothing.
-        TFolderBrowser root(0, "t", "/", false, false);
-        QTimer::singleShot(0, [] {
-            QApplication::activeModalWidget()->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        // No initial folder: it opens at the desktop, and OK at once gives the folder shown.
+        TFolderBrowser plain(0, "Pick the maps", {}, false, false);
+        QString title;
+        QTimer::singleShot(0, [&] {
+            title = dialog()->windowTitle();
+            ok(dialog());
         });
+        QVERIFY(plain.Execute(picker));
+        QCOMPARE(plain.FolderPath, world.desktop);
+        QCOMPARE(title, QStringLiteral("Pick the maps"));
+
+        // With a filter, OK is refused for a folder without a match; a position is kept.
+        TFolderBrowser filtered(0, "t", world.desktop, false, false);
+        filtered.FileFilter = std::string("*.vsm\0", 6);
+        filtered.PositionSet = true;
+        filtered.Left = 40;
+        filtered.Top = 30;
+        QPoint position;
+        bool refused = false;
+        QTimer::singleShot(0, [&] {
+            QFileDialog* shown = dialog();
+            position = shown->pos();
+            ok(shown);
+            refused = shown->isVisible();
+            shown->setDirectory(QString::fromStdString(world.newMaps));
+            ok(shown);
+        });
+        QVERIFY(filtered.Execute(picker));
+        QCOMPARE(filtered.FolderPath, world.newMaps);
+        QVERIFY(refused);
+        QCOMPARE(position, QPoint(40, 30));
+
+        // A root keeps its separator; cancel gives nothing and a second browse changes nothing.
+        TFolderBrowser root(0, "t", "/", false, false);
+        QTimer::singleShot(0, [&] { ok(dialog()); });
         QVERIFY(root.Execute(picker));
         QCOMPARE(root.FolderPath, std::string("/"));
+        QTimer::singleShot(0, [&] { ok(dialog()); });
+        QVERIFY(!root.Execute(picker));
+        QCOMPARE(root.FolderPath, std::string("/"));
         TFolderBrowser cancelled(0, "t", world.newMaps, false, false);
-        QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+        QTimer::singleShot(0, [&] { dialog()->reject(); });
         QVERIFY(!cancelled.Execute(picker));
         QVERIFY(cancelled.FolderPath.empty());
     }
+#endif
 };
 
 QTEST_MAIN(DialogsTest)

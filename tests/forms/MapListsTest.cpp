@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 
@@ -111,7 +112,7 @@ private slots:
         QVERIFY(faded(form.LOCexists, form.Label3));
         QVERIFY(faded(form.othersexists, form.Label5));
         QCOMPARE(form.Label11->text(), QStringLiteral("0,69 MB"));
-        QCOMPARE(form.iniContent->toPlainText(), QStringLiteral("[CTF-Face]\nMapName=CTF-Face\n1234\n"));
+        QCOMPARE(form.iniContent->toPlainText(), QStringLiteral("[CTF-Face]\nMapName=CTF-Face\n1234"));
         QVERIFY(form.iniedit->isHidden());
         QCOMPARE(form.Label8->text(), QStringLiteral("-"));
 
@@ -151,11 +152,20 @@ private slots:
         World::put(world.newMaps + "/DM-Deck.vsm", std::string(1048576, 'd'));
         World::put(world.newMaps + "/CTF-Gone.vsm");
         World::put(world.newMaps + "/CTF-Gone.ini", "x");
+        World::put(world.published + "/DM-Deck.vsm", "published");
         TForm1& form = *world.start().Form1;
+        form.publishedFiles->setItemIndex(0);
+        form.publishedFilesClick();
         form.showMapInfo(world.newMaps + "/DM-Deck.vsm");
         std::filesystem::remove(world.newMaps + "/CTF-Gone.vsm");
         form.newFiles->setItemIndex(0);
         QVERIFY(!runGuarded(*world.env, [&] { form.newFilesClick(); }));
+        // The published map lost its selection although the fill failed: delete touches nothing.
+        QCOMPARE(form.publishedFiles->itemIndex(), -1);
+        form.Button4->click();
+        QCOMPARE(world.env->beeps, 1);
+        QCOMPARE(readFile(world.newMaps + "/CTF-Gone.ini"), std::string("x"));
+        QCOMPARE(readFile(world.published + "/DM-Deck.vsm"), std::string("published"));
         QCOMPARE(world.env->errors.size(), 1);
         QCOMPARE(world.env->errors[0], QString::fromStdString("Datei " + world.newMaps
                                                               + "/CTF-Gone.vsm kann nicht geöffnet werden. No such file or directory."));

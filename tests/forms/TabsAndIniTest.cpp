@@ -129,15 +129,15 @@ private slots:
         QCOMPARE(world.env->beeps, 2);
         QVERIFY(world.env->errors.isEmpty());
 
-        // An unchanged, just-loaded file is written back with CR LF.
+        // An unchanged, just-loaded file is written back with CR LF, and gains no closing break.
         form.showMapInfo(world.newMaps + "/CTF-Face.vsm");
         QTest::mouseClick(form.Button5, Qt::LeftButton);
-        QCOMPARE(readFile(world.newMaps + "/CTF-Face.ini"), std::string("[CTF-Face]\r\nMapName=CTF-Face\r\n"));
+        QCOMPARE(readFile(world.newMaps + "/CTF-Face.ini"), std::string("[CTF-Face]\r\nMapName=CTF-Face"));
 
         // Reset after edits restores the file.
         form.iniContent->setPlainText(QStringLiteral("edited"));
         QTest::mouseClick(form.Button6, Qt::LeftButton);
-        QCOMPARE(form.iniContent->toPlainText(), QStringLiteral("[CTF-Face]\nMapName=CTF-Face\n"));
+        QCOMPARE(form.iniContent->toPlainText(), QStringLiteral("[CTF-Face]\nMapName=CTF-Face"));
 
         // Save after a tab change writes the map shown before it.
         form.iniContent->setPlainText(QStringLiteral("[CTF-Face]\nDescription=Edited"));
@@ -167,6 +167,22 @@ private slots:
         form.showMapInfo(world.newMaps + "/CTF-Face.vsm");
         QTest::mouseClick(form.Button5, Qt::LeftButton);
         QCOMPARE(readFile(world.newMaps + "/CTF-Face.ini"), std::string("Description=Größe\r\n"));
+        // Nothing else changes: a no-break space stays one, a typed line separator breaks no line.
+        World::put(world.newMaps + "/CTF-Face.ini", "Name=A\xa0" "B\r\n\r\n");
+        form.showMapInfo(world.newMaps + "/CTF-Face.vsm");
+        QTest::mouseClick(form.Button5, Qt::LeftButton);
+        QCOMPARE(readFile(world.newMaps + "/CTF-Face.ini"), std::string("Name=A\xa0" "B\r\n\r\n"));
+        World::put(world.newMaps + "/CTF-Face.ini", "Description=Größe");
+        form.showMapInfo(world.newMaps + "/CTF-Face.vsm");
+        form.iniContent->textCursor().insertText(QString(QChar(0x2028))); // as a paste inserts it
+        QTest::mouseClick(form.Button5, Qt::LeftButton);
+        QCOMPARE(readFile(world.newMaps + "/CTF-Face.ini"), std::string("\u2028Description=Größe"));
+        // A plain ASCII file is written in the game's code page when typed text fits it.
+        World::put(world.newMaps + "/CTF-Face.ini", "Description=\n");
+        form.showMapInfo(world.newMaps + "/CTF-Face.vsm");
+        form.iniContent->setPlainText(QStringLiteral("Description=Größe\n"));
+        QTest::mouseClick(form.Button5, Qt::LeftButton);
+        QCOMPARE(readFile(world.newMaps + "/CTF-Face.ini"), std::string("Description=Gr\xf6\xdf" "e\r\n"));
 
         // A save that cannot create the file reports it and writes nothing.
         std::filesystem::remove_all(world.newMaps);

@@ -1,4 +1,5 @@
-#include "dialogs/win32/ShellFolderPicker.h"
+#include "dialogs/SystemFolderPicker.h"
+#include "dialogs/win32/ShellCallbacks.h"
 
 #include <objbase.h>
 #include <shlobj.h>
@@ -41,7 +42,7 @@ int CALLBACK BrowseCallback(HWND window, UINT message, LPARAM parameter, LPARAM 
     return 0;
 }
 
-std::optional<std::string> ShellFolderPicker::pickFolder(const TFolderBrowser& browser)
+std::optional<std::string> SystemFolderPicker::pickFolder(const TFolderBrowser& browser)
 {
     const HRESULT initialised = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     if (initialised != S_OK && initialised != S_FALSE)

@@ -2,6 +2,7 @@
 
 #include "platform/NameCompare.h"
 #include "platform/Wildcard.h"
+#include "platform/posix/PosixFiles.h"
 
 #include <algorithm>
 #include <memory>
@@ -17,18 +18,20 @@ struct DirCloser {
     void operator()(DIR* dir) const { closedir(dir); }
 };
 
-bool isFolderEntry(const std::string& folder, const dirent& entry)
-{
-    if (entry.d_type == DT_DIR)
-        return true;
-    if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN)
-        return false;
-    // Links are followed, as a Windows search reports a folder junction as a folder.
-    struct stat info {};
-    return stat((folder + entry.d_name).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
 } // namespace
+
+EntryKind entryKind(const std::string& folder, const char* name, unsigned char type)
+{
+    if (type == DT_DIR)
+        return {true, false};
+    if (type != DT_LNK && type != DT_UNKNOWN)
+        return {false, false};
+    const std::string path = folder + name;
+    struct stat info {};
+    const bool isLink = type == DT_LNK || (lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode));
+    // Links are followed, as a Windows search reports a folder junction as a folder.
+    return {stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode), isLink};
+}
 
 namespace {
 
@@ -52,12 +55,12 @@ std::vector<DirectoryEntry> inWindowsOrder(std::vector<Found>& found)
     return entries;
 }
 
-Found found(std::string_view name, bool isFolder, const dirent& entry)
+Found found(std::string_view name, EntryKind kind)
 {
     std::string key(name);
     for (char& c : key)
         c = upperAscii(c);
-    return {std::move(key), {std::string(name), isFolder, entry.d_type == DT_LNK}};
+    return {std::move(key), {std::string(name), kind.isFolder, kind.isLink}};
 }
 
 } // namespace
@@ -72,7 +75,7 @@ std::optional<std::vector<DirectoryEntry>> searchDirectory(const std::string& fo
         std::string_view name(entry->d_name);
         if (!wildcardMatch(mask, name))
             continue;
-        matches.push_back(found(name, isFolderEntry(folder, *entry), *entry));
+        matches.push_back(found(name, entryKind(folder, entry->d_name, entry->d_type)));
     }
     if (matches.empty())
         return std::nullopt;
@@ -88,11 +91,11 @@ FolderSearch searchFolderAndSubfolders(const std::string& folder, const std::str
     while (const dirent* entry = readdir(dir.get())) {
         std::string_view name(entry->d_name);
         const bool matchesMask = wildcardMatch(mask, name);
-        const bool isFolder = isFolderEntry(folder, *entry);
-        if (isFolder)
-            subfolders.push_back(found(name, true, *entry));
+        const EntryKind kind = entryKind(folder, entry->d_name, entry->d_type);
+        if (kind.isFolder)
+            subfolders.push_back(found(name, kind));
         if (matchesMask)
-            matches.push_back(isFolder ? subfolders.back() : found(name, false, *entry));
+            matches.push_back(kind.isFolder ? subfolders.back() : found(name, kind));
     }
     // "." and ".." are always there, so the "*.*" search always starts.
     FolderSearch search;

@@ -3,6 +3,7 @@
 #include "platform/Errors.h"
 #include "platform/NameCompare.h"
 #include "platform/PathSeparator.h"
+#include "platform/posix/PosixFiles.h"
 
 #include <cerrno>
 #include <memory>
@@ -46,7 +47,7 @@ std::optional<std::string> findIgnoringCase(const std::string& path)
 
 std::int64_t fileSize(const std::string& path)
 {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = openForReading(path);
     if (fd < 0)
         throw FileOpenError(path, systemMessage(errno));
     struct stat info {};

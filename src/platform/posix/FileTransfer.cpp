@@ -1,5 +1,7 @@
 #include "platform/FileTransfer.h"
 
+#include "platform/FileSystem.h"
+#include "platform/posix/PosixFiles.h"
 #include "platform/posix/TempFile.h"
 
 #include <cerrno>
@@ -17,14 +19,17 @@ namespace {
 /// open, or an empty TempFile on failure (then nothing is left behind).
 TempFile copyToTemporary(const std::string& from, const std::string& to)
 {
-    const int in = open(from.c_str(), O_RDONLY | O_CLOEXEC);
+    const int in = openForReading(from);
     if (in < 0)
         return {};
     struct stat info {};
     TempFile temp;
-    if (fstat(in, &info) == 0 && !S_ISDIR(info.st_mode)) {
+    // Only regular files: reading a pipe or a device would wait or never end.
+    if (fstat(in, &info) == 0 && S_ISREG(info.st_mode)) {
         temp = TempFile::createBeside(to);
-        if (temp.valid() && !(temp.copyFrom(in) && fchmod(temp.fd(), info.st_mode & 07777) == 0))
+        if (temp.valid() && temp.copyFrom(in))
+            temp.keepMode(info.st_mode);
+        else
             temp.discard();
     }
     close(in);
@@ -35,33 +40,30 @@ TempFile copyToTemporary(const std::string& from, const std::string& to)
 
 bool moveFile(const std::string& from, const std::string& to)
 {
-    if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+    if (renameWithoutReplacing(from, to))
         return true;
-    if (errno == EINVAL) {
-        // The file system cannot rename without replacing: a hard link never replaces.
-        if (link(from.c_str(), to.c_str()) != 0)
-            return false;
-        unlink(from.c_str());
-        return true;
-    }
     if (errno != EXDEV)
         return false;
     // Another file system: copy completely, put it in place without replacing, then
     // delete the source.
     TempFile temp = copyToTemporary(from, to);
-    if (!temp.valid() || !temp.sync() || !temp.linkAs(to)) {
+    if (!temp.valid() || !temp.sync() || !temp.placeAt(to)) {
         temp.discard();
         return false;
     }
-    temp.discard();
     unlink(from.c_str());
     return true;
 }
 
 bool copyFile(const std::string& from, const std::string& to)
 {
-    TempFile temp = copyToTemporary(from, to);
-    if (!temp.valid() || !temp.sync() || !temp.renameTo(to)) {
+    // The destination keeps the name it has, whatever its case; a read-only one is refused.
+    const std::string target = findIgnoringCase(to).value_or(to);
+    struct stat existing {};
+    if (stat(target.c_str(), &existing) == 0 && isMarkedReadOnly(existing))
+        return false;
+    TempFile temp = copyToTemporary(from, target);
+    if (!temp.valid() || !temp.sync() || !temp.renameTo(target)) {
         temp.discard();
         return false;
     }

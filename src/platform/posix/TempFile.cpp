@@ -1,11 +1,14 @@
 #include "platform/posix/TempFile.h"
 
+#include "platform/posix/PosixFiles.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <utility>
 #include <vector>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -93,9 +96,19 @@ bool TempFile::renameTo(const std::string& target)
     return true;
 }
 
-bool TempFile::linkAs(const std::string& target)
+bool TempFile::placeAt(const std::string& target)
 {
-    return link(m_path.c_str(), target.c_str()) == 0;
+    if (!renameWithoutReplacing(m_path, target))
+        return false;
+    close(std::exchange(m_fd, -1));
+    m_path.clear();
+    return true;
+}
+
+void TempFile::keepMode(mode_t mode)
+{
+    // FAT and exFAT keep no permission bits; the content matters, not the bits.
+    (void)fchmod(m_fd, mode & 07777);
 }
 
 void TempFile::discard()

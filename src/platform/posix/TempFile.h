@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include <sys/types.h>
+
 namespace platform {
 
 /// A temporary file in the folder of a target file, for writes that must appear at the
@@ -27,8 +29,10 @@ public:
     bool sync();
     /// Renames the file over `target`, replacing it; the temporary name is then gone.
     bool renameTo(const std::string& target);
-    /// Gives the file the second name `target`, failing when `target` exists.
-    bool linkAs(const std::string& target);
+    /// Renames the file to `target`, failing when a file of that name exists (whatever its case).
+    bool placeAt(const std::string& target);
+    /// Gives the file the permission bits of `mode` where the file system keeps them.
+    void keepMode(mode_t mode);
     /// Closes and removes the temporary file, keeping errno as it was.
     void discard();
 

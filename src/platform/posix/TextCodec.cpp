@@ -88,12 +88,13 @@ std::string bytesFromDisplay(std::string_view utf8)
     return std::string(utf8);
 }
 
-bool isLegacyText(std::string_view bytes)
+bool isUtf8OnlyText(std::string_view bytes)
 {
-    return !isValidUtf8(bytes);
+    return std::any_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; })
+        && isValidUtf8(bytes);
 }
 
-std::string legacyBytesFromDisplay(std::string_view utf8)
+std::optional<std::string> legacyBytesFromDisplay(std::string_view utf8)
 {
     std::string out;
     out.reserve(utf8.size());
@@ -109,7 +110,9 @@ std::string legacyBytesFromDisplay(std::string_view utf8)
             continue;
         }
         const auto* high = std::find(std::begin(kWindows1252High), std::end(kWindows1252High), code);
-        out += high == std::end(kWindows1252High) ? '?' : static_cast<char>(0x80 + (high - kWindows1252High));
+        if (high == std::end(kWindows1252High))
+            return std::nullopt;
+        out += static_cast<char>(0x80 + (high - kWindows1252High));
     }
     return out;
 }

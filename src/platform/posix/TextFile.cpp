@@ -1,6 +1,7 @@
 #include "platform/TextFile.h"
 
 #include "platform/Errors.h"
+#include "platform/posix/PosixFiles.h"
 #include "platform/posix/TempFile.h"
 
 #include <cerrno>
@@ -13,13 +14,14 @@ namespace platform {
 
 std::string readWholeFile(const std::string& path)
 {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = openForReading(path);
     if (fd < 0)
         throw FileOpenError(path, systemMessage(errno));
+    // A folder, pipe or device is no text file: reading it could wait forever.
     struct stat info {};
-    if (fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+    if (fstat(fd, &info) == 0 && !S_ISREG(info.st_mode)) {
         close(fd);
-        throw FileOpenError(path, systemMessage(EISDIR));
+        throw FileOpenError(path, systemMessage(S_ISDIR(info.st_mode) ? EISDIR : EINVAL));
     }
     std::string bytes;
     char buffer[1 << 15];
@@ -47,13 +49,13 @@ void saveFileAtomically(const std::string& path, const std::string& bytes)
     if (exists && S_ISDIR(old.st_mode))
         throw FileCreateError(path, systemMessage(EISDIR));
     // A file marked read-only stays untouched, as Windows refuses to replace it.
-    if (exists && (old.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+    if (exists && isMarkedReadOnly(old))
         throw FileCreateError(path, systemMessage(EACCES));
 
     TempFile temp = TempFile::createBeside(path);
-    const mode_t mode = exists ? (old.st_mode & 07777) : 0644;
-    if (!temp.valid() || !temp.write(bytes) || fchmod(temp.fd(), mode) != 0 || !temp.sync()
-        || !temp.renameTo(path)) {
+    if (temp.valid())
+        temp.keepMode(exists ? old.st_mode : 0644);
+    if (!temp.valid() || !temp.write(bytes) || !temp.sync() || !temp.renameTo(path)) {
         const int error = errno;
         temp.discard();
         throw FileCreateError(path, systemMessage(error));

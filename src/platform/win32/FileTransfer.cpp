@@ -14,6 +14,10 @@ bool moveFile(const std::string& from, const std::string& to)
 
 bool copyFile(const std::string& from, const std::string& to)
 {
+    // As CopyFileA: a read-only destination is not replaced.
+    const DWORD attributes = GetFileAttributesA(to.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return false;
     const std::string temp = temporaryFileBeside(to);
     if (temp.empty())
         return false;

@@ -31,12 +31,12 @@ std::string bytesFromDisplay(std::string_view utf8)
     return convert(utf8, CP_UTF8, CP_ACP);
 }
 
-bool isLegacyText(std::string_view)
+bool isUtf8OnlyText(std::string_view)
 {
-    return true; // every text is in the ANSI code page here
+    return false; // every text is in the ANSI code page here
 }
 
-std::string legacyBytesFromDisplay(std::string_view utf8)
+std::optional<std::string> legacyBytesFromDisplay(std::string_view utf8)
 {
     return convert(utf8, CP_UTF8, CP_ACP);
 }

@@ -16,9 +16,18 @@ std::string readWholeFile(const std::string& path)
         throw FileOpenError(path, lastErrorMessage());
     std::string bytes;
     char buffer[1 << 15];
-    DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
+    for (;;) {
+        DWORD read = 0;
+        if (!ReadFile(file, buffer, sizeof buffer, &read, nullptr)) {
+            // A failed read is a failed open for the caller, never a shorter file.
+            const std::string reason = lastErrorMessage();
+            CloseHandle(file);
+            throw FileOpenError(path, reason);
+        }
+        if (read == 0)
+            break;
         bytes.append(buffer, read);
+    }
     CloseHandle(file);
     return bytes;
 }

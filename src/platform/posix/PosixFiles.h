@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+#include <sys/stat.h>
+
+/// File primitives shared by the POSIX services, each behaving as Windows does.
+namespace platform {
+
+/// Opens `path` for reading without ever waiting: a named pipe or a device named like a
+/// map opens at once instead of blocking the window. -1 (errno set) on failure.
+int openForReading(const std::string& path);
+
+/// True when a file has no write permission for anyone: Windows' read-only attribute.
+bool isMarkedReadOnly(const struct stat& info);
+
+/// Renames `from` to `to` without ever replacing a file there, whatever the case of its
+/// name. Where the file system has no no-replace rename and no hard links (FAT, exFAT,
+/// many network shares), the name is reserved first and only that reservation is replaced.
+/// False with errno set (EEXIST, EXDEV, ...) on failure.
+bool renameWithoutReplacing(const std::string& from, const std::string& to);
+
+/// What a directory entry is: a folder (a link to a folder counts as one) and whether it is
+/// a link. `type` is the entry type the directory reports; where the file system reports
+/// none (DT_UNKNOWN), the entry itself is asked.
+struct EntryKind {
+    bool isFolder = false;
+    bool isLink = false;
+    friend bool operator==(const EntryKind&, const EntryKind&) = default;
+};
+EntryKind entryKind(const std::string& folder, const char* name, unsigned char type);
+
+} // namespace platform
