@@ -6,7 +6,13 @@
 
 #include <algorithm>
 #include <filesystem>
+#include "platform/FileTransfer.h"
+#include "platform/TextFile.h"
 #ifndef _WIN32
+#include "platform/posix/PosixFiles.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -91,6 +97,11 @@ TEST(FindFiles, FollowsFolderLinksButNotIntoACycle)
     ASSERT_EQ(symlink((root / "M").c_str(), (root / "M/loop").c_str()), 0);
     ASSERT_EQ(symlink((root / "Other").c_str(), (root / "M/link").c_str()), 0);
     EXPECT_EQ(find(root, root / "M", "*.vsm"), (Paths{"M/link/o.vsm", "M/a.vsm"}));
+    // Where the file system reports no entry type, the entry itself says it is a link.
+    using platform::EntryKind;
+    EXPECT_EQ(platform::entryKind(root / "M/", "loop", DT_UNKNOWN), (EntryKind{true, true}));
+    EXPECT_EQ(platform::entryKind(root.path() + "/", "M", DT_UNKNOWN), (EntryKind{true, false}));
+    EXPECT_EQ(platform::entryKind(root / "M/", "a.vsm", DT_UNKNOWN), (EntryKind{false, false}));
 }
 #endif
 
@@ -124,4 +135,14 @@ TEST(FileSizeOf, SizesEmptyHugeAndMissingFiles)
         EXPECT_EQ(std::string(error.what()).rfind("Datei " + (root / "gone.vsm") + " kann nicht geöffnet werden. ", 0), 0u);
     }
     EXPECT_THROW(FileSizeOf(root.path()), platform::FileOpenError);
+
+#ifndef _WIN32
+    // A named pipe named like a map (POSIX only) never makes anyone wait: no size, no text, no copy.
+    const std::string pipe = root / "DM-Pipe.vsm";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_EQ(FileSizeOf(pipe), 0);
+    EXPECT_THROW(platform::readWholeFile(pipe), platform::FileOpenError);
+    EXPECT_FALSE(platform::copyFile(pipe, root / "copy.vsm"));
+    EXPECT_EQ(readFile(root / "copy.vsm"), "<missing>");
+#endif
 }

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+
 #ifndef _WIN32
 #include <sys/stat.h>
 #include <unistd.h>
@@ -41,6 +44,13 @@ TEST(MoveFile, NeverReplacesAndFailsOnAMissingSource)
     EXPECT_FALSE(moveFile(root / "new/none.vsm", root / "published/none.vsm"));
     EXPECT_FALSE(moveFile(to, root / "no-such-folder/x.vsm"));
     EXPECT_EQ(readFile(to), "old");
+
+    // A name taken in another case is taken, as on Windows.
+    const std::string upper = root.write("new/CTF-Face.vsm", "new");
+    root.write("published/ctf-face.vsm", "old");
+    EXPECT_FALSE(moveFile(upper, root / "published/CTF-Face.vsm"));
+    EXPECT_EQ(readFile(upper), "new");
+    EXPECT_EQ(listFolder(root / "published"), "DM-Deck.vsm DM-Other.vsm ctf-face.vsm");
 }
 
 #ifndef _WIN32
@@ -64,6 +74,59 @@ TEST(MoveFile, WorksAcrossFileSystemsAndNeverReplacesThere)
     EXPECT_EQ(listFolder(root.path()), "DM-Far.vsm");
     unlink(to.c_str());
 }
+
+namespace {
+
+/// An exFAT file system (no hard links, no no-replace rename, no permission bits) on a loop
+/// device, mounted through FUSE while the object lives; `mounted()` is false where this
+/// machine cannot make one (not root, no loop device, tools missing).
+class ExFatMount {
+public:
+    explicit ExFatMount(const TempFolder& root)
+        : m_point(root.makeFolder("exfat")), m_image(root / "exfat.img")
+    {
+        const std::string script = "truncate -s 8M '" + m_image + "' && mkfs.exfat '" + m_image
+            + "' >/dev/null 2>&1 && dev=$(losetup -f --show '" + m_image + "' 2>/dev/null) && echo $dev > '"
+            + m_image + ".dev' && mount.exfat-fuse $dev '" + m_point + "' >/dev/null 2>&1";
+        m_mounted = geteuid() == 0 && std::system(script.c_str()) == 0;
+    }
+    ~ExFatMount()
+    {
+        const std::string script = "umount '" + m_point + "' 2>/dev/null; [ -f '" + m_image + ".dev' ] && losetup -d $(cat '"
+            + m_image + ".dev') 2>/dev/null";
+        (void)std::system(script.c_str());
+    }
+    bool mounted() const { return m_mounted; }
+    std::string operator/(const std::string& name) const { return m_point + "/" + name; }
+
+private:
+    std::string m_point, m_image;
+    bool m_mounted = false;
+};
+
+} // namespace
+
+// POSIX only: FAT-like file systems are where Linux renames and links differ from Windows.
+TEST(MoveFile, WorksOntoAFileSystemWithoutHardLinksAndNeverReplacesThere)
+{
+    TempFolder root;
+    ExFatMount exfat(root);
+    if (!exfat.mounted())
+        GTEST_SKIP() << "no exFAT file system can be mounted here";
+    // Across file systems, and within the exFAT one.
+    EXPECT_TRUE(moveFile(root.write("new/DM-Deck.vsm", "deck"), exfat / "DM-Deck.vsm"));
+    EXPECT_TRUE(moveFile(exfat / "DM-Deck.vsm", exfat / "DM-Moved.vsm"));
+    EXPECT_EQ(readFile(exfat / "DM-Moved.vsm"), "deck");
+    // Never replaced, whatever the case of the name, from either side.
+    saveFileAtomically(exfat / "DM-Other.vsm", "other");
+    EXPECT_FALSE(moveFile(root.write("new/dm-moved.vsm", "second"), exfat / "dm-moved.vsm"));
+    EXPECT_FALSE(moveFile(exfat / "DM-Other.vsm", exfat / "DM-MOVED.vsm"));
+    EXPECT_EQ(readFile(exfat / "DM-Moved.vsm"), "deck");
+    EXPECT_EQ(readFile(root / "new/dm-moved.vsm"), "second");
+    EXPECT_TRUE(copyFile(root / "new/dm-moved.vsm", exfat / "DM-Other.vsm"));
+    EXPECT_EQ(readFile(exfat / "DM-Other.vsm"), "second");
+    EXPECT_EQ(listFolder(exfat / ""), "DM-Moved.vsm DM-Other.vsm");
+}
 #endif
 
 TEST(CopyFile, ReplacesTheDestinationAndLeavesNothingHalfWritten)
@@ -80,6 +143,16 @@ TEST(CopyFile, ReplacesTheDestinationAndLeavesNothingHalfWritten)
     root.makeFolder("published/dir.vsm");
     EXPECT_FALSE(copyFile(from, root / "published/dir.vsm"));
     EXPECT_EQ(listFolder(root / "published"), "DM-Deck.vsm dir.vsm");
+
+    // A destination named in another case is replaced under its own name; a read-only one is not.
+    EXPECT_TRUE(copyFile(from, root / "published/dm-deck.VSM"));
+    EXPECT_EQ(listFolder(root / "published"), "DM-Deck.vsm dir.vsm");
+    const std::string locked = root.write("published/DM-Locked.vsm", "kept");
+    std::filesystem::permissions(locked, std::filesystem::perms::owner_read);
+    EXPECT_FALSE(copyFile(from, locked));
+    std::filesystem::permissions(locked, std::filesystem::perms::owner_all);
+    EXPECT_EQ(readFile(locked), "kept");
+    EXPECT_EQ(listFolder(root / "published"), "DM-Deck.vsm DM-Locked.vsm dir.vsm");
 }
 
 TEST(DeleteFile, RemovesOneFileQuietly)

@@ -75,6 +75,12 @@ private slots:
         dialog.show();
         QCOMPARE(dialog.ListBox1->count(), 6);
         QCOMPARE(dialog.ListBox1->currentRow(), -1);
+
+        // A name is shown as text, never as markup.
+        add(dialog, QStringLiteral("<i>x"));
+        forms.Form1->gameTypes->tabs()->setCurrentIndex(6);
+        QCOMPARE(forms.Form1->Label18->text(), QStringLiteral("<i>x"));
+        QCOMPARE(forms.Form1->Label18->textFormat(), Qt::PlainText);
     }
 
     void gameTypesDeleteDownToTheFirstTab()
@@ -96,6 +102,15 @@ private slots:
         QCOMPARE(forms.Form1->gameTypeCaptions(), (QStringList{"all", "DM", "VCTF", "WAR"}));
         QCOMPARE(forms.Form1->FileMask, std::string("CTF*.vsm")); // the filter stays until a tab is picked
         QVERIFY(world.config().find("GameTypes:\r\nDM\r\nVCTF\r\nWAR\r\n") != std::string::npos);
+        // The tab highlighted in its place applies its own filter when clicked.
+        QTabBar* tabs = forms.Form1->gameTypes->tabs();
+        forms.Form1->show();
+        QCOMPARE(tabs->currentIndex(), 2);
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
+        QCOMPARE(forms.Form1->FileMask, std::string("VCTF*.vsm"));
+        QCOMPARE(forms.Form1->Label18->text(), QStringLiteral("VCTF"));
+        QTest::keyClick(&dialog, Qt::Key_Escape); // "fertig" is the only way out
+        QVERIFY(dialog.isVisible());
 
         while (dialog.ListBox1->count() > 1) {
             dialog.ListBox1->setCurrentRow(1);

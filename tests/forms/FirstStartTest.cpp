@@ -98,6 +98,9 @@ private slots:
         forms.Form1->installEventFilter(&counter);
         forms.Form1->show();
         QTRY_VERIFY(forms.Form4->isVisible());
+        QTest::keyClick(forms.Form4.get(), Qt::Key_Escape); // only the close box ends it
+        QVERIFY(forms.Form4->isVisible());
+        QCOMPARE(counter.closes, 0);
         forms.Form4->close();
         QCOMPARE(counter.closes, 1);
         QVERIFY(forms.Form1->isHidden());

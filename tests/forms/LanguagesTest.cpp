@@ -7,7 +7,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QAbstractItemView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
@@ -50,9 +52,32 @@ private slots:
     {
         World world;
         world.writeConfig({{1, "english"}});
+        World::put(world.program + "/Fran\xe7" "ais.ini", languageFile(20)); // a name in Windows-1252
         TForm1& form = *world.start().Form1;
         QCOMPARE(form.LanguageBox->currentIndex(), -1);
         QCOMPARE(form.Button1->text(), QStringLiteral("install"));
+        QVERIFY(world.env->errors.isEmpty());
+
+        // A typed name is neither completed nor applied, whatever its case, when the box is left.
+        form.show();
+        QLineEdit* edit = form.LanguageBox->lineEdit();
+        edit->clear();
+        QTest::keyClicks(edit, QStringLiteral("deutsch"));
+        QTest::keyClick(edit, Qt::Key_Return);
+        edit->clear();
+        QTest::keyClicks(edit, QStringLiteral("Deutsch"));
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(form.Button1->text(), QStringLiteral("install"));
+        QCOMPARE(form.Config[1], std::string("english"));
+
+        // A picked entry is applied, and its file found by the bytes of its name.
+        const int french = form.LanguageBox->findEntry("Fran\xe7" "ais");
+        QCOMPARE(form.LanguageBox->itemText(french), QStringLiteral("Français"));
+        form.LanguageBox->showPopup();
+        QAbstractItemView* list = form.LanguageBox->view();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(french, 0)).center());
+        QCOMPARE(form.Button1->text(), QStringLiteral("L3"));
+        QCOMPARE(form.Config[1], std::string("Fran\xe7" "ais"));
         QVERIFY(world.env->errors.isEmpty());
     }
 

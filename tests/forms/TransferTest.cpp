@@ -86,6 +86,20 @@ private slots:
         QCOMPARE(readFile(world.newMaps + "/CTF-Face.ini"), std::string("new ini"));
         QCOMPARE(itemsOf(form.newFiles), QStringList{"CTF-Face"});
         QVERIFY(world.env->errors.isEmpty());
+
+        // The published files named in another case: a move fails, a copy replaces them under their names.
+        std::filesystem::rename(world.published + "/CTF-Face.vsm", world.published + "/ctf-face.vsm");
+        std::filesystem::rename(world.published + "/CTF-Face.ini", world.published + "/CTF-FACE.INI");
+        select(form, form.newFiles, 0);
+        click(form.Button1);
+        QCOMPARE(listFolder(world.published), std::string("CTF-FACE.INI ctf-face.vsm"));
+        QCOMPARE(readFile(world.newMaps + "/CTF-Face.vsm"), std::string("new package"));
+        form.CheckBox2->setChecked(false);
+        select(form, form.newFiles, 0);
+        click(form.Button1);
+        QCOMPARE(listFolder(world.published), std::string("CTF-FACE.INI ctf-face.vsm"));
+        QCOMPARE(readFile(world.published + "/ctf-face.vsm"), std::string("new package"));
+        QCOMPARE(readFile(world.published + "/CTF-FACE.INI"), std::string("new ini"));
     }
 
     void onlyTheRecordedCompanionsAreTaken()
