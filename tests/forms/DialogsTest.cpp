@@ -162,14 +162,14 @@ private slots:
 
         // Desktop, then finish: the separator is kept and the heading is empty.
         click(dialog.Button3);
-        QCOMPARE(dialog.Edit1->text(), QString::fromStdString(world.desktop + "/"));
-        World::put(world.desktop + "/DM-Desk.vsm");
+        QCOMPARE(dialog.Edit1->text(), QString::fromStdString(world.desktop + native("/")));
+        World::put(world.desktop + native("/DM-Desk.vsm"));
         click(dialog.Button1);
         QVERIFY(dialog.isHidden());
-        QCOMPARE(forms.Form1->Config[5], world.desktop + "/");
-        QVERIFY(world.config().find("\r\n" + world.desktop + "/\r\n") != std::string::npos);
+        QCOMPARE(forms.Form1->Config[5], world.desktop + native("/"));
+        QVERIFY(world.config().find("\r\n" + world.desktop + native("/\r\n")) != std::string::npos);
         QCOMPARE(forms.Form1->Label6->text(), QString());
-        QCOMPARE(forms.Form1->NewMapsFolder, world.desktop + "/");
+        QCOMPARE(forms.Form1->NewMapsFolder, world.desktop + native("/"));
         QCOMPARE(itemsOf(forms.Form1->newFiles), QStringList{"DM-Desk"});
 
         // A file path and an empty path are refused; cancel changes nothing.
@@ -185,13 +185,13 @@ private slots:
         click(dialog.Button2);
         QVERIFY(dialog.isHidden());
         QCOMPARE(world.config(), before);
-        QCOMPARE(forms.Form1->NewMapsFolder, world.desktop + "/");
+        QCOMPARE(forms.Form1->NewMapsFolder, world.desktop + native("/"));
     }
 
     void newMapsFolderFirstLetterRuleAndBrowsing()
     {
         World world;
-        World::put(world.program + "/Umlaut.ini",
+        World::put(world.program + native("/Umlaut.ini"),
                    "LanguageFile\r\na\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\nh\r\ni\r\nj\r\nk\r\nl\r\nm\r\nn\r\no\r\np\r\n\xfc" "bersicht\r\nliegt in\r\nz\r\n");
         world.writeConfig({{1, "Umlaut"}});
         Forms& forms = world.start();
@@ -245,7 +245,7 @@ private slots:
     void desktopFolderPickerKeepsTheShellPickersContract()
     {
         World world;
-        World::put(world.newMaps + "/CTF-Face.vsm");
+        World::put(world.newMaps + native("/CTF-Face.vsm"));
         world.root.makeFolder("desktop/.hidden");
         SystemFolderPicker picker(world.desktop);
         const auto dialog = [] { return qobject_cast<QFileDialog*>(QApplication::activeModalWidget()); };

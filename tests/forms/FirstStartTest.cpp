@@ -43,8 +43,8 @@ private slots:
     void fromNothingToTheMainWindow()
     {
         World world;
-        World::put(world.newMaps + "/DM-Deck.vsm");
-        World::put(world.published + "/CTF-Face.vsm");
+        World::put(world.newMaps + native("/DM-Deck.vsm"));
+        World::put(world.published + native("/CTF-Face.vsm"));
         Forms& forms = world.start();
         TForm1& form = *forms.Form1;
         TForm4& first = *forms.Form4;
@@ -110,8 +110,8 @@ private slots:
     void okWithoutLanguageReportsAndStays()
     {
         World world;
-        std::filesystem::remove(world.program + "/English.ini");
-        std::filesystem::remove(world.program + "/Deutsch.ini");
+        std::filesystem::remove(world.program + native("/English.ini"));
+        std::filesystem::remove(world.program + native("/Deutsch.ini"));
         Forms& forms = world.start();
         TForm4& first = *forms.Form4;
         QCOMPARE(first.ComboBox1->count(), 0);
@@ -140,7 +140,7 @@ private slots:
         std::string shortFile = "LanguageFile\r\n";
         for (int n = 1; n <= 19; ++n)
             shortFile.append("t").append(std::to_string(n)).append("\r\n");
-        World::put(world.program + "/Short.ini", shortFile);
+        World::put(world.program + native("/Short.ini"), shortFile);
         Forms& forms = world.start();
         forms.Form4->show();
         forms.Form4->ComboBox1->setCurrentIndex(forms.Form4->ComboBox1->findText(QStringLiteral("Short")));

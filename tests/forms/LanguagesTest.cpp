@@ -35,7 +35,7 @@ private slots:
     {
         World world;
         world.writeConfig({{1, "Deutsch"}});
-        World::put(world.program + "/Notes.ini", "Not a language\r\n");
+        World::put(world.program + native("/Notes.ini"), "Not a language\r\n");
         TForm1& form = *world.start().Form1;
         QCOMPARE(form.LanguageBox->count(), 2);
         QCOMPARE(form.LanguageBox->currentText(), QStringLiteral("Deutsch"));
@@ -52,7 +52,7 @@ private slots:
     {
         World world;
         world.writeConfig({{1, "english"}});
-        World::put(world.program + "/Fran\xe7" "ais.ini", languageFile(20)); // a name in Windows-1252
+        World::put(world.program + native("/Fran\xe7" "ais.ini"), languageFile(20)); // a name in Windows-1252
         TForm1& form = *world.start().Form1;
         QCOMPARE(form.LanguageBox->currentIndex(), -1);
         QCOMPARE(form.Button1->text(), QStringLiteral("install"));
@@ -85,7 +85,7 @@ private slots:
     {
         World world;
         world.writeConfig({{1, "Klingon"}});
-        World::put(world.newMaps + "/DM-Deck.vsm");
+        World::put(world.newMaps + native("/DM-Deck.vsm"));
         TForm1& form = *world.start().Form1;
         QCOMPARE(world.env->errors, QStringList{"Listenindex überschreitet das Maximum (5)."});
         QCOMPARE(form.newFiles->count(), 0);
@@ -106,7 +106,7 @@ private slots:
     void shortLanguageFileAppliesWhatItHas()
     {
         World world;
-        World::put(world.program + "/Short.ini", languageFile(9));
+        World::put(world.program + native("/Short.ini"), languageFile(9));
         world.writeConfig({{1, "Short"}});
         TForm1& form = *world.start().Form1;
         QVERIFY(world.env->errors.isEmpty()); // lines 5 and 6 exist
@@ -118,7 +118,7 @@ private slots:
 
         // In the language box: applies lines 1 to 9, keeps the rest, still saves line 1.
         World other;
-        World::put(other.program + "/Short.ini", languageFile(9));
+        World::put(other.program + native("/Short.ini"), languageFile(9));
         other.writeConfig();
         TForm1& english = *other.start().Form1;
         english.LanguageBox->setCurrentIndex(english.LanguageBox->findText(QStringLiteral("Short")));
@@ -134,7 +134,7 @@ private slots:
         QVERIFY(other.env->errors.isEmpty());
 
         // A reader elsewhere reports the missing line and stops.
-        World::put(other.published + "/DM-Deck.vsm");
+        World::put(other.published + native("/DM-Deck.vsm"));
         english.refreshFileList(2);
         english.publishedFiles->setItemIndex(0);
         english.publishedFilesClick();

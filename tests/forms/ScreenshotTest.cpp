@@ -31,15 +31,15 @@ void fillWorld(World& world)
 {
     const char* maps[] = {"DM-Deck", "CTF-Face", "VCTF-Tank", "WAR-Hill", "DM-Arena", "CTF-Twin-Towers", "BR-Island"};
     for (const char* map : maps)
-        World::put(world.newMaps + "/" + map + ".vsm", std::string(734003, 'm'));
-    World::put(world.newMaps + "/CTF-Face.ini", "[CTF-Face VSUIDataProvider_MapInfo]\r\nMapName=CTF-Face\r\nFriendlyName=Face\r\n"
+        World::put(world.newMaps + native("/") + map + ".vsm", std::string(734003, 'm'));
+    World::put(world.newMaps + native("/CTF-Face.ini"), "[CTF-Face VSUIDataProvider_MapInfo]\r\nMapName=CTF-Face\r\nFriendlyName=Face\r\n"
                                                 "NumPlayers=2 to 8 players          \r\nDescription=Low gravity\r\n");
-    World::put(world.newMaps + "/CTF-Face_LOC_INT.vsp", std::string(300000, 'l'));
-    World::put(world.newMaps + "/old/DM-Classic.vsm");
-    World::put(world.published + "/DM-Morpheus.vsm");
-    World::put(world.published + "/CTF-Coret.vsm");
-    World::put(world.unpublished + "/CTF-Work.vsm");
-    World::put(world.unpublished + "/DM-Draft.vsm");
+    World::put(world.newMaps + native("/CTF-Face_LOC_INT.vsp"), std::string(300000, 'l'));
+    World::put(world.newMaps + native("/old/DM-Classic.vsm"));
+    World::put(world.published + native("/DM-Morpheus.vsm"));
+    World::put(world.published + native("/CTF-Coret.vsm"));
+    World::put(world.unpublished + native("/CTF-Work.vsm"));
+    World::put(world.unpublished + native("/DM-Draft.vsm"));
 }
 
 } // namespace

@@ -56,10 +56,10 @@ private slots:
         World world;
         world.writeConfig({{3, "mapper"}, {7, "false"}});
         const std::string before = world.config();
-        std::filesystem::remove(world.program + "/config.ini");
-        World::put(world.program + "/config.ini", before);
-        const auto written = std::filesystem::last_write_time(world.program + "/config.ini");
-        std::filesystem::last_write_time(world.program + "/config.ini", written - std::chrono::hours(1));
+        std::filesystem::remove(world.program + native("/config.ini"));
+        World::put(world.program + native("/config.ini"), before);
+        const auto written = std::filesystem::last_write_time(world.program + native("/config.ini"));
+        std::filesystem::last_write_time(world.program + native("/config.ini"), written - std::chrono::hours(1));
 
         TForm1& form = *world.start().Form1;
         QCOMPARE(form.width(), 993);
@@ -70,7 +70,7 @@ private slots:
         QCOMPARE(form.Label16->x(), 771);
         QCOMPARE(form.Label17->x(), 746);
         QCOMPARE(world.config(), before);
-        QVERIFY(std::filesystem::last_write_time(world.program + "/config.ini") > written - std::chrono::hours(1));
+        QVERIFY(std::filesystem::last_write_time(world.program + native("/config.ini")) > written - std::chrono::hours(1));
     }
 
     void onlyExactValuesCount()
@@ -87,13 +87,13 @@ private slots:
     {
         World world;
         world.writeConfig();
-        std::filesystem::last_write_time(world.program + "/config.ini",
+        std::filesystem::last_write_time(world.program + native("/config.ini"),
                                          std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
         const std::string before = world.config();
         TForm1& form = *world.start().Form1;
         QVERIFY(form.CheckBox2->isChecked());
         QCOMPARE(world.config(), before);
-        QVERIFY(std::filesystem::last_write_time(world.program + "/config.ini")
+        QVERIFY(std::filesystem::last_write_time(world.program + native("/config.ini"))
                 > std::filesystem::file_time_type::clock::now() - std::chrono::minutes(1));
     }
 
@@ -129,7 +129,7 @@ private slots:
     void shortAndOddSettingsFiles()
     {
         World world;
-        World::put(world.program + "/config.ini", "Language:\nEnglish\nMode:\nmapper");
+        World::put(world.program + native("/config.ini"), "Language:\nEnglish\nMode:\nmapper");
         TForm1& form = *world.start().Form1;
         QVERIFY(form.MapperMode);
         QCOMPARE(form.Config.size(), std::size_t(13));
@@ -147,8 +147,8 @@ private slots:
         QCOMPARE(blank.start().Form1->gameTypeCaptions(), (QStringList{"all", "DM", "", "VCTF", "WAR"}));
 
         World root;
-        root.writeConfig({{5, root.newMaps + "/"}});
-        World::put(root.newMaps + "/DM-Deck.vsm");
+        root.writeConfig({{5, root.newMaps + native("/")}});
+        World::put(root.newMaps + native("/DM-Deck.vsm"));
         TForm1& rootForm = *root.start().Form1;
         QCOMPARE(rootForm.Label6->text(), QString());
         QCOMPARE(rootForm.newFiles->count(), 1);
@@ -158,8 +158,8 @@ private slots:
     {
         World world;
         world.writeConfig({{7, "false"}});
-        World::put(world.newMaps + "/DM-Deck.vsm");
-        World::put(world.unpublished + "/CTF-Work.vsm");
+        World::put(world.newMaps + native("/DM-Deck.vsm"));
+        World::put(world.unpublished + native("/CTF-Work.vsm"));
         TForm1& form = *world.start().Form1;
         form.show();
         const QPoint left = form.pos();
@@ -222,7 +222,7 @@ private slots:
         world.writeConfig({{7, "false"}});
         const std::string before = world.config();
         TForm1& form = *world.start().Form1;
-        std::filesystem::permissions(world.program + "/config.ini", std::filesystem::perms::owner_read);
+        std::filesystem::permissions(world.program + native("/config.ini"), std::filesystem::perms::owner_read);
         form.CheckBox2->setChecked(true);
         QCOMPARE(world.env->errors.size(), 1);
         QVERIFY(world.env->errors[0].startsWith(QStringLiteral("Datei \"")));

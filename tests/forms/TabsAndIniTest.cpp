@@ -32,13 +32,13 @@ private slots:
         World world;
         world.writeConfig({{9, "war"}, {11, "BR"}});
         for (const char* map : {"CTF-Face", "VCTF-Face", "ctf-small", "DMX-Odd", "DM-Deck", "WAR-Hill", "BR-Island"})
-            World::put(world.newMaps + "/" + map + ".vsm");
-        World::put(world.published + "/CTF-Coret.vsm");
-        World::put(world.unpublished + "/DM-Draft.vsm");
+            World::put(world.newMaps + native("/") + map + ".vsm");
+        World::put(world.published + native("/CTF-Coret.vsm"));
+        World::put(world.unpublished + native("/DM-Draft.vsm"));
         TForm1& form = *world.start().Form1;
         QTabBar* tabs = form.gameTypes->tabs();
         QCOMPARE(form.gameTypeCaptions(), (QStringList{"all", "war", "CTF", "BR", "WAR"}));
-        form.showMapInfo(world.newMaps + "/DM-Deck.vsm");
+        form.showMapInfo(world.newMaps + native("/DM-Deck.vsm"));
 
         tabs->setCurrentIndex(2);
         QCOMPARE(form.FileMask, std::string("CTF*.vsm"));
@@ -75,8 +75,8 @@ private slots:
 
         World dm;
         dm.writeConfig();
-        World::put(dm.newMaps + "/DMX-Odd.vsm");
-        World::put(dm.newMaps + "/DM-Deck.vsm");
+        World::put(dm.newMaps + native("/DMX-Odd.vsm"));
+        World::put(dm.newMaps + native("/DM-Deck.vsm"));
         TForm1& dmForm = *dm.start().Form1;
         dmForm.gameTypes->tabs()->setCurrentIndex(1);
         QCOMPARE(itemsOf(dmForm.newFiles), (QStringList{"DM-Deck", "DMX-Odd"}));
@@ -87,28 +87,28 @@ private slots:
     {
         World world;
         world.writeConfig({{3, "mapper"}});
-        World::put(world.newMaps + "/DM-Deck.vsm", "1234");
-        World::put(world.newMaps + "/CTF-Face-Remix.vsm");
-        World::put(world.newMaps + "/Deck.vsm");
+        World::put(world.newMaps + native("/DM-Deck.vsm"), "1234");
+        World::put(world.newMaps + native("/CTF-Face-Remix.vsm"));
+        World::put(world.newMaps + native("/Deck.vsm"));
         TForm1& form = *world.start().Form1;
         form.show();
 
-        form.showMapInfo(world.newMaps + "/DM-Deck.vsm");
+        form.showMapInfo(world.newMaps + native("/DM-Deck.vsm"));
         QVERIFY(form.iniedit->isVisible());
         QTest::mouseClick(form.iniedit, Qt::LeftButton);
-        QCOMPARE(readFile(world.newMaps + "/DM-Deck.ini"),
+        QCOMPARE(readFile(world.newMaps + native("/DM-Deck.ini")),
                  "[DM-Deck VSUIDataProvider_MapInfo]\r\nMapName=DM-Deck\r\nFriendlyName=Deck\r\n" + kTemplateTail);
         QVERIFY(form.iniedit->isHidden());
         QCOMPARE(textColour(form.Label2), colours::black);
         QVERIFY(form.iniContent->toPlainText().startsWith(QStringLiteral("[DM-Deck VSUIDataProvider_MapInfo]\n")));
         QCOMPARE(form.Label11->text(), QStringLiteral("0.00 MB")); // the new file is counted
 
-        form.showMapInfo(world.newMaps + "/CTF-Face-Remix.vsm");
+        form.showMapInfo(world.newMaps + native("/CTF-Face-Remix.vsm"));
         QTest::mouseClick(form.iniedit, Qt::LeftButton);
-        QVERIFY(readFile(world.newMaps + "/CTF-Face-Remix.ini").find("\r\nFriendlyName=Face-Remix\r\n") != std::string::npos);
-        form.showMapInfo(world.newMaps + "/Deck.vsm");
+        QVERIFY(readFile(world.newMaps + native("/CTF-Face-Remix.ini")).find("\r\nFriendlyName=Face-Remix\r\n") != std::string::npos);
+        form.showMapInfo(world.newMaps + native("/Deck.vsm"));
         QTest::mouseClick(form.iniedit, Qt::LeftButton);
-        QCOMPARE(readFile(world.newMaps + "/Deck.ini"),
+        QCOMPARE(readFile(world.newMaps + native("/Deck.ini")),
                  "[Deck VSUIDataProvider_MapInfo]\r\nMapName=Deck\r\nFriendlyName=Deck\r\n" + kTemplateTail);
         QCOMPARE(form.Memo2[1], std::string("MapName=Deck"));
     }
@@ -117,9 +117,9 @@ private slots:
     {
         World world;
         world.writeConfig({{3, "mapper"}});
-        World::put(world.newMaps + "/DM-Deck.vsm");
-        World::put(world.newMaps + "/CTF-Face.vsm");
-        World::put(world.newMaps + "/CTF-Face.ini", "[CTF-Face]\nMapName=CTF-Face");
+        World::put(world.newMaps + native("/DM-Deck.vsm"));
+        World::put(world.newMaps + native("/CTF-Face.vsm"));
+        World::put(world.newMaps + native("/CTF-Face.ini"), "[CTF-Face]\nMapName=CTF-Face");
         TForm1& form = *world.start().Form1;
         form.show();
 
@@ -130,9 +130,9 @@ private slots:
         QVERIFY(world.env->errors.isEmpty());
 
         // An unchanged, just-loaded file is written back with CR LF, and gains no closing break.
-        form.showMapInfo(world.newMaps + "/CTF-Face.vsm");
+        form.showMapInfo(world.newMaps + native("/CTF-Face.vsm"));
         QTest::mouseClick(form.Button5, Qt::LeftButton);
-        QCOMPARE(readFile(world.newMaps + "/CTF-Face.ini"), std::string("[CTF-Face]\r\nMapName=CTF-Face"));
+        QCOMPARE(readFile(world.newMaps + native("/CTF-Face.ini")), std::string("[CTF-Face]\r\nMapName=CTF-Face"));
 
         // Reset after edits restores the file.
         form.iniContent->setPlainText(QStringLiteral("edited"));
@@ -143,46 +143,46 @@ private slots:
         form.iniContent->setPlainText(QStringLiteral("[CTF-Face]\nDescription=Edited"));
         form.gameTypes->tabs()->setCurrentIndex(1);
         QTest::mouseClick(form.Button5, Qt::LeftButton);
-        QCOMPARE(readFile(world.newMaps + "/CTF-Face.ini"), std::string("[CTF-Face]\r\nDescription=Edited"));
+        QCOMPARE(readFile(world.newMaps + native("/CTF-Face.ini")), std::string("[CTF-Face]\r\nDescription=Edited"));
 
         // Saving for a map without INI file creates it; the panel stays as it was.
-        form.showMapInfo(world.newMaps + "/DM-Deck.vsm");
+        form.showMapInfo(world.newMaps + native("/DM-Deck.vsm"));
         QTest::mouseClick(form.Button6, Qt::LeftButton);
         QCOMPARE(world.env->errors.size(), 1);
-        QVERIFY(world.env->errors[0].startsWith(QString::fromStdString("Datei " + world.newMaps + "/DM-Deck.ini kann nicht geöffnet werden.")));
+        QVERIFY(world.env->errors[0].startsWith(QString::fromStdString("Datei " + world.newMaps + native("/DM-Deck.ini kann nicht geöffnet werden."))));
         form.iniContent->setPlainText(QStringLiteral("typed\n"));
         QTest::mouseClick(form.Button5, Qt::LeftButton);
-        QCOMPARE(readFile(world.newMaps + "/DM-Deck.ini"), std::string("typed\r\n"));
+        QCOMPARE(readFile(world.newMaps + native("/DM-Deck.ini")), std::string("typed\r\n"));
         QCOMPARE(textColour(form.Label2), colours::silver);
         QVERIFY(form.iniedit->isVisible());
 
         // A Windows-1252 file is shown as such and saved in it again; a UTF-8 one stays UTF-8.
-        World::put(world.newMaps + "/CTF-Face.ini", "Description=Gr\xf6\xdf" "e \x80\r\n");
-        form.showMapInfo(world.newMaps + "/CTF-Face.vsm");
+        World::put(world.newMaps + native("/CTF-Face.ini"), "Description=Gr\xf6\xdf" "e \x80\r\n");
+        form.showMapInfo(world.newMaps + native("/CTF-Face.vsm"));
         QCOMPARE(form.iniContent->toPlainText(), QStringLiteral("Description=Größe €\n"));
         form.iniContent->setPlainText(QStringLiteral("Description=Größer €\n"));
         QTest::mouseClick(form.Button5, Qt::LeftButton);
-        QCOMPARE(readFile(world.newMaps + "/CTF-Face.ini"), std::string("Description=Gr\xf6\xdf" "er \x80\r\n"));
-        World::put(world.newMaps + "/CTF-Face.ini", "Description=Größe\r\n");
-        form.showMapInfo(world.newMaps + "/CTF-Face.vsm");
+        QCOMPARE(readFile(world.newMaps + native("/CTF-Face.ini")), std::string("Description=Gr\xf6\xdf" "er \x80\r\n"));
+        World::put(world.newMaps + native("/CTF-Face.ini"), "Description=Größe\r\n");
+        form.showMapInfo(world.newMaps + native("/CTF-Face.vsm"));
         QTest::mouseClick(form.Button5, Qt::LeftButton);
-        QCOMPARE(readFile(world.newMaps + "/CTF-Face.ini"), std::string("Description=Größe\r\n"));
+        QCOMPARE(readFile(world.newMaps + native("/CTF-Face.ini")), std::string("Description=Größe\r\n"));
         // Nothing else changes: a no-break space stays one, a typed line separator breaks no line.
-        World::put(world.newMaps + "/CTF-Face.ini", "Name=A\xa0" "B\r\n\r\n");
-        form.showMapInfo(world.newMaps + "/CTF-Face.vsm");
+        World::put(world.newMaps + native("/CTF-Face.ini"), "Name=A\xa0" "B\r\n\r\n");
+        form.showMapInfo(world.newMaps + native("/CTF-Face.vsm"));
         QTest::mouseClick(form.Button5, Qt::LeftButton);
-        QCOMPARE(readFile(world.newMaps + "/CTF-Face.ini"), std::string("Name=A\xa0" "B\r\n\r\n"));
-        World::put(world.newMaps + "/CTF-Face.ini", "Description=Größe");
-        form.showMapInfo(world.newMaps + "/CTF-Face.vsm");
+        QCOMPARE(readFile(world.newMaps + native("/CTF-Face.ini")), std::string("Name=A\xa0" "B\r\n\r\n"));
+        World::put(world.newMaps + native("/CTF-Face.ini"), "Description=Größe");
+        form.showMapInfo(world.newMaps + native("/CTF-Face.vsm"));
         form.iniContent->textCursor().insertText(QString(QChar(0x2028))); // as a paste inserts it
         QTest::mouseClick(form.Button5, Qt::LeftButton);
-        QCOMPARE(readFile(world.newMaps + "/CTF-Face.ini"), std::string("\u2028Description=Größe"));
+        QCOMPARE(readFile(world.newMaps + native("/CTF-Face.ini")), std::string("\u2028Description=Größe"));
         // A plain ASCII file is written in the game's code page when typed text fits it.
-        World::put(world.newMaps + "/CTF-Face.ini", "Description=\n");
-        form.showMapInfo(world.newMaps + "/CTF-Face.vsm");
+        World::put(world.newMaps + native("/CTF-Face.ini"), "Description=\n");
+        form.showMapInfo(world.newMaps + native("/CTF-Face.vsm"));
         form.iniContent->setPlainText(QStringLiteral("Description=Größe\n"));
         QTest::mouseClick(form.Button5, Qt::LeftButton);
-        QCOMPARE(readFile(world.newMaps + "/CTF-Face.ini"), std::string("Description=Gr\xf6\xdf" "e\r\n"));
+        QCOMPARE(readFile(world.newMaps + native("/CTF-Face.ini")), std::string("Description=Gr\xf6\xdf" "e\r\n"));
 
         // A save that cannot create the file reports it and writes nothing.
         std::filesystem::remove_all(world.newMaps);

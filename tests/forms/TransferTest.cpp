@@ -46,70 +46,70 @@ private slots:
     {
         World world;
         world.writeConfig(); // copy option checked: move
-        World::put(world.newMaps + "/sub/DM-Deck.vsm", "package");
-        World::put(world.newMaps + "/sub/DM-Deck.ini", "ini");
-        World::put(world.newMaps + "/sub/DM-Deck_LOC_int.vsp", "loc");
+        World::put(world.newMaps + native("/sub/DM-Deck.vsm"), "package");
+        World::put(world.newMaps + native("/sub/DM-Deck.ini"), "ini");
+        World::put(world.newMaps + native("/sub/DM-Deck_LOC_int.vsp"), "loc");
         TForm1& form = *world.start().Form1;
         select(form, form.newFiles, 0);
         click(form.Button1);
-        QCOMPARE(listFolder(world.newMaps + "/sub"), std::string());
+        QCOMPARE(listFolder(world.newMaps + native("/sub")), std::string());
         QCOMPARE(listFolder(world.published), std::string("DM-Deck.ini DM-Deck.vsm DM-Deck_LOC_INT.vsp"));
-        QCOMPARE(readFile(world.published + "/DM-Deck_LOC_INT.vsp"), std::string("loc"));
+        QCOMPARE(readFile(world.published + native("/DM-Deck_LOC_INT.vsp")), std::string("loc"));
         QCOMPARE(form.newFiles->count(), 0);
         QCOMPARE(itemsOf(form.publishedFiles), QStringList{"DM-Deck"});
         QCOMPARE(form.Label4->text(), QStringLiteral("Deck")); // the panel still shows the map
-        QCOMPARE(form.SelectedMapPath, world.newMaps + "/sub/DM-Deck.vsm");
+        QCOMPARE(form.SelectedMapPath, world.newMaps + native("/sub/DM-Deck.vsm"));
     }
 
     void alreadyPublishedMapInBothModes()
     {
         World world;
         world.writeConfig({{7, "false"}}); // copy
-        World::put(world.newMaps + "/CTF-Face.vsm", "new package");
-        World::put(world.newMaps + "/CTF-Face.ini", "new ini");
-        World::put(world.published + "/CTF-Face.vsm", "old");
-        World::put(world.published + "/CTF-Face.ini", "old");
+        World::put(world.newMaps + native("/CTF-Face.vsm"), "new package");
+        World::put(world.newMaps + native("/CTF-Face.ini"), "new ini");
+        World::put(world.published + native("/CTF-Face.vsm"), "old");
+        World::put(world.published + native("/CTF-Face.ini"), "old");
         TForm1& form = *world.start().Form1;
         select(form, form.newFiles, 0);
         click(form.Button1);
-        QCOMPARE(readFile(world.published + "/CTF-Face.vsm"), std::string("new package"));
-        QCOMPARE(readFile(world.published + "/CTF-Face.ini"), std::string("new ini"));
+        QCOMPARE(readFile(world.published + native("/CTF-Face.vsm")), std::string("new package"));
+        QCOMPARE(readFile(world.published + native("/CTF-Face.ini")), std::string("new ini"));
         QCOMPARE(form.newFiles->count(), 1);
 
         // Move mode: nothing is replaced, the map stays new, no message.
-        World::put(world.published + "/CTF-Face.vsm", "old");
+        World::put(world.published + native("/CTF-Face.vsm"), "old");
         form.CheckBox2->setChecked(true);
         select(form, form.newFiles, 0);
         click(form.Button1);
-        QCOMPARE(readFile(world.published + "/CTF-Face.vsm"), std::string("old"));
-        QCOMPARE(readFile(world.newMaps + "/CTF-Face.vsm"), std::string("new package"));
-        QCOMPARE(readFile(world.newMaps + "/CTF-Face.ini"), std::string("new ini"));
+        QCOMPARE(readFile(world.published + native("/CTF-Face.vsm")), std::string("old"));
+        QCOMPARE(readFile(world.newMaps + native("/CTF-Face.vsm")), std::string("new package"));
+        QCOMPARE(readFile(world.newMaps + native("/CTF-Face.ini")), std::string("new ini"));
         QCOMPARE(itemsOf(form.newFiles), QStringList{"CTF-Face"});
         QVERIFY(world.env->errors.isEmpty());
 
         // The published files named in another case: a move fails, a copy replaces them under their names.
-        std::filesystem::rename(world.published + "/CTF-Face.vsm", world.published + "/ctf-face.vsm");
-        std::filesystem::rename(world.published + "/CTF-Face.ini", world.published + "/CTF-FACE.INI");
+        std::filesystem::rename(world.published + native("/CTF-Face.vsm"), world.published + native("/ctf-face.vsm"));
+        std::filesystem::rename(world.published + native("/CTF-Face.ini"), world.published + native("/CTF-FACE.INI"));
         select(form, form.newFiles, 0);
         click(form.Button1);
         QCOMPARE(listFolder(world.published), std::string("CTF-FACE.INI ctf-face.vsm"));
-        QCOMPARE(readFile(world.newMaps + "/CTF-Face.vsm"), std::string("new package"));
+        QCOMPARE(readFile(world.newMaps + native("/CTF-Face.vsm")), std::string("new package"));
         form.CheckBox2->setChecked(false);
         select(form, form.newFiles, 0);
         click(form.Button1);
         QCOMPARE(listFolder(world.published), std::string("CTF-FACE.INI ctf-face.vsm"));
-        QCOMPARE(readFile(world.published + "/ctf-face.vsm"), std::string("new package"));
-        QCOMPARE(readFile(world.published + "/CTF-FACE.INI"), std::string("new ini"));
+        QCOMPARE(readFile(world.published + native("/ctf-face.vsm")), std::string("new package"));
+        QCOMPARE(readFile(world.published + native("/CTF-FACE.INI")), std::string("new ini"));
     }
 
     void onlyTheRecordedCompanionsAreTaken()
     {
         World world;
         world.writeConfig({{7, "false"}});
-        World::put(world.newMaps + "/DM-Deck.vsm");
+        World::put(world.newMaps + native("/DM-Deck.vsm"));
         TForm1& form = *world.start().Form1;
         select(form, form.newFiles, 0);
-        World::put(world.newMaps + "/DM-Deck.ini", "late");
+        World::put(world.newMaps + native("/DM-Deck.ini"), "late");
         click(form.Button1);
         QCOMPARE(listFolder(world.published), std::string("DM-Deck.vsm"));
     }
@@ -119,7 +119,7 @@ private slots:
         World world;
         world.writeConfig();
         TForm1& form = *world.start().Form1;
-        World::put(world.newMaps + "/DM-Deck.vsm");
+        World::put(world.newMaps + native("/DM-Deck.vsm"));
         click(form.Button1);
         QCOMPARE(world.env->beeps, 1);
         QCOMPARE(form.newFiles->count(), 0);
@@ -131,13 +131,13 @@ private slots:
     {
         World world;
         world.writeConfig();
-        std::filesystem::remove_all(world.documents + "/My Games");
-        World::put(world.newMaps + "/DM-Deck.vsm");
+        std::filesystem::remove_all(world.documents + native("/My Games"));
+        World::put(world.newMaps + native("/DM-Deck.vsm"));
         TForm1& form = *world.start().Form1;
         select(form, form.newFiles, 0);
         click(form.Button1);
         QCOMPARE(form.newFiles->count(), 1);
-        QVERIFY(!std::filesystem::exists(world.documents + "/My Games"));
+        QVERIFY(!std::filesystem::exists(world.documents + native("/My Games")));
         QVERIFY(world.env->errors.isEmpty());
     }
 
@@ -147,8 +147,8 @@ private slots:
             World world;
             world.writeConfig({{7, option}});
             for (const char* map : {"CTF-A", "DM-B", "WAR-C"}) {
-                World::put(world.newMaps + "/" + map + ".vsm", map);
-                World::put(world.newMaps + "/" + map + ".ini", map);
+                World::put(world.newMaps + native("/") + map + ".vsm", map);
+                World::put(world.newMaps + native("/") + map + ".ini", map);
             }
             TForm1& form = *world.start().Form1;
             click(form.Button2);
@@ -162,7 +162,7 @@ private slots:
         World empty;
         empty.writeConfig();
         TForm1& form = *empty.start().Form1;
-        runGuarded(*empty.env, [&] { form.showMapInfo(empty.newMaps + "/gone.vsm"); }); // fills the title, then fails
+        runGuarded(*empty.env, [&] { form.showMapInfo(empty.newMaps + native("/gone.vsm")); }); // fills the title, then fails
         click(form.Button2);
         QCOMPARE(form.Label4->text(), QStringLiteral("- - -"));
     }
@@ -172,7 +172,7 @@ private slots:
         World world;
         world.writeConfig({{7, "false"}}); // copy: every map stays listed
         for (const char* map : {"CTF-A", "DM-B", "WAR-C", "DM-D"})
-            World::put(world.newMaps + "/" + map + ".vsm", map);
+            World::put(world.newMaps + native("/") + map + ".vsm", map);
         TForm1& form = *world.start().Form1;
         form.show();
         int events = 0;
@@ -193,22 +193,22 @@ private slots:
         QCOMPARE(world.env->beeps, 1); // the second press
         QVERIFY(world.env->errors.isEmpty());
         for (const char* map : {"CTF-A", "DM-B", "WAR-C", "DM-D"})
-            QCOMPARE(readFile(world.newMaps + "/" + map + ".vsm"), std::string(map));
+            QCOMPARE(readFile(world.newMaps + native("/") + map + ".vsm"), std::string(map));
     }
 
     void copyFromTheUnpublishedList()
     {
         World world;
         world.writeConfig({{3, "mapper"}}); // the copy option says move: ignored here
-        World::put(world.unpublished + "/CTF-Work.vsm", "work");
-        World::put(world.unpublished + "/CTF-Work_LOC_INT.vsp", "loc");
-        World::put(world.published + "/CTF-Work.vsm", "older");
+        World::put(world.unpublished + native("/CTF-Work.vsm"), "work");
+        World::put(world.unpublished + native("/CTF-Work_LOC_INT.vsp"), "loc");
+        World::put(world.published + native("/CTF-Work.vsm"), "older");
         TForm1& form = *world.start().Form1;
         select(form, form.unpublishedFiles, 0);
         click(form.Button7);
-        QCOMPARE(readFile(world.published + "/CTF-Work.vsm"), std::string("work"));
-        QCOMPARE(readFile(world.published + "/CTF-Work_LOC_INT.vsp"), std::string("loc"));
-        QCOMPARE(readFile(world.unpublished + "/CTF-Work.vsm"), std::string("work"));
+        QCOMPARE(readFile(world.published + native("/CTF-Work.vsm")), std::string("work"));
+        QCOMPARE(readFile(world.published + native("/CTF-Work_LOC_INT.vsp")), std::string("loc"));
+        QCOMPARE(readFile(world.unpublished + native("/CTF-Work.vsm")), std::string("work"));
         QCOMPARE(form.unpublishedFiles->itemIndex(), 0); // not rebuilt
         QCOMPARE(itemsOf(form.publishedFiles), QStringList{"CTF-Work"});
     }
@@ -217,10 +217,10 @@ private slots:
     {
         World world;
         world.writeConfig();
-        World::put(world.published + "/DM-Deck.vsm");
-        World::put(world.published + "/DM-Deck.ini");
-        World::put(world.published + "/DM-Deck_LOC_int.vsp");
-        World::put(world.published + "/DM-Other.vsm");
+        World::put(world.published + native("/DM-Deck.vsm"));
+        World::put(world.published + native("/DM-Deck.ini"));
+        World::put(world.published + native("/DM-Deck_LOC_int.vsp"));
+        World::put(world.published + native("/DM-Other.vsm"));
         TForm1& form = *world.start().Form1;
         select(form, form.publishedFiles, 0);
         world.env->answers = {false, true};
