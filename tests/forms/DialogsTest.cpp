@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "app/Controls.h"
+#include "app/RealEnvironment.h"
 #include "app/Unit1.h"
 #include "dialogs/Unit2.h"
 #include "dialogs/SystemFolderPicker.h"
@@ -16,10 +17,15 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -238,6 +244,49 @@ private slots:
         });
         QTest::mouseClick(forms.Form1->Button8, Qt::LeftButton);
         QVERIFY(modal);
+    }
+
+    void theProgramsOwnBoxesAndPicker()
+    {
+        World world;
+        qputenv("HOME", world.root.path().c_str());
+        qputenv("XDG_CONFIG_HOME", (world.root / "config").c_str());
+        RealEnvironment env;
+        QString seen;
+        const auto answer = [&](QMessageBox::StandardButton button) {
+            QTimer::singleShot(0, [&seen, button] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                seen = box->windowTitle() + QLatin1Char('|') + box->text() + QLatin1Char('|')
+                    + QString::number(box->icon()) + QLatin1Char('|') + QString::number(box->textFormat())
+                    + (box->defaultButton() ? QLatin1Char('|') + box->defaultButton()->text() : QString());
+                box->button(button)->click();
+            });
+        };
+        answer(QMessageBox::Ok);
+        env.showError(QStringLiteral("<b>Datei</b> weg."));
+        QCOMPARE(seen, QStringLiteral("VSM Map Manager|<b>Datei</b> weg.|3|0"));
+        answer(QMessageBox::No);
+        QVERIFY(!env.askYesNo(nullptr, QStringLiteral("...!"), QStringLiteral("Delete?")));
+        QCOMPARE(seen, QStringLiteral("...!|Delete?|0|0|&Yes"));
+        answer(QMessageBox::Yes);
+        QVERIFY(env.askYesNo(nullptr, QStringLiteral("...!"), QStringLiteral("Delete?")));
+        env.beep();
+#ifdef _WIN32
+        // The shell's picker opens at the initial folder; OK gives it back.
+        TFolderBrowser browser(0, "Pick the maps", world.newMaps, false, false);
+        QTimer::singleShot(500, [] {
+            EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM) -> BOOL {
+                char name[16] = {};
+                GetClassNameA(window, name, sizeof name);
+                if (std::string(name) != "#32770")
+                    return TRUE;
+                PostMessageA(window, WM_COMMAND, IDOK, 0);
+                return FALSE;
+            }, 0);
+        });
+        QVERIFY(browser.Execute(env.folderPicker()));
+        QCOMPARE(browser.FolderPath, world.newMaps);
+#endif
     }
 
 #ifndef _WIN32

@@ -5,6 +5,19 @@
 
 #include <filesystem>
 
+#ifdef _WIN32
+namespace {
+
+/// Qt's offscreen platform on Windows reads fonts from a folder of its own: give it the system's.
+const bool kSystemFonts = [] {
+    if (!qEnvironmentVariableIsSet("QT_QPA_FONTDIR"))
+        qputenv("QT_QPA_FONTDIR", qgetenv("WINDIR") + "\\Fonts");
+    return true;
+}();
+
+} // namespace
+#endif
+
 World::World()
     : program(root.makeFolder("program"))
     , documents(root.makeFolder("documents"))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Display.h"
 #include "app/Environment.h"
 #include "app/Forms.h"
 #include "dialogs/fldbrows.h"
@@ -35,7 +36,7 @@ public:
     FolderPicker& folderPicker() override { return *this; }
     std::optional<std::string> pickFolder(const TFolderBrowser& browser) override
     {
-        pickerTitles.append(QString::fromStdString(browser.Title));
+        pickerTitles.append(toDisplay(browser.Title));
         auto answer = pickerAnswers.empty() ? std::nullopt : pickerAnswers.front();
         if (!pickerAnswers.empty())
             pickerAnswers.pop_front();

@@ -172,11 +172,14 @@ private slots:
         form.showMapInfo(world.newMaps + native("/CTF-Face.vsm"));
         QTest::mouseClick(form.Button5, Qt::LeftButton);
         QCOMPARE(readFile(world.newMaps + native("/CTF-Face.ini")), std::string("Name=A\xa0" "B\r\n\r\n"));
+#ifndef _WIN32
+        // (A UTF-8 file exists only where names and texts are UTF-8, not in the ANSI code page.)
         World::put(world.newMaps + native("/CTF-Face.ini"), "Description=Größe");
         form.showMapInfo(world.newMaps + native("/CTF-Face.vsm"));
         form.iniContent->textCursor().insertText(QString(QChar(0x2028))); // as a paste inserts it
         QTest::mouseClick(form.Button5, Qt::LeftButton);
         QCOMPARE(readFile(world.newMaps + native("/CTF-Face.ini")), std::string("\u2028Description=Größe"));
+#endif
         // A plain ASCII file is written in the game's code page when typed text fits it.
         World::put(world.newMaps + native("/CTF-Face.ini"), "Description=\n");
         form.showMapInfo(world.newMaps + native("/CTF-Face.vsm"));

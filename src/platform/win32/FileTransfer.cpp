@@ -1,5 +1,6 @@
 #include "platform/FileTransfer.h"
 
+#include "platform/FileSystem.h"
 #include "platform/win32/Win32Error.h"
 
 #include <windows.h>
@@ -14,15 +15,17 @@ bool moveFile(const std::string& from, const std::string& to)
 
 bool copyFile(const std::string& from, const std::string& to)
 {
-    // As CopyFileA: a read-only destination is not replaced.
-    const DWORD attributes = GetFileAttributesA(to.c_str());
+    // As CopyFileA: the destination keeps the name it has, whatever its case, and a read-only
+    // one is not replaced.
+    const std::string target = findIgnoringCase(to).value_or(to);
+    const DWORD attributes = GetFileAttributesA(target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
         return false;
-    const std::string temp = temporaryFileBeside(to);
+    const std::string temp = temporaryFileBeside(target);
     if (temp.empty())
         return false;
     if (CopyFileA(from.c_str(), temp.c_str(), FALSE)
-        && MoveFileExA(temp.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        && MoveFileExA(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
     DeleteFileA(temp.c_str());
     return false;
