@@ -97,14 +97,11 @@ void TForm1::FormCreate()
         if (Config[settings::kModeLine] == "mapper") {
             MapperMode = true;
             CheckBox1->setChecked(true);
-            Label16->move(771, Label16->y());
-            Label17->move(746, Label17->y());
-            setClientWidth(kMapperWidth);
+            setModeWidth(true);
             Panel4->show();
         }
         NewMapsFolder = Config[settings::kNewMapsFolderLine];
-        Label6->setText(toDisplay(catalogue::lastComponent(NewMapsFolder)));
-        Label6->adjustSize();
+        setNewMapsHeading(NewMapsFolder);
         if (Config[settings::kCopyOptionLine] == "true")
             CheckBox2->setChecked(true);
         {
@@ -118,11 +115,8 @@ void TForm1::FormCreate()
         FirstStart = true;
     }
     FileMask = "*.vsm";
-    if (!FirstStart) {
-        refreshFileList(1);
-        refreshFileList(2);
-        refreshFileList(3);
-    }
+    if (!FirstStart)
+        refreshAllFileLists();
     typePreview->setPixmap(Image6);
 }
 
@@ -140,18 +134,14 @@ void TForm1::CheckBox1Click()
         MapperMode = true;
         if (textColour(Label1) == colours::black && textColour(Label2) == colours::silver)
             iniedit->show();
-        setClientWidth(kMapperWidth);
-        Label16->move(771, Label16->y());
-        Label17->move(746, Label17->y());
+        setModeWidth(true);
         Panel4->show();
         Panel6->show();
         settings::setLine(Config, settings::kModeLine, "mapper");
     } else {
         MapperMode = false;
         iniedit->hide();
-        setClientWidth(kNormalWidth);
-        Label16->move(443, Label16->y());
-        Label17->move(418, Label17->y());
+        setModeWidth(false);
         Panel4->hide();
         Panel6->hide();
         if (unpublishedFiles->itemIndex() != -1) {
@@ -188,6 +178,30 @@ void TForm1::saveSettings()
 void TForm1::setClientWidth(int width)
 {
     setFixedSize(width, kClientHeight);
+}
+
+void TForm1::setModeWidth(bool mapper)
+{
+    // The credits' right edges line up with the rightmost visible panel.
+    const int shift = mapper ? kMapperWidth - kNormalWidth : 0;
+    setClientWidth(mapper ? kMapperWidth : kNormalWidth);
+    Label16->move(kCredit16Left + shift, Label16->y());
+    Label17->move(kCredit17Left + shift, Label17->y());
+}
+
+void TForm1::setNewMapsHeading(const std::string& folder)
+{
+    Label6->setText(toDisplay(catalogue::lastComponent(folder)));
+    Label6->adjustSize();
+}
+
+void TForm1::setPreviewCaption(const QString& caption)
+{
+    // Both grow to the left: their right edges stay where the design puts them.
+    Label18->setText(caption);
+    Label19->setText(caption);
+    alignRightEdge(Label18, 258, 132, 24);
+    alignRightEdge(Label19, 257, 131, 24);
 }
 
 void TForm1::showEvent(QShowEvent* event)

@@ -27,7 +27,12 @@ class QToolButton;
 /// tabs, the options and, in mapper mode, the map INI editor. It also owns the program's
 /// shared data. Its handlers are spread over the source files of their roles.
 class TForm1 : public QWidget {
+    Q_OBJECT
 public:
+    /// Left edges of the credit labels in normal mode (mapper mode moves them with the width).
+    static constexpr int kCredit16Left = 443;
+    static constexpr int kCredit17Left = 418;
+
     TForm1(Environment& env);
     ~TForm1() override;
 
@@ -56,6 +61,10 @@ public:
 
     // Map lists (catalogue/MapLists.cpp)
     void refreshFileList(int kind);
+    /// Rebuilds the lists of new, published and unpublished maps, in this order.
+    void refreshAllFileLists();
+    /// Shows the last component of `folder` as the new-maps heading.
+    void setNewMapsHeading(const std::string& folder);
     void Button3Click();
     void newFilesClick();
     void publishedFilesClick();
@@ -63,6 +72,8 @@ public:
 
     // Game-type tabs (catalogue/GameTypeTabs.cpp)
     void gameTypesChange();
+    /// Shows `caption` over the game-type picture.
+    void setPreviewCaption(const QString& caption);
     /// A click on tab `index`: applies its filter when that tab is already the selected one
     /// but its filter is not in force.
     void gameTypesClick(int index);
@@ -177,8 +188,8 @@ public:
     QPushButton* Button6;       ///< reload the INI file
 
     // Credits
-    QLabel* Label16;
-    QLabel* Label17;
+    QLabel* Label16; ///< first credit line, right-aligned with the rightmost panel
+    QLabel* Label17; ///< second credit line
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -188,6 +199,8 @@ private:
     void createControls();
     void connectHandlers();
     void setClientWidth(int width);
+    /// The width of a mode, the credits moved with it.
+    void setModeWidth(bool mapper);
     void setLitRow(StatusIcon* icon, QLabel* caption, bool lit);
     /// Moves or copies the shown map's package and recorded companions into the published folder.
     void transferMapFiles(bool move);

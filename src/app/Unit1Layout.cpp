@@ -3,6 +3,7 @@
 #include "app/Unit1.h"
 
 #include "app/Controls.h"
+#include "catalogue/MapNames.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -103,7 +104,7 @@ void TForm1::createControls()
     othersexists = new StatusIcon(Panel1, "othersexists", icon("fileexists"), 27, 209);
     Label1 = makeLabel(Panel1, "Label1", QStringLiteral(".vsm"), 88, 61, sans);
     Label2 = makeLabel(Panel1, "Label2", QStringLiteral(".ini"), 88, 117, sans);
-    Label3 = makeLabel(Panel1, "Label3", QStringLiteral("_LOC_INT.vsp"), 89, 173, sans);
+    Label3 = makeLabel(Panel1, "Label3", QString::fromLatin1(catalogue::kLocalisationSuffix), 89, 173, sans);
     Label5 = makeFixedLabel(Panel1, "Label5", QStringLiteral("others"), {89, 229, 72, 13}, sans);
     for (QLabel* caption : {Label1, Label2, Label3, Label5})
         setTextColour(caption, colours::silver);
@@ -133,12 +134,11 @@ void TForm1::createControls()
     typePreview->setObjectName(QStringLiteral("typePreview"));
     typePreview->setGeometry(14, 29, 250, 131);
     const QFont typeFont = designFont(Face::Arial, 21, true);
-    Label18 = makeLabel(gameTypes, "Label18", QStringLiteral("alle"), 224, 132, typeFont);
-    Label19 = makeLabel(gameTypes, "Label19", QStringLiteral("alle"), 223, 131, typeFont);
+    Label18 = makeLabel(gameTypes, "Label18", {}, 224, 132, typeFont);
+    Label19 = makeLabel(gameTypes, "Label19", {}, 223, 131, typeFont);
     setTextColour(Label18, colours::black);
     setTextColour(Label19, colours::white);
-    alignRightEdge(Label18, 258, 132, 24);
-    alignRightEdge(Label19, 257, 131, 24);
+    setPreviewCaption(QStringLiteral("alle"));
     Image5 = picture("ctf");
     Image6 = picture("general");
     Image7 = picture("dm");
@@ -171,7 +171,7 @@ void TForm1::createControls()
 
     // Credits
     Label16 = makeFixedLabel(this, "Label16", QStringLiteral("Maps in, game on."),
-                             {443, 670, 214, 16}, arial13, Qt::AlignRight);
+                             {kCredit16Left, 670, 214, 16}, arial13, Qt::AlignRight);
     Label17 = makeFixedLabel(this, "Label17", QStringLiteral("For the players of Vesmar Arena."),
-                             {418, 688, 239, 16}, arial13, Qt::AlignRight);
+                             {kCredit17Left, 688, 239, 16}, arial13, Qt::AlignRight);
 }

@@ -30,14 +30,8 @@ void TForm1::gameTypesChange()
         picture = &Image9;
     typePreview->setPixmap(*picture);
 
-    Label18->setText(caption);
-    Label19->setText(caption);
-    alignRightEdge(Label18, 258, 132, 24);
-    alignRightEdge(Label19, 257, 131, 24);
-
-    refreshFileList(1);
-    refreshFileList(2);
-    refreshFileList(3);
+    setPreviewCaption(caption);
+    refreshAllFileLists();
     showMapInfo({});
 }
 

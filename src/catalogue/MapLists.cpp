@@ -65,11 +65,16 @@ void TForm1::refreshFileList(int kind)
     list->setItems(names);
 }
 
-void TForm1::Button3Click()
+void TForm1::refreshAllFileLists()
 {
     refreshFileList(1);
     refreshFileList(2);
     refreshFileList(3);
+}
+
+void TForm1::Button3Click()
+{
+    refreshAllFileLists();
     showMapInfo({});
 }
 

@@ -8,6 +8,10 @@ namespace catalogue {
 /// The part of `path` after its last folder separator.
 std::string fileNameOf(const std::string& path);
 
+/// The companions of a map package: base name + suffix, beside it; names compare without case.
+inline constexpr const char* kIniSuffix = ".ini";
+inline constexpr const char* kLocalisationSuffix = "_LOC_INT.vsp";
+
 /// `text` less its last four characters (empty when it is shorter).
 std::string dropExtension(const std::string& text);
 

@@ -10,6 +10,7 @@ class QPushButton;
 /// The game types dialog: adds and deletes game-type tabs, keeping the tabs, its list and
 /// the settings lines from line 9 on in step.
 class TForm2 : public QDialog {
+    Q_OBJECT
 public:
     explicit TForm2(TForm1& form1);
 

@@ -92,16 +92,13 @@ void TForm3::Button1Click()
     }
     settings::setLine(m_form1.Config, settings::kNewMapsFolderLine, path);
     m_form1.saveSettings();
-    m_form1.Label6->setText(toDisplay(catalogue::lastComponent(path)));
-    m_form1.Label6->adjustSize();
+    m_form1.setNewMapsHeading(path);
     m_form1.NewMapsFolder = path;
     m_form1.refreshFileList(1);
     accept();
     if (!Button2->isEnabled()) {
         m_form1.show();
-        m_form1.refreshFileList(1);
-        m_form1.refreshFileList(2);
-        m_form1.refreshFileList(3);
+        m_form1.refreshAllFileLists();
     }
 }
 

@@ -12,6 +12,7 @@ class QPushButton;
 /// The new-maps folder dialog: the user types, picks or browses for the folder of new maps.
 /// Its cancel button is disabled during a first start, which it then completes.
 class TForm3 : public QDialog {
+    Q_OBJECT
 public:
     explicit TForm3(TForm1& form1);
 

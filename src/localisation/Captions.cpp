@@ -46,12 +46,8 @@ void TForm1::setLanguage()
     Button7->setText(line(13));
     CheckBox2->setText(line(13));
     Button9->setText(line(17) + QStringLiteral("..."));
-    if (gameTypes->tabs()->currentIndex() == 0) {
-        Label18->setText(line(1));
-        Label19->setText(line(1));
-        alignRightEdge(Label18, 258, 132, 24);
-        alignRightEdge(Label19, 257, 131, 24);
-    }
+    if (gameTypes->tabs()->currentIndex() == 0)
+        setPreviewCaption(line(1));
 }
 
 void TForm1::LanguageBoxSelect()

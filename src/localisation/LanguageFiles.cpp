@@ -28,7 +28,7 @@ std::vector<std::string> discoverLanguages(const std::string& programFolder, Lin
 LineList loadLanguageFile(const std::string& programFolder, const std::string& name)
 {
     const std::string path = programFolder + platform::kPathSeparator + name + ".ini";
-    return settings::loadLineList(platform::findIgnoringCase(path).value_or(path));
+    return settings::loadLineList(platform::nameOnDisk(path));
 }
 
 } // namespace localisation

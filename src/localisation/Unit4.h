@@ -11,6 +11,7 @@ class QPushButton;
 /// The first-start dialog: asks for the language before anything else, then hands over to
 /// the new-maps folder dialog. Closing it any other way ends the program.
 class TForm4 : public QDialog {
+    Q_OBJECT
 public:
     TForm4(TForm1& form1, TForm3& form3);
 

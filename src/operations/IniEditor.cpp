@@ -18,8 +18,7 @@ namespace {
 /// The INI file of a map: base path + ".ini", under the name it already has on disk.
 std::string iniPathOf(const std::string& mapPath)
 {
-    const std::string path = catalogue::basePath(mapPath) + ".ini";
-    return platform::findIgnoringCase(path).value_or(path);
+    return platform::nameOnDisk(catalogue::basePath(mapPath) + catalogue::kIniSuffix);
 }
 
 } // namespace

@@ -60,7 +60,7 @@ void TForm1::showMapInfo(const std::string& path)
     Label4->setText(toDisplay(MapNameOf(path)));
     setLitRow(VSMexists, Label1, true);
 
-    const auto ini = companionFile(base + ".ini");
+    const auto ini = companionFile(base + catalogue::kIniSuffix);
     setLitRow(INIexists, Label2, ini.has_value());
     if (ini) {
         iniedit->hide();
@@ -72,7 +72,7 @@ void TForm1::showMapInfo(const std::string& path)
         m_iniUtf8 = false;
     }
 
-    const auto localisation = companionFile(base + "_LOC_int.vsp");
+    const auto localisation = companionFile(base + catalogue::kLocalisationSuffix);
     setLitRow(LOCexists, Label3, localisation.has_value());
 
     std::int64_t total = FileSizeOf(path);

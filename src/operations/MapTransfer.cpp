@@ -15,16 +15,6 @@
 
 #include <unordered_set>
 
-namespace {
-
-/// The existing file named like `path` whatever its case, else `path` itself.
-std::string actualName(const std::string& path)
-{
-    return platform::findIgnoringCase(path).value_or(path);
-}
-
-} // namespace
-
 void TForm1::transferMapFiles(bool move)
 {
     const std::string destination = catalogue::publishedFolder(DocumentsFolder) + platform::kPathSeparator;
@@ -35,10 +25,11 @@ void TForm1::transferMapFiles(bool move)
     const std::string base = catalogue::basePath(SelectedMapPath);
     const std::string name = catalogue::baseName(SelectedMapPath);
     transfer(SelectedMapPath, catalogue::fileNameOf(SelectedMapPath));
+    using catalogue::kIniSuffix, catalogue::kLocalisationSuffix;
     if (textColour(Label2) == colours::black)
-        transfer(actualName(base + ".ini"), name + ".ini");
+        transfer(platform::nameOnDisk(base + kIniSuffix), name + kIniSuffix);
     if (textColour(Label3) == colours::black)
-        transfer(actualName(base + "_LOC_INT.vsp"), name + "_LOC_INT.vsp");
+        transfer(platform::nameOnDisk(base + kLocalisationSuffix), name + kLocalisationSuffix);
 }
 
 void TForm1::installmap()
@@ -108,8 +99,8 @@ void TForm1::Button4Click()
         m_env.beep();
     } else if (m_env.askYesNo(this, QStringLiteral("...!"), toDisplay(languageLine(14)))) {
         const std::string base = catalogue::basePath(SelectedMapPath);
-        for (const std::string& path : {SelectedMapPath, base + ".ini", base + "_LOC_INT.vsp"})
-            platform::deleteFile(actualName(path));
+        for (const std::string& path : {SelectedMapPath, base + catalogue::kIniSuffix, base + catalogue::kLocalisationSuffix})
+            platform::deleteFile(platform::nameOnDisk(path));
     }
     refreshFileList(2);
 }

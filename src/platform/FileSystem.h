@@ -17,6 +17,13 @@ bool folderExists(const std::string& path);
 /// component, really exists; nothing when there is none. An exact match is preferred.
 std::optional<std::string> findIgnoringCase(const std::string& path);
 
+/// The path of the file named like `path` as it is on disk, whatever the case of its last
+/// component; `path` itself when there is none.
+inline std::string nameOnDisk(const std::string& path)
+{
+    return findIgnoringCase(path).value_or(path);
+}
+
 /// The size of a file in bytes. Opens the file for reading while others may read and
 /// write it; throws FileOpenError when that fails. A failed size query gives 0.
 std::int64_t fileSize(const std::string& path);

@@ -36,9 +36,7 @@ void replaceGameTypes(LineList& config, const std::vector<std::string>& gameType
 
 std::string configPath(const std::string& programFolder)
 {
-    const std::string path = programFolder + platform::kPathSeparator + "config.ini";
-    const auto found = platform::findIgnoringCase(path);
-    return found ? *found : path;
+    return platform::nameOnDisk(programFolder + platform::kPathSeparator + "config.ini");
 }
 
 } // namespace settings

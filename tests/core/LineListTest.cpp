@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 using settings::parseLines;
+using namespace std::string_literals; // the NUL rows need their whole bytes
 
 TEST(LineList, SplitsAtEveryKindOfLineBreak)
 {
@@ -23,8 +24,8 @@ TEST(LineList, SplitsAtEveryKindOfLineBreak)
         {"\r\n", {""}},
         {"\r\n\r\n", {"", ""}},
         {"a\n\n", {"a", ""}},
-        {"a\0b\nc", {"a"}},
-        {"\0a", {}},
+        {"a\0b\nc"s, {"a"}},
+        {"\0a"s, {}},
         {" a \t", {" a \t"}},
     };
     for (const auto& c : cases)

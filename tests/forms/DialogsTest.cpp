@@ -249,8 +249,6 @@ private slots:
     void theProgramsOwnBoxesAndPicker()
     {
         World world;
-        qputenv("HOME", world.root.path().c_str());
-        qputenv("XDG_CONFIG_HOME", (world.root / "config").c_str());
         RealEnvironment env;
         QString seen;
         const auto answer = [&](QMessageBox::StandardButton button) {

@@ -3,6 +3,8 @@
 #include "app/Controls.h"
 #include "settings/Settings.h"
 
+#include <QLocale>
+
 #include <filesystem>
 
 #ifdef _WIN32
@@ -26,6 +28,11 @@ World::World()
     , published(root.makeFolder("documents/My Games/Vesmar Arena/VSGame/Published/CookedPC/CustomMaps"))
     , unpublished(root.makeFolder("documents/My Games/Vesmar Arena/VSGame/Unpublished/CookedPC/CustomMaps"))
 {
+    // What the windows may read of the machine is this world's: the number format (a point,
+    // whatever the machine's locale), the home folder and the XDG settings.
+    QLocale::setDefault(QLocale::c());
+    qputenv("HOME", root.path().c_str());
+    qputenv("XDG_CONFIG_HOME", (root / "config").c_str());
     for (const char* language : {"English.ini", "Deutsch.ini"})
         std::filesystem::copy_file(std::string(VSM_LANGUAGE_DIR) + "/" + language, program + "/" + language);
 }

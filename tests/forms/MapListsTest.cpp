@@ -95,8 +95,8 @@ private slots:
 
     void detailsOfAMapWithItsFiles()
     {
-        QLocale::setDefault(QLocale(QLocale::German));
         World world;
+        QLocale::setDefault(QLocale(QLocale::German)); // a decimal comma, whatever the machine's locale
         world.writeConfig({{7, "false"}});
         World::put(world.newMaps + native("/CTF-Face.vsm"), std::string(734003 - 32, 'v'));
         World::put(world.newMaps + native("/CTF-Face.ini"), "[CTF-Face]\nMapName=CTF-Face\n1234");
@@ -142,7 +142,6 @@ private slots:
         QVERIFY(form.iniedit->isHidden());
         QCOMPARE(form.SelectedMapPath, world.newMaps + native("/CTF-Face.vsm"));
         QVERIFY(form.iniContent->toPlainText().startsWith(QStringLiteral("[CTF-Face]")));
-        QLocale::setDefault(QLocale::c());
     }
 
     void vanishedPackageReportsAndKeepsTheEarlierSize()

@@ -17,6 +17,11 @@
 #include <QTest>
 #include <QToolButton>
 
+#ifdef __linux__
+#include <sys/inotify.h>
+#include <unistd.h>
+#endif
+
 class StartupTest : public QObject {
     Q_OBJECT
 
@@ -61,7 +66,25 @@ private slots:
         const auto written = std::filesystem::last_write_time(world.program + native("/config.ini"));
         std::filesystem::last_write_time(world.program + native("/config.ini"), written - std::chrono::hours(1));
 
+#ifdef __linux__
+        // Every save puts a new file in place under the name config.ini: count those arrivals.
+        const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        inotify_add_watch(watch, world.program.c_str(), IN_MOVED_TO);
+#endif
         TForm1& form = *world.start().Form1;
+#ifdef __linux__
+        int saves = 0;
+        alignas(inotify_event) char events[4096];
+        for (ssize_t n; (n = read(watch, events, sizeof events)) > 0;) {
+            for (char* at = events; at < events + n;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(at);
+                saves += event->len > 0 && std::string(event->name) == "config.ini";
+                at += sizeof(inotify_event) + event->len;
+            }
+        }
+        close(watch);
+        QCOMPARE(saves, 1);
+#endif
         QCOMPARE(form.width(), 993);
         QVERIFY(form.MapperMode);
         QVERIFY(form.CheckBox1->isChecked());
