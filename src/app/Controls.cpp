@@ -1,13 +1,16 @@
 #include "app/Controls.h"
 
 #include "app/Display.h"
+#include "catalogue/MapNames.h"
+#include "catalogue/PathList.h"
+
+#include <QAbstractListModel>
 
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QStringListModel>
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 
@@ -126,8 +129,30 @@ void TabControl::paintEvent(QPaintEvent*)
     style()->drawPrimitive(QStyle::PE_FrameTabWidget, &frame, &painter, this);
 }
 
-ListBox::ListBox(QWidget* parent, const char* name)
-    : QListView(parent), m_model(new QStringListModel(this))
+/// The display names of a path list's entries, each derived from its path when asked.
+class PathListModel : public QAbstractListModel {
+public:
+    PathListModel(const PathList& paths, QObject* parent) : QAbstractListModel(parent), m_paths(paths) {}
+
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(m_paths.size());
+    }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (role != Qt::DisplayRole || !index.isValid())
+            return {};
+        return toDisplay(catalogue::baseName(std::string(m_paths[static_cast<std::size_t>(index.row())])));
+    }
+    void beginRebuild() { beginResetModel(); }
+    void endRebuild() { endResetModel(); }
+
+private:
+    const PathList& m_paths;
+};
+
+ListBox::ListBox(QWidget* parent, const char* name, const PathList& paths)
+    : QListView(parent), m_model(new PathListModel(paths, this))
 {
     setObjectName(QString::fromLatin1(name));
     setModel(m_model);
@@ -140,11 +165,16 @@ ListBox::ListBox(QWidget* parent, const char* name)
     });
 }
 
-void ListBox::setItems(const QStringList& items)
+ListBox::Rebuild::Rebuild(ListBox& list) : m_list(list)
 {
-    m_quiet = true;
-    m_model->setStringList(items);
-    m_quiet = false;
+    m_list.m_quiet = true;
+    m_list.m_model->beginRebuild();
+}
+
+ListBox::Rebuild::~Rebuild()
+{
+    m_list.m_model->endRebuild();
+    m_list.m_quiet = false;
 }
 
 int ListBox::count() const

@@ -11,7 +11,8 @@
 
 class QLabel;
 class QPushButton;
-class QStringListModel;
+class PathList;
+class PathListModel;
 class QTabBar;
 
 /// The design's font faces; missing faces are replaced by metric-compatible ones.
@@ -74,14 +75,28 @@ private:
     QTabBar* m_tabs;
 };
 
-/// A single-selection list of texts. Changing the items or the selection from code does
-/// not emit `userSelectionChanged`; a change by mouse or keyboard does.
+/// A single-selection list of maps: a view of a path list, each entry showing its map's
+/// display name (the file name less its extension), derived when the entry is drawn.
+/// Changing the paths or the selection from code does not emit `userSelectionChanged`; a
+/// change by mouse or keyboard does.
 class ListBox : public QListView {
     Q_OBJECT
 public:
-    ListBox(QWidget* parent, const char* name);
+    ListBox(QWidget* parent, const char* name, const PathList& paths);
 
-    void setItems(const QStringList& items);
+    /// While it lives, the path list may change: the list shows no entry and no selection,
+    /// and shows the paths as they are then when it ends (also when an error ends the change).
+    class Rebuild {
+    public:
+        explicit Rebuild(ListBox& list);
+        ~Rebuild();
+        Rebuild(const Rebuild&) = delete;
+        Rebuild& operator=(const Rebuild&) = delete;
+
+    private:
+        ListBox& m_list;
+    };
+
     int count() const;
     QString item(int index) const;
     /// The selected index, -1 when none.
@@ -93,7 +108,7 @@ signals:
     void userSelectionChanged();
 
 private:
-    QStringListModel* m_model;
+    PathListModel* m_model;
     bool m_quiet = false;
 };
 

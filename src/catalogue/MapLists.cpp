@@ -8,20 +8,19 @@
 
 #include <QLabel>
 
-#include <iterator>
 
 namespace {
 
 /// Clears the other two selections and shows the map selected in `list` (or nothing). The
 /// others are cleared first: should the details fail, no button may still act on a map
 /// selected in another list.
-void followSelection(TForm1& form, ListBox* list, const std::vector<std::string>& paths,
+void followSelection(TForm1& form, ListBox* list, const PathList& paths,
                      std::initializer_list<ListBox*> others)
 {
     for (ListBox* other : others)
         other->setItemIndex(-1);
     const int index = list->itemIndex();
-    form.showMapInfo(index < 0 ? std::string() : paths[static_cast<std::size_t>(index)]);
+    form.showMapInfo(index < 0 ? std::string() : std::string(paths[static_cast<std::size_t>(index)]));
 }
 
 } // namespace
@@ -29,7 +28,7 @@ void followSelection(TForm1& form, ListBox* list, const std::vector<std::string>
 void TForm1::refreshFileList(int kind)
 {
     ListBox* list;
-    std::vector<std::string>* paths;
+    PathList* paths;
     QLabel* countLabel;
     std::string folder;
     switch (kind) {
@@ -45,8 +44,8 @@ void TForm1::refreshFileList(int kind)
     default:
         return;
     }
+    const ListBox::Rebuild rebuild(*list); // the list shows the paths once they are in place
     paths->clear();
-    list->setItems({});
     ResetFoundFiles();
     FindFiles(folder, FileMask, true);
 
@@ -54,15 +53,8 @@ void TForm1::refreshFileList(int kind)
     countLabel->setText(QStringLiteral("( %1 %2 )").arg(FoundFileCount).arg(toDisplay(word)));
     countLabel->adjustSize();
 
-    QStringList names;
-    names.reserve(FoundFileCount);
-    for (std::int32_t i = 0; i < FoundFileCount; ++i)
-        names.append(toDisplay(catalogue::baseName(FoundFiles[static_cast<std::size_t>(i)])));
-    // The paths are handed over to the hidden list rather than copied: with 100 000 maps a copy
-    // would double the memory of the rebuild.
-    paths->assign(std::make_move_iterator(FoundFiles.begin()), std::make_move_iterator(FoundFiles.begin() + FoundFileCount));
+    paths->assign(FoundFiles, static_cast<std::size_t>(FoundFileCount));
     ResetFoundFiles();
-    list->setItems(names);
 }
 
 void TForm1::refreshAllFileLists()

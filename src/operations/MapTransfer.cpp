@@ -13,7 +13,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 
-#include <unordered_set>
+#include <set>
 
 void TForm1::transferMapFiles(bool move)
 {
@@ -62,21 +62,22 @@ void TForm1::Button2Click()
     } finish{m_installingAll};
 
     const int passes = newFiles->count();
-    std::unordered_set<std::string> taken;
+    std::set<std::string, std::less<>> taken;
     for (int pass = 0; pass < passes; ++pass) {
-        const auto next = std::find_if(ListBox1.begin(), ListBox1.end(),
-                                       [&](const std::string& path) { return !taken.count(path); });
-        if (next == ListBox1.end())
+        std::size_t next = 0;
+        while (next < ListBox1.size() && taken.count(ListBox1[next]))
+            ++next;
+        if (next == ListBox1.size())
             break;
-        const std::string path = *next;
+        const std::string path(ListBox1[next]);
         taken.insert(path);
-        newFiles->setItemIndex(static_cast<int>(next - ListBox1.begin()));
+        newFiles->setItemIndex(static_cast<int>(next));
         publishedFiles->setItemIndex(-1);
         unpublishedFiles->setItemIndex(-1);
         showMapInfo(path);
+        // installmap ends by rebuilding lists 1 and 2; rebuilding them again right away, with
+        // no event and no file operation between, would give the same lists: it is left out.
         installmap();
-        refreshFileList(1);
-        refreshFileList(2);
         QCoreApplication::processEvents();
     }
     showMapInfo({});

@@ -51,7 +51,7 @@ private slots:
         World::put(world.published + native("/WAR-Hill.vsm"));
         TForm1& form = *world.start().Form1;
         QCOMPARE(itemsOf(form.newFiles), (QStringList{"CTF-Twin", "CTF-Twin", "DM-Deck"}));
-        QCOMPARE(form.ListBox1, (std::vector<std::string>{world.newMaps + native("/a/CTF-Twin.vsm"),
+        QCOMPARE(form.ListBox1.toStrings(), (std::vector<std::string>{world.newMaps + native("/a/CTF-Twin.vsm"),
                                                           world.newMaps + native("/b/CTF-Twin.vsm"), world.newMaps + native("/DM-Deck.vsm")}));
         QCOMPARE(form.Label13->text(), QStringLiteral("( 3 maps )"));
         QCOMPARE(form.Label14->text(), QStringLiteral("( 1 map )"));
