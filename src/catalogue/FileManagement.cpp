@@ -76,9 +76,15 @@ void findIn(std::string folder, const std::string& mask, bool recursive, std::ve
     if (!matches)
         return;
     TrimOnExit trim;
-    for (const auto& entry : *matches) {
-        if (!entry.isFolder)
-            appendFound(folder + entry.name);
+    for (auto& entry : *matches) {
+        if (!entry.isFolder) {
+            // Exactly as long as it needs: "folder + name" would hold up to twice the folder's length.
+            std::string path;
+            path.reserve(folder.size() + entry.name.size());
+            path.append(folder).append(entry.name);
+            appendFound(std::move(path));
+        }
+        std::string().swap(entry.name); // a big folder's names are not held twice
     }
 }
 

@@ -53,7 +53,7 @@ void TForm1::refreshFileList(int kind)
     countLabel->setText(QStringLiteral("( %1 %2 )").arg(FoundFileCount).arg(toDisplay(word)));
     countLabel->adjustSize();
 
-    paths->assign(FoundFiles, static_cast<std::size_t>(FoundFileCount));
+    paths->takeOver(FoundFiles, static_cast<std::size_t>(FoundFileCount));
     ResetFoundFiles();
 }
 

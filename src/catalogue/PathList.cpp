@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-void PathList::assign(const std::vector<std::string>& paths, std::size_t count)
+void PathList::takeOver(std::vector<std::string>& paths, std::size_t count)
 {
     std::size_t total = 0;
     for (std::size_t i = 0; i < count; ++i)
@@ -15,6 +15,7 @@ void PathList::assign(const std::vector<std::string>& paths, std::size_t count)
     ends.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
         bytes += paths[i];
+        std::string().swap(paths[i]);
         ends.push_back(static_cast<std::uint32_t>(bytes.size()));
     }
     m_bytes = std::move(bytes);

@@ -9,8 +9,9 @@
 /// block and one end offset each, so that a rebuild makes two allocations, not one per map.
 class PathList {
 public:
-    /// Replaces the content with the first `count` of `paths`.
-    void assign(const std::vector<std::string>& paths, std::size_t count);
+    /// Replaces the content with the first `count` of `paths`, taking them over: each is
+    /// emptied as soon as its bytes are in, so the paths are never held twice.
+    void takeOver(std::vector<std::string>& paths, std::size_t count);
     void clear();
 
     std::size_t size() const { return m_ends.size(); }

@@ -52,6 +52,7 @@ std::vector<DirectoryEntry> inWindowsOrder(std::vector<Found>& found)
     entries.reserve(found.size());
     for (auto& item : found)
         entries.push_back(std::move(item.entry));
+    std::vector<Found>().swap(found); // the sort keys are done with: a big folder holds them once
     return entries;
 }
 
