@@ -4,7 +4,6 @@
 #include "app/Display.h"
 #include "app/Guard.h"
 #include "app/Unit1.h"
-#include "catalogue/MapNames.h"
 #include "dialogs/fldbrows.h"
 #include "platform/FileSystem.h"
 #include "platform/NameCompare.h"
