@@ -2,7 +2,7 @@
 
 #include "app/Display.h"
 #include "catalogue/MapNames.h"
-#include "catalogue/PathList.h"
+#include "catalogue/StringArray.h"
 
 #include <QAbstractListModel>
 
@@ -132,7 +132,7 @@ void TabControl::paintEvent(QPaintEvent*)
 /// The display names of a path list's entries, each derived from its path when asked.
 class PathListModel : public QAbstractListModel {
 public:
-    PathListModel(const PathList& paths, QObject* parent) : QAbstractListModel(parent), m_paths(paths) {}
+    PathListModel(const StringArray& paths, QObject* parent) : QAbstractListModel(parent), m_paths(paths) {}
 
     int rowCount(const QModelIndex& parent = {}) const override
     {
@@ -148,10 +148,10 @@ public:
     void endRebuild() { endResetModel(); }
 
 private:
-    const PathList& m_paths;
+    const StringArray& m_paths;
 };
 
-ListBox::ListBox(QWidget* parent, const char* name, const PathList& paths)
+ListBox::ListBox(QWidget* parent, const char* name, const StringArray& paths)
     : QListView(parent), m_model(new PathListModel(paths, this))
 {
     setObjectName(QString::fromLatin1(name));

@@ -11,7 +11,7 @@
 
 class QLabel;
 class QPushButton;
-class PathList;
+class StringArray;
 class PathListModel;
 class QTabBar;
 
@@ -82,7 +82,7 @@ private:
 class ListBox : public QListView {
     Q_OBJECT
 public:
-    ListBox(QWidget* parent, const char* name, const PathList& paths);
+    ListBox(QWidget* parent, const char* name, const StringArray& paths);
 
     /// While it lives, the path list may change: the list shows no entry and no selection,
     /// and shows the paths as they are then when it ends (also when an error ends the change).

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/PathList.h"
+#include "catalogue/FileManagement.h"
 #include "settings/LineList.h"
 
 #include <QPixmap>
@@ -114,9 +114,9 @@ public:
     LineList Language;      ///< the lines of the active language file
     LineList ListBox4;      ///< scratch list for probing language files
     LineList Memo2;         ///< template of a map's INI file
-    PathList ListBox1; ///< full paths of the new maps; newFiles shows them
-    PathList ListBox2; ///< full paths of the published maps; publishedFiles shows them
-    PathList ListBox3; ///< full paths of the unpublished maps; unpublishedFiles shows them
+    TStringArray ListBox1; ///< full paths of the new maps; newFiles shows them
+    TStringArray ListBox2; ///< full paths of the published maps; publishedFiles shows them
+    TStringArray ListBox3; ///< full paths of the unpublished maps; unpublishedFiles shows them
     QPixmap Image5; ///< game-type picture for CTF
     QPixmap Image6; ///< general game-type picture
     QPixmap Image7; ///< game-type picture for DM

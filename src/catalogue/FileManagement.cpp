@@ -19,11 +19,12 @@ struct TrimOnExit {
     ~TrimOnExit() { FoundFiles.resize(static_cast<std::size_t>(FoundFileCount)); }
 };
 
-void appendFound(std::string path)
+/// Stores `folder` + `name` as the next result.
+void appendFound(std::string_view folder, std::string_view name)
 {
     if (FoundFiles.size() == static_cast<std::size_t>(FoundFileCount))
         FoundFiles.resize(FoundFiles.size() + 100);
-    FoundFiles[static_cast<std::size_t>(FoundFileCount)] = std::move(path);
+    FoundFiles.set(static_cast<std::size_t>(FoundFileCount), folder, name);
     ++FoundFileCount;
 }
 
@@ -55,14 +56,15 @@ void findIn(std::string folder, const std::string& mask, bool recursive, std::ve
     if (folder.back() != platform::kPathSeparator)
         folder += platform::kPathSeparator;
 
-    std::optional<std::vector<platform::DirectoryEntry>> matches;
+    std::optional<platform::DirectoryEntries> matches;
     if (recursive) {
         auto search = platform::searchFolderAndSubfolders(folder, mask);
         descent.push_back({folder, std::nullopt, false});
-        for (const auto& entry : search.subfolders ? *search.subfolders : std::vector<platform::DirectoryEntry>{}) {
+        for (const auto entry : search.subfolders.value_or(platform::DirectoryEntries{})) {
             if (entry.name == "." || entry.name == "..")
                 continue;
-            const std::string subfolder = folder + entry.name;
+            std::string subfolder = folder;
+            subfolder += entry.name;
             // Without links a folder tree has no cycles, so only links need the check.
             if (entry.isLink && leadsBackIntoDescent(subfolder, descent))
                 continue;
@@ -76,15 +78,9 @@ void findIn(std::string folder, const std::string& mask, bool recursive, std::ve
     if (!matches)
         return;
     TrimOnExit trim;
-    for (auto& entry : *matches) {
-        if (!entry.isFolder) {
-            // Exactly as long as it needs: "folder + name" would hold up to twice the folder's length.
-            std::string path;
-            path.reserve(folder.size() + entry.name.size());
-            path.append(folder).append(entry.name);
-            appendFound(std::move(path));
-        }
-        std::string().swap(entry.name); // a big folder's names are not held twice
+    for (const auto entry : *matches) {
+        if (!entry.isFolder)
+            appendFound(folder, entry.name);
     }
 }
 
@@ -92,7 +88,7 @@ void findIn(std::string folder, const std::string& mask, bool recursive, std::ve
 
 void ResetFoundFiles()
 {
-    TStringArray().swap(FoundFiles); // gives the memory back, not only the entries
+    FoundFiles.clear();
     FoundFileCount = 0;
 }
 

@@ -1,14 +1,15 @@
 #pragma once
 
+#include "catalogue/StringArray.h"
+
 #include <cstdint>
 #include <string>
-#include <vector>
 
 /// The file finder and the file size. The finder appends its results to the program-wide
 /// array `FoundFiles`; callers empty it first with `ResetFoundFiles` for a fresh result.
 
 /// A dynamic array of strings.
-using TStringArray = std::vector<std::string>;
+using TStringArray = StringArray;
 
 /// Full paths found since the last reset, in the order found. Between calls its length
 /// equals `FoundFileCount`.

@@ -8,13 +8,15 @@
 
 #include <QLabel>
 
+#include <utility>
+
 
 namespace {
 
 /// Clears the other two selections and shows the map selected in `list` (or nothing). The
 /// others are cleared first: should the details fail, no button may still act on a map
 /// selected in another list.
-void followSelection(TForm1& form, ListBox* list, const PathList& paths,
+void followSelection(TForm1& form, ListBox* list, const TStringArray& paths,
                      std::initializer_list<ListBox*> others)
 {
     for (ListBox* other : others)
@@ -28,7 +30,7 @@ void followSelection(TForm1& form, ListBox* list, const PathList& paths,
 void TForm1::refreshFileList(int kind)
 {
     ListBox* list;
-    PathList* paths;
+    TStringArray* paths;
     QLabel* countLabel;
     std::string folder;
     switch (kind) {
@@ -53,7 +55,8 @@ void TForm1::refreshFileList(int kind)
     countLabel->setText(QStringLiteral("( %1 %2 )").arg(FoundFileCount).arg(toDisplay(word)));
     countLabel->adjustSize();
 
-    paths->takeOver(FoundFiles, static_cast<std::size_t>(FoundFileCount));
+    // The finder's array becomes the hidden list as it is: its paths are never copied.
+    *paths = std::exchange(FoundFiles, {});
     ResetFoundFiles();
 }
 

@@ -13,7 +13,7 @@ std::vector<std::string> discoverLanguages(const std::string& programFolder, Lin
     FindFiles(programFolder, "*.ini", false);
     std::vector<std::string> names;
     for (std::int32_t i = 0; i < FoundFileCount; ++i) {
-        const std::string& path = FoundFiles[static_cast<std::size_t>(i)];
+        const std::string path(FoundFiles[static_cast<std::size_t>(i)]);
         try {
             scratch = settings::loadLineList(path);
         } catch (const std::exception&) {

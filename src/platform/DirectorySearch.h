@@ -1,31 +1,81 @@
 #pragma once
 
 #include <cstdint>
+#include <iterator>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
 
 /// One entry of a directory search, as the system reports it.
 struct DirectoryEntry {
-    std::string name;   ///< the entry's long name, without folder
-    bool isFolder;      ///< the directory attribute (a link to a folder counts as a folder)
-    bool isLink = false; ///< the entry is a link (or junction) to somewhere else
+    std::string_view name; ///< the entry's long name, without folder; valid as long as its list
+    bool isFolder;         ///< the directory attribute (a link to a folder counts as a folder)
+    bool isLink = false;   ///< the entry is a link (or junction) to somewhere else
+};
+
+/// The entries of one directory search, their names kept in one block: a folder of a hundred
+/// thousand maps costs two allocations, not one per name.
+class DirectoryEntries {
+public:
+    std::size_t size() const { return m_entries.size(); }
+    bool empty() const { return m_entries.empty(); }
+    DirectoryEntry operator[](std::size_t index) const
+    {
+        const Stored& entry = m_entries[index];
+        return {std::string_view(m_names).substr(entry.begin, entry.length), entry.isFolder, entry.isLink};
+    }
+    void add(std::string_view name, bool isFolder, bool isLink);
+    /// Sorts as Windows lists a folder: by case-insensitive name; names that differ only in
+    /// case (possible here, not on Windows) keep a fixed order.
+    void sortAsWindowsLists();
+
+    class const_iterator {
+    public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = DirectoryEntry;
+        using difference_type = std::ptrdiff_t;
+        using pointer = void;
+        using reference = DirectoryEntry;
+        const_iterator() = default;
+        const_iterator(const DirectoryEntries* entries, std::size_t index) : m_entries(entries), m_index(index) {}
+        DirectoryEntry operator*() const { return (*m_entries)[m_index]; }
+        const_iterator& operator++() { return ++m_index, *this; }
+        const_iterator operator++(int) { const_iterator before = *this; ++m_index; return before; }
+        friend bool operator==(const const_iterator&, const const_iterator&) = default;
+
+    private:
+        const DirectoryEntries* m_entries = nullptr;
+        std::size_t m_index = 0;
+    };
+    const_iterator begin() const { return {this, 0}; }
+    const_iterator end() const { return {this, size()}; }
+
+private:
+    struct Stored {
+        std::uint32_t begin;
+        std::uint32_t length;
+        bool isFolder;
+        bool isLink;
+    };
+    std::string m_names;
+    std::vector<Stored> m_entries;
 };
 
 /// Lists the entries of `folder` (which ends in the separator) whose names match `mask`
 /// (Windows wildcard rules), sorted as Windows lists them: by case-insensitive name.
 /// "." and ".." are reported like any other entry. Returns nothing when the search
 /// cannot start: the folder is missing or unreadable, or no entry matches.
-std::optional<std::vector<DirectoryEntry>> searchDirectory(const std::string& folder, const std::string& mask);
+std::optional<DirectoryEntries> searchDirectory(const std::string& folder, const std::string& mask);
 
 /// The two searches of one folder that a recursive file search makes: its subfolders (the
 /// folders of a "*.*" search) and its entries matching `mask`, each as `searchDirectory`
 /// would report it. Where the system allows, both come from one reading of the folder.
 struct FolderSearch {
-    std::optional<std::vector<DirectoryEntry>> subfolders;
-    std::optional<std::vector<DirectoryEntry>> matches;
+    std::optional<DirectoryEntries> subfolders;
+    std::optional<DirectoryEntries> matches;
 };
 FolderSearch searchFolderAndSubfolders(const std::string& folder, const std::string& mask);
 

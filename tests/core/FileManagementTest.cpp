@@ -26,7 +26,7 @@ std::vector<std::string> find(const TempFolder& root, const std::string& folder,
     FindFiles(folder, mask, recursive);
     EXPECT_EQ(FoundFiles.size(), static_cast<std::size_t>(FoundFileCount));
     std::vector<std::string> relative;
-    for (auto path : FoundFiles) {
+    for (std::string path : FoundFiles.toStrings()) {
         std::replace(path.begin(), path.end(), '\\', '/');
         relative.push_back(path.substr(root.path().size() + 1));
     }

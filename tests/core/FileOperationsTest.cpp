@@ -208,8 +208,8 @@ TEST(DirectorySearch, MasksAndOrderAsWindowsListsThem)
     root.makeFolder("maps/Folder.vsm");
     const auto names = [&](const std::string& mask) {
         std::vector<std::string> found;
-        for (const auto& entry : searchDirectory(root / "maps/", mask).value_or(std::vector<DirectoryEntry>{}))
-            found.push_back(entry.name + (entry.isFolder ? "/" : ""));
+        for (const auto& entry : searchDirectory(root / "maps/", mask).value_or(DirectoryEntries{}))
+            found.push_back(std::string(entry.name) + (entry.isFolder ? "/" : ""));
         return found;
     };
     using Names = std::vector<std::string>;

@@ -4,29 +4,35 @@
 
 namespace platform {
 
-std::optional<std::vector<DirectoryEntry>> searchDirectory(const std::string& folder, const std::string& mask)
+namespace {
+
+/// The entries of one `FindFirstFileA` search, or of its folders only; nothing when it cannot start.
+std::optional<DirectoryEntries> search(const std::string& folder, const std::string& mask, bool foldersOnly)
 {
     WIN32_FIND_DATAA data;
-    const HANDLE search = FindFirstFileA((folder + mask).c_str(), &data);
-    if (search == INVALID_HANDLE_VALUE)
+    const HANDLE handle = FindFirstFileA((folder + mask).c_str(), &data);
+    if (handle == INVALID_HANDLE_VALUE)
         return std::nullopt;
-    std::vector<DirectoryEntry> entries;
+    DirectoryEntries entries;
     do {
-        entries.push_back({data.cFileName, (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
-                           (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0});
-    } while (FindNextFileA(search, &data));
-    FindClose(search);
+        const bool isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        if (isFolder || !foldersOnly)
+            entries.add(data.cFileName, isFolder, (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0);
+    } while (FindNextFileA(handle, &data));
+    FindClose(handle);
     return entries;
+}
+
+} // namespace
+
+std::optional<DirectoryEntries> searchDirectory(const std::string& folder, const std::string& mask)
+{
+    return search(folder, mask, false);
 }
 
 FolderSearch searchFolderAndSubfolders(const std::string& folder, const std::string& mask)
 {
-    FolderSearch search;
-    search.subfolders = searchDirectory(folder, "*.*");
-    if (search.subfolders)
-        std::erase_if(*search.subfolders, [](const DirectoryEntry& entry) { return !entry.isFolder; });
-    search.matches = searchDirectory(folder, mask);
-    return search;
+    return {search(folder, "*.*", true), search(folder, mask, false)};
 }
 
 std::optional<FolderIdentity> folderIdentity(const std::string& path)
