@@ -14,22 +14,21 @@
 #include <QLabel>
 
 #include <set>
+#include <vector>
 
 void TForm1::transferMapFiles(bool move)
 {
-    const std::string destination = catalogue::publishedFolder(DocumentsFolder) + platform::kPathSeparator;
-    const auto transfer = [&](const std::string& from, const std::string& name) {
-        // Failures are not reported: the rebuilt lists show the outcome.
-        move ? platform::moveFile(from, destination + name) : platform::copyFile(from, destination + name);
-    };
     const std::string base = catalogue::basePath(SelectedMapPath);
     const std::string name = catalogue::baseName(SelectedMapPath);
-    transfer(SelectedMapPath, catalogue::fileNameOf(SelectedMapPath));
+    std::vector<platform::FileToPlace> files{{SelectedMapPath, catalogue::fileNameOf(SelectedMapPath)}};
     using catalogue::kIniSuffix, catalogue::kLocalisationSuffix;
     if (textColour(Label2) == colours::black)
-        transfer(platform::nameOnDisk(base + kIniSuffix), name + kIniSuffix);
+        files.push_back({platform::nameOnDisk(base + kIniSuffix), name + kIniSuffix});
     if (textColour(Label3) == colours::black)
-        transfer(platform::nameOnDisk(base + kLocalisationSuffix), name + kLocalisationSuffix);
+        files.push_back({platform::nameOnDisk(base + kLocalisationSuffix), name + kLocalisationSuffix});
+    // Failures are not reported: the rebuilt lists show the outcome.
+    const std::string destination = catalogue::publishedFolder(DocumentsFolder) + platform::kPathSeparator;
+    move ? platform::moveFilesInto(destination, files) : platform::copyFilesInto(destination, files);
 }
 
 void TForm1::installmap()

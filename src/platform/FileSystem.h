@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 /// Questions about single files and folders.
 namespace platform {
@@ -16,6 +17,12 @@ bool folderExists(const std::string& path);
 /// The path under which the file named like `path`, whatever the case of its last
 /// component, really exists; nothing when there is none. An exact match is preferred.
 std::optional<std::string> findIgnoringCase(const std::string& path);
+
+/// For each of `names`, the name under which a file so named, whatever its case, exists in
+/// `folder` (which ends in the separator), an exact match preferred; nothing for a name with
+/// none. One reading of the folder answers them all.
+std::vector<std::optional<std::string>> findAllIgnoringCase(const std::string& folder,
+                                                            const std::vector<std::string>& names);
 
 /// The path of the file named like `path` as it is on disk, whatever the case of its last
 /// component; `path` itself when there is none.

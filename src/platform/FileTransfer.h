@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 /// Moving, copying and deleting single files. None of them reports why it failed:
 /// the callers only look at the outcome on disk.
@@ -13,6 +14,17 @@ bool moveFile(const std::string& from, const std::string& to);
 /// Copies `from` to `to`, creating or replacing `to` through a temporary file in the
 /// destination folder, so that a failed copy leaves no partial file behind.
 bool copyFile(const std::string& from, const std::string& to);
+
+/// A file to put into a folder: where it is and the name it gets there.
+struct FileToPlace {
+    std::string from;
+    std::string name;
+};
+
+/// Moves each of `files` in turn into `folder` (which ends in the separator), as `moveFile`
+/// would, or copies each as `copyFile` would; the folder's names are read once for all of them.
+void moveFilesInto(const std::string& folder, const std::vector<FileToPlace>& files);
+void copyFilesInto(const std::string& folder, const std::vector<FileToPlace>& files);
 
 /// Deletes one file. False (quietly) when there was nothing to delete or it failed.
 bool deleteFile(const std::string& path);

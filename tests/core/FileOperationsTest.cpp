@@ -51,6 +51,15 @@ TEST(MoveFile, NeverReplacesAndFailsOnAMissingSource)
     EXPECT_FALSE(moveFile(upper, root / "published/CTF-Face.vsm"));
     EXPECT_EQ(readFile(upper), "new");
     EXPECT_EQ(listFolder(root / "published"), "DM-Deck.vsm DM-Other.vsm ctf-face.vsm");
+
+    // Several files into one folder: each as moveFile would, a namesake placed earlier included.
+    root.write("published/ctf-face.ini", "old");
+    moveFilesInto(root / "published/", {{root.write("new/CTF-Face.ini", "new"), "CTF-Face.ini"},
+                                        {root.write("new/a.vsp", "first"), "CTF-FACE.vsp"},
+                                        {root.write("new/b.vsp", "second"), "ctf-face.VSP"}});
+    EXPECT_EQ(listFolder(root / "published"), "CTF-FACE.vsp DM-Deck.vsm DM-Other.vsm ctf-face.ini ctf-face.vsm");
+    EXPECT_EQ(readFile(root / "published/CTF-FACE.vsp"), "first");
+    EXPECT_EQ(listFolder(root / "new"), "CTF-Face.ini CTF-Face.vsm b.vsp");
 }
 
 #ifndef _WIN32
@@ -153,6 +162,13 @@ TEST(CopyFile, ReplacesTheDestinationAndLeavesNothingHalfWritten)
     std::filesystem::permissions(locked, std::filesystem::perms::owner_all);
     EXPECT_EQ(readFile(locked), "kept");
     EXPECT_EQ(listFolder(root / "published"), "DM-Deck.vsm DM-Locked.vsm dir.vsm");
+
+    // Several files into one folder: each replaces what is there under its name, in order.
+    copyFilesInto(root / "published/", {{root.write("new/a.ini", "first"), "DM-DECK.INI"},
+                                        {root.write("new/b.ini", "second"), "dm-deck.ini"},
+                                        {from, "DM-DECK.VSM"}});
+    EXPECT_EQ(listFolder(root / "published"), "DM-DECK.INI DM-Deck.vsm DM-Locked.vsm dir.vsm");
+    EXPECT_EQ(readFile(root / "published/DM-DECK.INI"), "second");
 }
 
 TEST(DeleteFile, RemovesOneFileQuietly)

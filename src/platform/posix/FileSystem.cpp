@@ -27,22 +27,42 @@ bool folderExists(const std::string& path)
     return !path.empty() && stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+std::vector<std::optional<std::string>> findAllIgnoringCase(const std::string& folder,
+                                                            const std::vector<std::string>& names)
+{
+    std::vector<std::optional<std::string>> found(names.size());
+    std::size_t missing = 0;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        struct stat info {};
+        if (lstat((folder + names[i]).c_str(), &info) == 0)
+            found[i] = names[i];
+        else
+            ++missing;
+    }
+    if (missing == 0)
+        return found;
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(folder.empty() ? "." : folder.c_str()), closedir);
+    if (!dir)
+        return found;
+    while (const dirent* entry = readdir(dir.get())) {
+        for (std::size_t i = 0; i < names.size() && missing > 0; ++i) {
+            if (!found[i] && namesEqual(entry->d_name, names[i])) {
+                found[i] = entry->d_name;
+                --missing;
+            }
+        }
+    }
+    return found;
+}
+
 std::optional<std::string> findIgnoringCase(const std::string& path)
 {
-    struct stat info {};
-    if (lstat(path.c_str(), &info) == 0)
-        return path;
     const auto cut = path.rfind(kPathSeparator);
-    const std::string folder = cut == std::string::npos ? std::string(".") : path.substr(0, cut + 1);
-    const std::string name = cut == std::string::npos ? path : path.substr(cut + 1);
-    std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(folder.c_str()), closedir);
-    if (!dir)
+    const std::string folder = cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
+    const auto found = findAllIgnoringCase(folder, {path.substr(folder.size())});
+    if (!found[0])
         return std::nullopt;
-    while (const dirent* entry = readdir(dir.get())) {
-        if (namesEqual(entry->d_name, name))
-            return (cut == std::string::npos ? std::string() : folder) + entry->d_name;
-    }
-    return std::nullopt;
+    return folder + *found[0];
 }
 
 std::int64_t fileSize(const std::string& path)

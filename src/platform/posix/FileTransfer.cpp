@@ -1,6 +1,7 @@
 #include "platform/FileTransfer.h"
 
 #include "platform/FileSystem.h"
+#include "platform/NameCompare.h"
 #include "platform/posix/PosixFiles.h"
 #include "platform/posix/TempFile.h"
 
@@ -36,16 +37,14 @@ TempFile copyToTemporary(const std::string& from, const std::string& to)
     return temp;
 }
 
-} // namespace
-
-bool moveFile(const std::string& from, const std::string& to)
+/// Moves `from` to `to`, where no file of that name exists in any case. Never replaces one that
+/// turns up meanwhile; across file systems the source is deleted only once the copy is in place.
+bool moveToFreeName(const std::string& from, const std::string& to)
 {
     if (renameWithoutReplacing(from, to))
         return true;
     if (errno != EXDEV)
         return false;
-    // Another file system: copy completely, put it in place without replacing, then
-    // delete the source.
     TempFile temp = copyToTemporary(from, to);
     if (!temp.valid() || !temp.sync() || !temp.placeAt(to)) {
         temp.discard();
@@ -55,10 +54,9 @@ bool moveFile(const std::string& from, const std::string& to)
     return true;
 }
 
-bool copyFile(const std::string& from, const std::string& to)
+/// Copies `from` onto `target`, the destination's name as it is on disk; a read-only one is refused.
+bool copyOnto(const std::string& from, const std::string& target)
 {
-    // The destination keeps the name it has, whatever its case; a read-only one is refused.
-    const std::string target = findIgnoringCase(to).value_or(to);
     struct stat existing {};
     if (stat(target.c_str(), &existing) == 0 && isMarkedReadOnly(existing))
         return false;
@@ -68,6 +66,62 @@ bool copyFile(const std::string& from, const std::string& to)
         return false;
     }
     return true;
+}
+
+/// For each file, the name a file of its name already has in `folder`, whatever the case.
+std::vector<std::optional<std::string>> namesThere(const std::string& folder, const std::vector<FileToPlace>& files)
+{
+    std::vector<std::string> names;
+    for (const FileToPlace& file : files)
+        names.push_back(file.name);
+    return findAllIgnoringCase(folder, names);
+}
+
+/// After `files[placed]` is in place, later files of the same name (whatever the case) meet it there.
+void notePlaced(const std::vector<FileToPlace>& files, std::size_t placed, const std::string& nameThere,
+                std::vector<std::optional<std::string>>& there)
+{
+    for (std::size_t later = placed + 1; later < files.size(); ++later) {
+        if (!there[later] && namesEqual(files[later].name, nameThere))
+            there[later] = nameThere;
+    }
+}
+
+} // namespace
+
+bool moveFile(const std::string& from, const std::string& to)
+{
+    // Windows refuses a destination whose name exists in any case.
+    if (findIgnoringCase(to)) {
+        errno = EEXIST;
+        return false;
+    }
+    return moveToFreeName(from, to);
+}
+
+bool copyFile(const std::string& from, const std::string& to)
+{
+    // The destination keeps the name it has, whatever its case.
+    return copyOnto(from, nameOnDisk(to));
+}
+
+void moveFilesInto(const std::string& folder, const std::vector<FileToPlace>& files)
+{
+    auto there = namesThere(folder, files);
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (!there[i] && moveToFreeName(files[i].from, folder + files[i].name))
+            notePlaced(files, i, files[i].name, there);
+    }
+}
+
+void copyFilesInto(const std::string& folder, const std::vector<FileToPlace>& files)
+{
+    auto there = namesThere(folder, files);
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const std::string name = there[i].value_or(files[i].name);
+        if (copyOnto(files[i].from, folder + name))
+            notePlaced(files, i, name, there);
+    }
 }
 
 bool deleteFile(const std::string& path)

@@ -1,7 +1,5 @@
 #include "platform/posix/PosixFiles.h"
 
-#include "platform/FileSystem.h"
-
 #include <cerrno>
 #include <cstdio>
 
@@ -22,10 +20,6 @@ bool isMarkedReadOnly(const struct stat& info)
 
 bool renameWithoutReplacing(const std::string& from, const std::string& to)
 {
-    if (findIgnoringCase(to)) {
-        errno = EEXIST;
-        return false;
-    }
     if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
         return true;
     if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)

@@ -14,8 +14,7 @@ int openForReading(const std::string& path);
 /// True when a file has no write permission for anyone: Windows' read-only attribute.
 bool isMarkedReadOnly(const struct stat& info);
 
-/// Renames `from` to `to` without ever replacing a file there, whatever the case of its
-/// name. Where the file system has no no-replace rename and no hard links (FAT, exFAT,
+/// Renames `from` to `to` without ever replacing a file of exactly that name. Where the file system has no no-replace rename and no hard links (FAT, exFAT,
 /// many network shares), the name is reserved first and only that reservation is replaced.
 /// False with errno set (EEXIST, EXDEV, ...) on failure.
 bool renameWithoutReplacing(const std::string& from, const std::string& to);

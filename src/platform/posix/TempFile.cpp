@@ -1,5 +1,6 @@
 #include "platform/posix/TempFile.h"
 
+#include "platform/FileSystem.h"
 #include "platform/posix/PosixFiles.h"
 
 #include <cerrno>
@@ -98,7 +99,8 @@ bool TempFile::renameTo(const std::string& target)
 
 bool TempFile::placeAt(const std::string& target)
 {
-    if (!renameWithoutReplacing(m_path, target))
+    // Asked again: a copy across file systems takes long enough for a namesake to turn up.
+    if (findIgnoringCase(target) || !renameWithoutReplacing(m_path, target))
         return false;
     close(std::exchange(m_fd, -1));
     m_path.clear();

@@ -31,6 +31,18 @@ std::optional<std::string> findIgnoringCase(const std::string& path)
     return (cut == std::string::npos ? std::string() : path.substr(0, cut + 1)) + data.cFileName;
 }
 
+std::vector<std::optional<std::string>> findAllIgnoringCase(const std::string& folder,
+                                                            const std::vector<std::string>& names)
+{
+    // Each search asks the file system's own index: no folder reading to share.
+    std::vector<std::optional<std::string>> found;
+    for (const std::string& name : names) {
+        const auto path = findIgnoringCase(folder + name);
+        found.push_back(path ? std::optional(path->substr(folder.size())) : std::nullopt);
+    }
+    return found;
+}
+
 std::int64_t fileSize(const std::string& path)
 {
     const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,

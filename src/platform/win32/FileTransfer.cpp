@@ -31,6 +31,19 @@ bool copyFile(const std::string& from, const std::string& to)
     return false;
 }
 
+void moveFilesInto(const std::string& folder, const std::vector<FileToPlace>& files)
+{
+    // The file system itself refuses a namesake in any case: nothing to read beforehand.
+    for (const FileToPlace& file : files)
+        moveFile(file.from, folder + file.name);
+}
+
+void copyFilesInto(const std::string& folder, const std::vector<FileToPlace>& files)
+{
+    for (const FileToPlace& file : files)
+        copyFile(file.from, folder + file.name);
+}
+
 bool deleteFile(const std::string& path)
 {
     return DeleteFileA(path.c_str());
