@@ -83,8 +83,8 @@ int main(int argc, char* argv[])
     });
 
     reportRow("Install all, 1000 maps with INI and localisation, move", installAll, "ms", "3000 renames", renames,
-              "<= 25x");
+              "<= 1000 ms, <= 25x");
     reportRow("Install all, against the disk work it cannot leave out", installAll, "ms",
-              "renames + both folders read per map", diskWork, "<= 2.0x");
+              "renames + both folders read per map", diskWork, "the floor of the two above");
     return published == 3 * kMaps ? 0 : 1;
 }
