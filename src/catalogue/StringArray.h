@@ -1,8 +1,9 @@
 #pragma once
 
+#include "platform/IndexIterator.h"
+
 #include <cstdint>
 #include <initializer_list>
-#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,24 +37,7 @@ public:
     /// All entries as separate strings.
     std::vector<std::string> toStrings() const;
 
-    class const_iterator {
-    public:
-        using iterator_category = std::forward_iterator_tag;
-        using value_type = std::string_view;
-        using difference_type = std::ptrdiff_t;
-        using pointer = void;
-        using reference = std::string_view;
-        const_iterator() = default;
-        const_iterator(const StringArray* array, std::size_t index) : m_array(array), m_index(index) {}
-        std::string_view operator*() const { return (*m_array)[m_index]; }
-        const_iterator& operator++() { return ++m_index, *this; }
-        const_iterator operator++(int) { const_iterator before = *this; ++m_index; return before; }
-        friend bool operator==(const const_iterator&, const const_iterator&) = default;
-
-    private:
-        const StringArray* m_array = nullptr;
-        std::size_t m_index = 0;
-    };
+    using const_iterator = platform::IndexIterator<StringArray, std::string_view>;
     using iterator = const_iterator;
     const_iterator begin() const { return {this, 0}; }
     const_iterator end() const { return {this, size()}; }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "platform/IndexIterator.h"
+
 #include <cstdint>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,24 +33,7 @@ public:
     /// case (possible here, not on Windows) keep a fixed order.
     void sortAsWindowsLists();
 
-    class const_iterator {
-    public:
-        using iterator_category = std::forward_iterator_tag;
-        using value_type = DirectoryEntry;
-        using difference_type = std::ptrdiff_t;
-        using pointer = void;
-        using reference = DirectoryEntry;
-        const_iterator() = default;
-        const_iterator(const DirectoryEntries* entries, std::size_t index) : m_entries(entries), m_index(index) {}
-        DirectoryEntry operator*() const { return (*m_entries)[m_index]; }
-        const_iterator& operator++() { return ++m_index, *this; }
-        const_iterator operator++(int) { const_iterator before = *this; ++m_index; return before; }
-        friend bool operator==(const const_iterator&, const const_iterator&) = default;
-
-    private:
-        const DirectoryEntries* m_entries = nullptr;
-        std::size_t m_index = 0;
-    };
+    using const_iterator = platform::IndexIterator<DirectoryEntries, DirectoryEntry>;
     const_iterator begin() const { return {this, 0}; }
     const_iterator end() const { return {this, size()}; }
 
