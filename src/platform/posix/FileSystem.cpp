@@ -44,8 +44,9 @@ std::vector<std::optional<std::string>> findAllIgnoringCase(const std::string& f
     std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(folder.empty() ? "." : folder.c_str()), closedir);
     if (!dir)
         return found;
-    while (const dirent* entry = readdir(dir.get())) {
-        for (std::size_t i = 0; i < names.size() && missing > 0; ++i) {
+    const dirent* entry;
+    while (missing > 0 && (entry = readdir(dir.get()))) {
+        for (std::size_t i = 0; i < names.size(); ++i) {
             if (!found[i] && namesEqual(entry->d_name, names[i])) {
                 found[i] = entry->d_name;
                 --missing;
