@@ -7,12 +7,17 @@
 /// the callers only look at the outcome on disk.
 namespace platform {
 
-/// Moves `from` to `to`. Never replaces an existing `to`; works across file systems,
-/// where the source is deleted only once the copy is complete. False when it failed.
+/// Moves `from` to `to`. Never replaces an existing `to`; works across file systems (and drives),
+/// where the bytes go into a temporary file beside `to` that takes the name only when complete,
+/// and the source is deleted only after that: a move ended at any moment leaves the file whole
+/// at its source or at `to`. False when it failed.
 bool moveFile(const std::string& from, const std::string& to);
 
 /// Copies `from` to `to`, creating or replacing `to` through a temporary file in the
 /// destination folder, so that a failed copy leaves no partial file behind.
+///
+/// Before the first temporary file is made in a folder, the moves and copies remove the ones
+/// that a program ended midway left there. Temporary names end in no map file's extension.
 bool copyFile(const std::string& from, const std::string& to);
 
 /// A file to put into a folder: where it is and the name it gets there.

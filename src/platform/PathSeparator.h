@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstddef>
+#include <string_view>
+
 /// The native folder separator and the rules that depend on it.
 namespace platform {
 
@@ -18,6 +21,17 @@ constexpr bool endsComponent(char c)
 #else
     return c == '/';
 #endif
+}
+
+/// Where the last component of `path` starts: just after its last separator (or drive colon),
+/// 0 when it has none.
+constexpr std::size_t lastComponentStart(std::string_view path)
+{
+    for (std::size_t i = path.size(); i > 0; --i) {
+        if (endsComponent(path[i - 1]))
+            return i;
+    }
+    return 0;
 }
 
 } // namespace platform

@@ -2,12 +2,15 @@
 #include "platform/FileSystem.h"
 #include "platform/FileTransfer.h"
 #include "platform/TextFile.h"
+#include "ChildProcess.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <thread>
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -135,8 +138,71 @@ TEST(MoveFile, WorksOntoAFileSystemWithoutHardLinksAndNeverReplacesThere)
     EXPECT_TRUE(copyFile(root / "new/dm-moved.vsm", exfat / "DM-Other.vsm"));
     EXPECT_EQ(readFile(exfat / "DM-Other.vsm"), "second");
     EXPECT_EQ(listFolder(exfat / ""), "DM-Moved.vsm DM-Other.vsm");
+
+    // A program killed while it moves a map to and fro leaves it whole under one of its two
+    // names, and nothing under the other: no empty stand-in the game would load.
+    const std::string shuttled(100000, 's');
+    saveFileAtomically(exfat / "DM-Shuttle.vsm", shuttled);
+    for (int round = 0; round < 12; ++round) {
+        ChildProcess mover("file_mover", {"shuttle", exfat / "DM-Shuttle.vsm", exfat / "DM-Shuttled.vsm"});
+        std::this_thread::sleep_for(std::chrono::milliseconds(5 + 7 * round));
+        mover.kill();
+        const std::string there = readFile(exfat / "DM-Shuttle.vsm"), back = readFile(exfat / "DM-Shuttled.vsm");
+        EXPECT_TRUE((there == shuttled && back == "<missing>") || (there == "<missing>" && back == shuttled))
+            << "round " << round << ": " << there.size() << " and " << back.size() << " bytes";
+    }
 }
 #endif
+
+namespace {
+
+/// A folder on another file system than the temporary folder, for moves that must copy;
+/// empty where there is none. Under Wine, drive Z: reaches the host's /dev/shm.
+std::string otherFileSystemFolder()
+{
+    const std::string shm = native("/dev/shm");
+    for (const std::string& candidate : {shm, "Z:" + shm}) {
+        if (folderExists(candidate))
+            return candidate;
+    }
+    return {};
+}
+
+} // namespace
+
+// A move across file systems that is killed midway (a crash, a power cut, a log-off): the
+// destination holds the map whole or not at all, the source stays until the copy is in place,
+// and the next move completes it and removes what the killed one left.
+TEST(MoveFile, KilledAcrossFileSystemsLeavesEachFileWholeAtOneOfItsPlaces)
+{
+    TempFolder root;
+    const std::string far = otherFileSystemFolder();
+    if (far.empty())
+        GTEST_SKIP() << "no second file system";
+    std::string bytes(48 << 20, 'h');
+    for (std::size_t i = 0; i < bytes.size(); i += 4096)
+        bytes[i] = static_cast<char>('a' + i / 4096 % 26);
+    const std::string source = far + native("/vsm-killed-" + std::to_string(std::rand()) + "-DM-Huge.vsm");
+    saveFileAtomically(source, bytes);
+    const std::string target = root.makeFolder("published") + native("/DM-Huge.vsm");
+    for (int delay : {5, 40, 120}) {
+        if (readFile(target) != "<missing>")
+            break;
+        ChildProcess mover("file_mover", {"move", source, target});
+        ASSERT_TRUE(mover.started());
+        std::this_thread::sleep_for(std::chrono::milliseconds(delay));
+        mover.kill();
+        const std::string placed = readFile(target);
+        EXPECT_TRUE(placed == "<missing>" || placed == bytes) << "after " << delay << " ms: " << placed.size();
+        if (placed == "<missing>") {
+            EXPECT_EQ(readFile(source).size(), bytes.size()) << "after " << delay << " ms";
+        }
+    }
+    EXPECT_TRUE(moveFile(source, target) || readFile(target) == bytes);
+    EXPECT_EQ(readFile(target), bytes);
+    EXPECT_EQ(listFolder(root / "published"), "DM-Huge.vsm");
+    deleteFile(source);
+}
 
 TEST(CopyFile, ReplacesTheDestinationAndLeavesNothingHalfWritten)
 {

@@ -1,6 +1,7 @@
 #include "platform/FileTransfer.h"
 
 #include "platform/FileSystem.h"
+#include "platform/LeftoverSweep.h"
 #include "platform/NameCompare.h"
 #include "platform/posix/PosixFiles.h"
 #include "platform/posix/TempFile.h"
@@ -18,7 +19,7 @@ namespace {
 
 /// Copies the bytes of `from` into a new temporary file beside `to`; returns it, still
 /// open, or an empty TempFile on failure (then nothing is left behind).
-TempFile copyToTemporary(const std::string& from, const std::string& to)
+TempFile copyToTemporary(const std::string& from, const std::string& to, LeftoverSweep& sweep)
 {
     const int in = openForReading(from);
     if (in < 0)
@@ -27,6 +28,7 @@ TempFile copyToTemporary(const std::string& from, const std::string& to)
     TempFile temp;
     // Only regular files: reading a pipe or a device would wait or never end.
     if (fstat(in, &info) == 0 && S_ISREG(info.st_mode)) {
+        sweep.once();
         temp = TempFile::createBeside(to);
         if (temp.valid() && temp.copyFrom(in))
             temp.keepMode(info.st_mode);
@@ -39,13 +41,13 @@ TempFile copyToTemporary(const std::string& from, const std::string& to)
 
 /// Moves `from` to `to`, where no file of that name exists in any case. Never replaces one that
 /// turns up meanwhile; across file systems the source is deleted only once the copy is in place.
-bool moveToFreeName(const std::string& from, const std::string& to)
+bool moveToFreeName(const std::string& from, const std::string& to, LeftoverSweep& sweep)
 {
     if (renameWithoutReplacing(from, to))
         return true;
     if (errno != EXDEV)
         return false;
-    TempFile temp = copyToTemporary(from, to);
+    TempFile temp = copyToTemporary(from, to, sweep);
     if (!temp.valid() || !temp.sync() || !temp.placeAt(to)) {
         temp.discard();
         return false;
@@ -55,12 +57,12 @@ bool moveToFreeName(const std::string& from, const std::string& to)
 }
 
 /// Copies `from` onto `target`, the destination's name as it is on disk; a read-only one is refused.
-bool copyOnto(const std::string& from, const std::string& target)
+bool copyOnto(const std::string& from, const std::string& target, LeftoverSweep& sweep)
 {
     struct stat existing {};
     if (stat(target.c_str(), &existing) == 0 && isMarkedReadOnly(existing))
         return false;
-    TempFile temp = copyToTemporary(from, target);
+    TempFile temp = copyToTemporary(from, target, sweep);
     if (!temp.valid() || !temp.sync() || !temp.renameTo(target)) {
         temp.discard();
         return false;
@@ -96,20 +98,23 @@ bool moveFile(const std::string& from, const std::string& to)
         errno = EEXIST;
         return false;
     }
-    return moveToFreeName(from, to);
+    auto sweep = LeftoverSweep::beside(to);
+    return moveToFreeName(from, to, sweep);
 }
 
 bool copyFile(const std::string& from, const std::string& to)
 {
     // The destination keeps the name it has, whatever its case.
-    return copyOnto(from, nameOnDisk(to));
+    auto sweep = LeftoverSweep::beside(to);
+    return copyOnto(from, nameOnDisk(to), sweep);
 }
 
 void moveFilesInto(const std::string& folder, const std::vector<FileToPlace>& files)
 {
     auto there = namesThere(folder, files);
+    LeftoverSweep sweep(folder);
     for (std::size_t i = 0; i < files.size(); ++i) {
-        if (!there[i] && moveToFreeName(files[i].from, folder + files[i].name))
+        if (!there[i] && moveToFreeName(files[i].from, folder + files[i].name, sweep))
             notePlaced(files, i, files[i].name, there);
     }
 }
@@ -117,9 +122,10 @@ void moveFilesInto(const std::string& folder, const std::vector<FileToPlace>& fi
 void copyFilesInto(const std::string& folder, const std::vector<FileToPlace>& files)
 {
     auto there = namesThere(folder, files);
+    LeftoverSweep sweep(folder);
     for (std::size_t i = 0; i < files.size(); ++i) {
         const std::string name = there[i].value_or(files[i].name);
-        if (copyOnto(files[i].from, folder + name))
+        if (copyOnto(files[i].from, folder + name, sweep))
             notePlaced(files, i, name, there);
     }
 }

@@ -31,17 +31,15 @@ bool renameWithoutReplacing(const std::string& from, const std::string& to)
     }
     if (errno == EEXIST)
         return false;
-    // No hard links either: take the name with an exclusive create, then rename over it.
-    const int reservation = open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (reservation < 0)
+    // No hard links either (FAT, exFAT, many shares): ask, then rename. Nothing is put under the
+    // name before the file itself arrives, so a program killed at any moment leaves the file
+    // whole at one of its two names and never an empty stand-in at the other.
+    struct stat existing {};
+    if (lstat(to.c_str(), &existing) == 0) {
+        errno = EEXIST;
         return false;
-    close(reservation);
-    if (std::rename(from.c_str(), to.c_str()) == 0)
-        return true;
-    const int error = errno;
-    unlink(to.c_str());
-    errno = error;
-    return false;
+    }
+    return std::rename(from.c_str(), to.c_str()) == 0;
 }
 
 } // namespace platform

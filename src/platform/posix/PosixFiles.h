@@ -14,9 +14,10 @@ int openForReading(const std::string& path);
 /// True when a file has no write permission for anyone: Windows' read-only attribute.
 bool isMarkedReadOnly(const struct stat& info);
 
-/// Renames `from` to `to` without ever replacing a file of exactly that name. Where the file system has no no-replace rename and no hard links (FAT, exFAT,
-/// many network shares), the name is reserved first and only that reservation is replaced.
-/// False with errno set (EEXIST, EXDEV, ...) on failure.
+/// Renames `from` to `to` without replacing a file of that name: a no-replace rename, else a
+/// hard link. Where the file system has neither (FAT, exFAT, many network shares), the name is
+/// looked up just before a plain rename; those file systems compare names without case, so the
+/// look-up finds a namesake in any case. False with errno set (EEXIST, EXDEV, ...) on failure.
 bool renameWithoutReplacing(const std::string& from, const std::string& to);
 
 /// What a directory entry is: a folder (a link to a folder counts as one) and whether it is

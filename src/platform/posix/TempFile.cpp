@@ -1,6 +1,8 @@
 #include "platform/posix/TempFile.h"
 
 #include "platform/FileSystem.h"
+#include "platform/LeftoverSweep.h"
+#include "platform/PathSeparator.h"
 #include "platform/posix/PosixFiles.h"
 
 #include <cerrno>
@@ -8,12 +10,28 @@
 #include <utility>
 #include <vector>
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <stdlib.h>
 #include <unistd.h>
 
 namespace platform {
+
+namespace {
+
+constexpr std::string_view kTemporaryMark = ".vsmtmp-";
+
+/// True for a name that TempFile::createBeside makes: a dot, a name, the mark, six characters.
+bool isTemporaryName(std::string_view name)
+{
+    const auto mark = name.rfind(kTemporaryMark);
+    return name.size() > 1 && name[0] == '.' && mark != std::string_view::npos && mark > 1
+        && name.size() - mark - kTemporaryMark.size() == 6;
+}
+
+} // namespace
 
 TempFile::TempFile(TempFile&& other) noexcept
     : m_fd(std::exchange(other.m_fd, -1)), m_path(std::move(other.m_path))
@@ -37,18 +55,39 @@ TempFile::~TempFile()
 
 TempFile TempFile::createBeside(const std::string& target)
 {
-    const auto cut = target.rfind('/');
-    const std::string folder = cut == std::string::npos ? std::string() : target.substr(0, cut + 1);
-    const std::string name = cut == std::string::npos ? target : target.substr(cut + 1);
-    std::vector<char> pattern;
-    const std::string text = folder + "." + name + ".vsmtmp-XXXXXX";
-    pattern.assign(text.begin(), text.end());
+    const auto cut = lastComponentStart(target);
+    std::string text = target.substr(0, cut) + "." + target.substr(cut) + std::string(kTemporaryMark) + "XXXXXX";
+    std::vector<char> pattern(text.begin(), text.end());
     pattern.push_back('\0');
     TempFile temp;
     temp.m_fd = mkostemp(pattern.data(), O_CLOEXEC);
-    if (temp.m_fd >= 0)
+    if (temp.m_fd >= 0) {
         temp.m_path = pattern.data();
+        // Held until the file is closed, also by a program that is killed.
+        (void)flock(temp.m_fd, LOCK_EX | LOCK_NB);
+    }
     return temp;
+}
+
+void removeLeftoverTemporaries(const std::string& folder)
+{
+    DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
+    if (!dir)
+        return;
+    while (const dirent* entry = readdir(dir)) {
+        if (!isTemporaryName(entry->d_name))
+            continue;
+        const std::string path = folder + entry->d_name;
+        const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+        if (fd < 0)
+            continue;
+        struct stat info {};
+        // A file whose lock nobody holds any more was left by a program that ended midway.
+        if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && flock(fd, LOCK_EX | LOCK_NB) == 0)
+            unlink(path.c_str());
+        close(fd);
+    }
+    closedir(dir);
 }
 
 bool TempFile::write(const std::string& bytes)

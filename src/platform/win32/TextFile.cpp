@@ -1,6 +1,7 @@
 #include "platform/TextFile.h"
 
 #include "platform/Errors.h"
+#include "platform/win32/TemporaryFile.h"
 #include "platform/win32/Win32Error.h"
 
 #include <windows.h>
@@ -39,21 +40,16 @@ void saveFileAtomically(const std::string& path, const std::string& bytes)
         SetLastError(ERROR_ACCESS_DENIED);
         throw FileCreateError(path, lastErrorMessage());
     }
-    const std::string temp = temporaryFileBeside(path);
-    if (temp.empty())
+    TemporaryFile temp = createTemporaryBeside(path);
+    if (!temp.valid())
         throw FileCreateError(path, lastErrorMessage());
-    const HANDLE file = CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-    bool written = file != INVALID_HANDLE_VALUE;
-    if (written) {
-        DWORD done = 0;
-        written = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr)
-            && done == bytes.size() && FlushFileBuffers(file);
-        CloseHandle(file);
-    }
-    if (!written || !MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    DWORD done = 0;
+    bool written = WriteFile(temp.handle, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr)
+        && done == bytes.size() && FlushFileBuffers(temp.handle);
+    CloseHandle(temp.handle);
+    if (!written || !MoveFileExA(temp.path.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         const std::string reason = lastErrorMessage();
-        DeleteFileA(temp.c_str());
+        DeleteFileA(temp.path.c_str());
         throw FileCreateError(path, reason);
     }
 }

@@ -18,14 +18,4 @@ std::string lastErrorMessage()
     return text;
 }
 
-std::string temporaryFileBeside(const std::string& target)
-{
-    const auto cut = target.find_last_of("\\/:");
-    const std::string folder = cut == std::string::npos ? std::string(".") : target.substr(0, cut + 1);
-    char path[MAX_PATH];
-    if (GetTempFileNameA(folder.c_str(), "vsm", 0, path) == 0)
-        return {};
-    return path;
-}
-
 } // namespace platform
