@@ -1,5 +1,6 @@
 #include "catalogue/MapNames.h"
 
+#include "platform/FileSystem.h"
 #include "platform/PathSeparator.h"
 
 #include <algorithm>
@@ -40,14 +41,26 @@ std::string lastComponent(const std::string& path)
     return std::string(it.base(), path.end());
 }
 
+namespace {
+
+/// The game's custom-maps folder of one kind ("Published" or "Unpublished") below the documents
+/// folder, spelt as it is on disk.
+std::string customMapsFolder(const std::string& documentsFolder, const std::string& kind)
+{
+    return platform::pathOnDiskBelow(documentsFolder,
+                                     nativePath("\\My Games\\Vesmar Arena\\VSGame\\" + kind + "\\CookedPC\\CustomMaps"));
+}
+
+} // namespace
+
 std::string publishedFolder(const std::string& documentsFolder)
 {
-    return documentsFolder + nativePath("\\My Games\\Vesmar Arena\\VSGame\\Published\\CookedPC\\CustomMaps");
+    return customMapsFolder(documentsFolder, "Published");
 }
 
 std::string unpublishedFolder(const std::string& documentsFolder)
 {
-    return documentsFolder + nativePath("\\My Games\\Vesmar Arena\\VSGame\\Unpublished\\CookedPC\\CustomMaps");
+    return customMapsFolder(documentsFolder, "Unpublished");
 }
 
 } // namespace catalogue

@@ -100,7 +100,7 @@ void TForm1::Button4Click()
     } else if (m_env.askYesNo(this, QStringLiteral("...!"), toDisplay(languageLine(14)))) {
         const std::string base = catalogue::basePath(SelectedMapPath);
         for (const std::string& path : {SelectedMapPath, base + catalogue::kIniSuffix, base + catalogue::kLocalisationSuffix})
-            platform::deleteFile(platform::nameOnDisk(path));
+            platform::recycleFile(platform::nameOnDisk(path));
     }
     refreshFileList(2);
 }

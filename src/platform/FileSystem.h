@@ -31,6 +31,10 @@ inline std::string nameOnDisk(const std::string& path)
     return findIgnoringCase(path).value_or(path);
 }
 
+/// `base` followed by `relative` (folders joined by the separator, starting with one), each
+/// folder of `relative` spelt as it is on disk where it exists in another case.
+std::string pathOnDiskBelow(const std::string& base, const std::string& relative);
+
 /// The size of a file in bytes. Opens the file for reading while others may read and
 /// write it; throws FileOpenError when that fails. A failed size query gives 0.
 std::int64_t fileSize(const std::string& path);

@@ -31,7 +31,9 @@ struct FileToPlace {
 void moveFilesInto(const std::string& folder, const std::vector<FileToPlace>& files);
 void copyFilesInto(const std::string& folder, const std::vector<FileToPlace>& files);
 
-/// Deletes one file. False (quietly) when there was nothing to delete or it failed.
-bool deleteFile(const std::string& path);
+/// Sends one file to the system's recycle bin, from where the user can restore it (on Linux the
+/// desktop's trash); deletes it for good where no recycle bin can take it (a share, a file
+/// system without one). False (quietly) when there was nothing to delete or it failed.
+bool recycleFile(const std::string& path);
 
 } // namespace platform

@@ -201,7 +201,7 @@ TEST(MoveFile, KilledAcrossFileSystemsLeavesEachFileWholeAtOneOfItsPlaces)
     EXPECT_TRUE(moveFile(source, target) || readFile(target) == bytes);
     EXPECT_EQ(readFile(target), bytes);
     EXPECT_EQ(listFolder(root / "published"), "DM-Huge.vsm");
-    deleteFile(source);
+    std::filesystem::remove(source);
 }
 
 TEST(CopyFile, ReplacesTheDestinationAndLeavesNothingHalfWritten)
@@ -237,15 +237,63 @@ TEST(CopyFile, ReplacesTheDestinationAndLeavesNothingHalfWritten)
     EXPECT_EQ(readFile(root / "published/DM-DECK.INI"), "second");
 }
 
-TEST(DeleteFile, RemovesOneFileQuietly)
+#ifndef _WIN32
+namespace {
+
+/// The value of `key` in a .trashinfo file, its %XX escapes undone.
+std::string trashInfoValue(const std::string& info, const std::string& key)
+{
+    const auto at = info.find("\n" + key + "=");
+    if (at == std::string::npos)
+        return "<none>";
+    const std::string escaped = info.substr(at + key.size() + 2, info.find('\n', at + 1) - at - key.size() - 2);
+    std::string value;
+    for (std::size_t i = 0; i < escaped.size(); ++i) {
+        if (escaped[i] == '%' && i + 2 < escaped.size()) {
+            value += static_cast<char>(std::stoi(escaped.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            value += escaped[i];
+        }
+    }
+    return value;
+}
+
+} // namespace
+#endif
+
+TEST(RecycleFile, SendsOneFileToTheTrashFromWhereItCanBeRestored)
 {
     TempFolder root;
-    const std::string path = root.write("DM-Deck.vsm");
-    EXPECT_TRUE(deleteFile(path));
-    EXPECT_FALSE(deleteFile(path));
+    const std::string path = root.write("new maps/DM-Deck 100%.vsm", "deck bytes");
     root.makeFolder("folder");
-    EXPECT_FALSE(deleteFile(root / "folder"));
+    EXPECT_FALSE(recycleFile(root / "new maps/DM-Missing.vsm"));
+    EXPECT_FALSE(recycleFile(root / "folder"));
     EXPECT_TRUE(folderExists(root / "folder"));
+#ifndef _WIN32
+    // The home trash of a home of this test's own.
+    setenv("HOME", root.path().c_str(), 1);
+    setenv("XDG_DATA_HOME", (root / "data").c_str(), 1);
+    EXPECT_TRUE(recycleFile(path));
+    EXPECT_EQ(readFile(path), "<missing>");
+    const std::string info = readFile(root / "data/Trash/info/DM-Deck 100%.vsm.trashinfo");
+    EXPECT_EQ(info.rfind("[Trash Info]\n", 0), 0u) << info;
+    EXPECT_EQ(trashInfoValue(info, "Path"), path);
+    // A file manager's restore: the file back where the .trashinfo says.
+    std::filesystem::rename(root / "data/Trash/files/DM-Deck 100%.vsm", trashInfoValue(info, "Path"));
+    EXPECT_EQ(readFile(path), "deck bytes");
+
+    // Where no trash can take the file (here a system mount), it goes for good, as before.
+    const std::string far = "/dev/shm/vsm-recycle-" + std::to_string(getpid()) + ".vsm";
+    saveFileAtomically(far, "far");
+    EXPECT_TRUE(recycleFile(far));
+    EXPECT_EQ(readFile(far), "<missing>");
+    EXPECT_EQ(listFolder(root / "data/Trash/files"), "");
+#else
+    // The shell's undoable delete (the recycle bin of the drive, or for good where it has none).
+    EXPECT_TRUE(recycleFile(path));
+    EXPECT_EQ(readFile(path), "<missing>");
+#endif
 }
 
 TEST(FileSystem, ExistenceAndCaseInsensitiveLookup)

@@ -29,10 +29,11 @@ World::World()
     , unpublished(root.makeFolder("documents/My Games/Vesmar Arena/VSGame/Unpublished/CookedPC/CustomMaps"))
 {
     // What the windows may read of the machine is this world's: the number format (a point,
-    // whatever the machine's locale), the home folder and the XDG settings.
+    // whatever the machine's locale), the home folder, the XDG settings and the trash.
     QLocale::setDefault(QLocale::c());
     qputenv("HOME", root.path().c_str());
     qputenv("XDG_CONFIG_HOME", (root / "config").c_str());
+    qputenv("XDG_DATA_HOME", (root / "data").c_str());
     for (const char* language : {"English.ini", "Deutsch.ini"})
         std::filesystem::copy_file(std::string(VSM_LANGUAGE_DIR) + "/" + language, program + "/" + language);
 }

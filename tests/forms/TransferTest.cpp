@@ -235,6 +235,10 @@ private slots:
         select(form, form.publishedFiles, 0);
         click(form.Button4);
         QCOMPARE(listFolder(world.published), std::string("DM-Other.vsm"));
+#ifndef _WIN32
+        // Into the trash, from where the user can bring them back.
+        QCOMPARE(listFolder(world.root / "data/Trash/files"), std::string("DM-Deck.ini DM-Deck.vsm DM-Deck_LOC_int.vsp"));
+#endif
         QCOMPARE(itemsOf(form.publishedFiles), QStringList{"DM-Other"});
         QCOMPARE(form.Label4->text(), QStringLiteral("Deck"));
 

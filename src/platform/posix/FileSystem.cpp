@@ -66,6 +66,20 @@ std::optional<std::string> findIgnoringCase(const std::string& path)
     return folder + *found[0];
 }
 
+std::string pathOnDiskBelow(const std::string& base, const std::string& relative)
+{
+    std::string path = base;
+    std::size_t at = 0;
+    while (at < relative.size()) {
+        const auto next = relative.find(kPathSeparator, at + 1);
+        const std::string name = relative.substr(at + 1, next == std::string::npos ? std::string::npos : next - at - 1);
+        const auto found = findAllIgnoringCase(path + kPathSeparator, {name});
+        path += kPathSeparator + found[0].value_or(name);
+        at = next == std::string::npos ? relative.size() : next;
+    }
+    return path;
+}
+
 std::int64_t fileSize(const std::string& path)
 {
     const int fd = openForReading(path);

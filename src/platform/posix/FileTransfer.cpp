@@ -130,12 +130,4 @@ void copyFilesInto(const std::string& folder, const std::vector<FileToPlace>& fi
     }
 }
 
-bool deleteFile(const std::string& path)
-{
-    struct stat info {};
-    if (lstat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode))
-        return false;
-    return unlink(path.c_str()) == 0;
-}
-
 } // namespace platform

@@ -43,6 +43,12 @@ std::vector<std::optional<std::string>> findAllIgnoringCase(const std::string& f
     return found;
 }
 
+std::string pathOnDiskBelow(const std::string& base, const std::string& relative)
+{
+    // The file system ignores case already.
+    return base + relative;
+}
+
 std::int64_t fileSize(const std::string& path)
 {
     const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,

@@ -79,9 +79,4 @@ void copyFilesInto(const std::string& folder, const std::vector<FileToPlace>& fi
         copyOne(file.from, folder + file.name, sweep);
 }
 
-bool deleteFile(const std::string& path)
-{
-    return DeleteFileA(path.c_str());
-}
-
 } // namespace platform

@@ -1,0 +1,25 @@
+#include "platform/FileTransfer.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+namespace platform {
+
+bool recycleFile(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return false;
+    // The shell's undoable delete: into the recycle bin of the file's drive, or for good where
+    // that drive has none. Full path, list ended by a second NUL; no question, no progress.
+    char full[MAX_PATH + 2] = {};
+    if (GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr) == 0)
+        return false;
+    SHFILEOPSTRUCTA operation {};
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = full;
+    operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+    return SHFileOperationA(&operation) == 0 && !operation.fAnyOperationsAborted;
+}
+
+} // namespace platform
