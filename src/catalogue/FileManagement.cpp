@@ -1,5 +1,6 @@
 #include "catalogue/FileManagement.h"
 
+#include "operations/MapImport.h"
 #include "platform/DirectorySearch.h"
 #include "platform/FileSystem.h"
 #include "platform/PathSeparator.h"
@@ -61,7 +62,8 @@ void findIn(std::string folder, const std::string& mask, bool recursive, std::ve
         auto search = platform::searchFolderAndSubfolders(folder, mask);
         descent.push_back({folder, std::nullopt, false});
         for (const auto entry : search.subfolders.value_or(platform::DirectoryEntries{})) {
-            if (entry.name == "." || entry.name == "..")
+            // A folder still being put together by an import holds no finished map.
+            if (entry.name == "." || entry.name == ".." || operations::isUnfinishedImport(entry.name))
                 continue;
             std::string subfolder = folder;
             subfolder += entry.name;

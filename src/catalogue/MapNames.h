@@ -8,6 +8,9 @@ namespace catalogue {
 /// The part of `path` after its last folder separator.
 std::string fileNameOf(const std::string& path);
 
+/// The extension of a map package.
+inline constexpr const char* kPackageExtension = ".vsm";
+
 /// The companions of a map package: base name + suffix, beside it; names compare without case.
 inline constexpr const char* kIniSuffix = ".ini";
 inline constexpr const char* kLocalisationSuffix = "_LOC_INT.vsp";

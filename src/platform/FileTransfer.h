@@ -20,6 +20,10 @@ bool moveFile(const std::string& from, const std::string& to);
 /// that a program ended midway left there. Temporary names end in no map file's extension.
 bool copyFile(const std::string& from, const std::string& to);
 
+/// Copies `from` to `to` as `copyFile` does, but only where no file of that name exists in any
+/// case: never replaces one. False otherwise.
+bool copyFileWithoutReplacing(const std::string& from, const std::string& to);
+
 /// A file to put into a folder: where it is and the name it gets there.
 struct FileToPlace {
     std::string from;

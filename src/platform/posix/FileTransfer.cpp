@@ -39,19 +39,26 @@ TempFile copyToTemporary(const std::string& from, const std::string& to, Leftove
     return temp;
 }
 
+/// Copies `from` into a temporary file beside `to`, flushed, that then takes the name `to` unless
+/// a file of that name (in any case) has turned up meanwhile.
+bool placeCopy(const std::string& from, const std::string& to, LeftoverSweep& sweep)
+{
+    TempFile temp = copyToTemporary(from, to, sweep);
+    if (!temp.valid() || !temp.sync() || !temp.placeAt(to)) {
+        temp.discard();
+        return false;
+    }
+    return true;
+}
+
 /// Moves `from` to `to`, where no file of that name exists in any case. Never replaces one that
 /// turns up meanwhile; across file systems the source is deleted only once the copy is in place.
 bool moveToFreeName(const std::string& from, const std::string& to, LeftoverSweep& sweep)
 {
     if (renameWithoutReplacing(from, to))
         return true;
-    if (errno != EXDEV)
+    if (errno != EXDEV || !placeCopy(from, to, sweep))
         return false;
-    TempFile temp = copyToTemporary(from, to, sweep);
-    if (!temp.valid() || !temp.sync() || !temp.placeAt(to)) {
-        temp.discard();
-        return false;
-    }
     unlink(from.c_str());
     return true;
 }
@@ -107,6 +114,12 @@ bool copyFile(const std::string& from, const std::string& to)
     // The destination keeps the name it has, whatever its case.
     auto sweep = LeftoverSweep::beside(to);
     return copyOnto(from, nameOnDisk(to), sweep);
+}
+
+bool copyFileWithoutReplacing(const std::string& from, const std::string& to)
+{
+    auto sweep = LeftoverSweep::beside(to);
+    return !findIgnoringCase(to) && placeCopy(from, to, sweep);
 }
 
 void moveFilesInto(const std::string& folder, const std::vector<FileToPlace>& files)

@@ -10,6 +10,22 @@ namespace platform {
 
 namespace {
 
+/// Copies `from` into a temporary file beside `to`, flushed, that then takes the name `to` unless
+/// a file of that name exists (the file system compares names without case).
+bool placeCopy(const std::string& from, const std::string& to, LeftoverSweep& sweep)
+{
+    if (GetFileAttributesA(to.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return false;
+    sweep.once();
+    const std::string temp = copyToTemporary(from, to);
+    if (temp.empty())
+        return false;
+    if (MoveFileExA(temp.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH))
+        return true;
+    DeleteFileA(temp.c_str());
+    return false;
+}
+
 /// Moves `from` to `to`, never replacing a file of that name (the file system compares names
 /// without case). Within a volume a rename; across volumes the bytes go into a temporary file
 /// beside `to` first, which takes the name only when complete, and the source goes last.
@@ -18,16 +34,8 @@ bool moveOne(const std::string& from, const std::string& to, LeftoverSweep& swee
     if (MoveFileExA(from.c_str(), to.c_str(), 0))
         return true;
     // Not asked to copy: the system's own copy across volumes writes straight under the name.
-    if (GetLastError() != ERROR_NOT_SAME_DEVICE || GetFileAttributesA(to.c_str()) != INVALID_FILE_ATTRIBUTES)
+    if (GetLastError() != ERROR_NOT_SAME_DEVICE || !placeCopy(from, to, sweep))
         return false;
-    sweep.once();
-    const std::string temp = copyToTemporary(from, to);
-    if (temp.empty())
-        return false;
-    if (!MoveFileExA(temp.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH)) {
-        DeleteFileA(temp.c_str());
-        return false;
-    }
     DeleteFileA(from.c_str());
     return true;
 }
@@ -62,6 +70,12 @@ bool copyFile(const std::string& from, const std::string& to)
 {
     auto sweep = LeftoverSweep::beside(to);
     return copyOne(from, to, sweep);
+}
+
+bool copyFileWithoutReplacing(const std::string& from, const std::string& to)
+{
+    auto sweep = LeftoverSweep::beside(to);
+    return placeCopy(from, to, sweep);
 }
 
 void moveFilesInto(const std::string& folder, const std::vector<FileToPlace>& files)

@@ -1,0 +1,250 @@
+// Maps added from dropped files, folders and archives: what lands in the new-maps folder, what
+// is skipped and why, and that nothing is ever replaced or left half-done.
+
+#include "catalogue/FileManagement.h"
+#include "operations/ArchiveEntryNames.h"
+#include "operations/MapImport.h"
+#include "platform/DirectorySearch.h"
+#include "platform/FolderTree.h"
+#include "platform/PathSeparator.h"
+#include "ArchiveMaker.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using operations::SkipReason;
+using Kind = ArchiveEntry::Kind;
+
+namespace {
+
+/// Counts the progress reports; cancels after `cancelAfter` of them (never when negative).
+class CountingProgress : public operations::UnpackProgress {
+public:
+    explicit CountingProgress(int cancelAfter = -1) : m_cancelAfter(cancelAfter) {}
+    bool unpacking(const std::string&, std::uint64_t done, std::uint64_t total) override
+    {
+        EXPECT_LE(done, total);
+        ++calls;
+        return m_cancelAfter < 0 || calls <= m_cancelAfter;
+    }
+    int calls = 0;
+
+private:
+    int m_cancelAfter;
+};
+
+/// The report in one line: "+DM-A.vsm +DM-B.vsm | what: reason …", reasons by number.
+std::string summary(const operations::ImportReport& report, const std::string& cut)
+{
+    std::string text;
+    for (const std::string& map : report.addedMaps)
+        text += "+" + map + " ";
+    text += "|";
+    for (const auto& skipped : report.skipped) {
+        std::string what = skipped.what;
+        if (what.rfind(cut, 0) == 0)
+            what = what.substr(cut.size());
+        text += " " + what + ":" + std::to_string(static_cast<int>(skipped.reason));
+    }
+    return text;
+}
+
+/// Every file and folder below `folder`, as "a, a/b, a/b/c.vsm", in the order Windows lists them;
+/// hidden ones too.
+std::string tree(const std::string& folder)
+{
+    std::string all;
+    std::function<void(const std::string&, const std::string&)> walk = [&](const std::string& at, const std::string& shown) {
+        const auto entries = platform::searchDirectory(at + platform::kPathSeparator, "*");
+        for (const auto entry : entries.value_or(platform::DirectoryEntries{})) {
+            if (entry.name == "." || entry.name == "..")
+                continue;
+            const std::string name(entry.name);
+            all += (all.empty() ? "" : ", ") + shown + name;
+            if (entry.isFolder)
+                walk(at + platform::kPathSeparator + name, shown + name + "/");
+        }
+    };
+    walk(folder, "");
+    return all;
+}
+
+/// A name given in UTF-8 as this system writes it.
+std::string named(const std::string& utf8)
+{
+    return platform::nameFromUtf8(utf8).value_or("<not possible>");
+}
+
+} // namespace
+
+TEST(ArchiveEntryNames, KeepsEntriesInsideTheirFolder)
+{
+    using Components = std::vector<std::string>;
+    const auto components = [](std::string_view name) { return std::get<Components>(operations::entryComponents(name)); };
+    EXPECT_EQ(components("Wrapper/DM-Deck.vsm"), (Components{"Wrapper", "DM-Deck.vsm"}));
+    EXPECT_EQ(components("./a\\b//c/"), (Components{"a", "b", "c"}));
+    EXPECT_EQ(components("a..b/..c"), (Components{"a..b", "..c"}));
+    EXPECT_EQ(components("./"), Components{});
+    for (const char* hostile : {"../x.vsm", "a/../../x.vsm", "a\\..\\x", "/etc/x", "\\\\server\\share\\x", "C:x.vsm",
+                                "c:\\x.vsm", "z:/x", "..", ""})
+        EXPECT_EQ(std::get<SkipReason>(operations::entryComponents(hostile)), SkipReason::OutsideItsFolder) << hostile;
+}
+
+namespace {
+
+const std::string kUmlautFolder = "Wrapper \xC3\x84";   // "Wrapper Ä" in UTF-8
+const std::string kUmlautMap = "DM-D\xC3\xBCne";        // "DM-Düne"
+
+/// A new-maps folder and a downloads folder beside it.
+struct ImportWorld {
+    TempFolder root;
+    std::string newMaps = root.makeFolder("new maps");
+    std::string downloads = root.makeFolder("downloads");
+
+    std::string download(const std::string& name, const std::string& format, const std::vector<ArchiveEntry>& entries,
+                         const std::string& passphrase = {}) const
+    {
+        const std::string path = root / ("downloads/" + name);
+        writeArchive(path, format, entries, passphrase);
+        return path;
+    }
+    std::string import(const std::vector<std::string>& dropped, operations::UnpackProgress& progress) const
+    {
+        return summary(operations::importMaps(dropped, newMaps, progress), downloads + platform::kPathSeparator);
+    }
+};
+
+} // namespace
+
+TEST(MapImport, PackagesFoldersAndArchivesBecomeMapsInTheNewMapsFolder)
+{
+    ImportWorld world;
+    CountingProgress progress;
+    const auto packed = [](const std::string& folder) {
+        const std::string wrapper = folder + "/" + named(kUmlautFolder);
+        return folder + ", " + wrapper + ", " + wrapper + "/" + named(kUmlautMap) + ".ini, " + wrapper + "/"
+            + named(kUmlautMap) + ".vsm, " + wrapper + "/shot.png";
+    };
+    // Loose packages with their companions, whatever their case; a companion dropped with its
+    // package is not added twice; a file that is no map is named.
+    const std::string loose = world.root.write("downloads/DM-Loose.vsm", "loose");
+    const std::string ini = world.root.write("downloads/dm-loose.INI", "[DM-Loose]");
+    world.root.write("downloads/DM-Loose_loc_int.vsp", "loc");
+    const std::string readme = world.root.write("downloads/readme.txt", "read me");
+    EXPECT_EQ(world.import({loose, ini, readme}, progress), "+DM-Loose.vsm | readme.txt:10");
+    // A map in a wrapper folder with a picture, umlauts in the names.
+    const std::string zip = world.download("DM-Pack.zip", "zip", {
+        {kUmlautFolder + "/", "", Kind::Folder},
+        {kUmlautFolder + "/" + kUmlautMap + ".vsm", std::string(300000, 'p')},
+        {kUmlautFolder + "/" + kUmlautMap + ".ini", "[DM-Düne]"},
+        {kUmlautFolder + "/shot.png", "png"},
+    });
+    // A 7z archive holding a zip archive: both unpacked, the inner one not kept.
+    const std::string innerZip = world.root / "inner.zip";
+    writeArchive(innerZip, "zip", {{"DM-Inner.vsm", "inner"}});
+    const std::string seven = world.download("CTF-Seven.7z", "7zip", {{"CTF-Seven.vsm", "seven"}, {"inner.zip", readFile(innerZip)}});
+    // A folder with maps at two depths and an archive in it; a file without maps beside them.
+    world.root.write("downloads/Collection/DM-Top.vsm", "top");
+    world.root.write("downloads/Collection/deep/CTF-Deep.vsm", "deep");
+    world.root.write("downloads/Collection/deep/CTF-Deep_LOC_INT.vsp", "deep loc");
+    world.root.write("downloads/Collection/notes/notes.txt", "no map");
+    writeArchive(world.root / "downloads/Collection/WAR-Zipped.zip", "zip", {{"WAR-Zipped.vsm", "war"}});
+    const std::string umlautMap = "+" + named(kUmlautMap) + ".vsm";
+    EXPECT_EQ(world.import({zip, seven, world.root / "downloads/Collection"}, progress),
+              umlautMap + " +CTF-Seven.vsm +DM-Inner.vsm +CTF-Deep.vsm +DM-Top.vsm +WAR-Zipped.vsm |");
+    EXPECT_GT(progress.calls, 0);
+    // Again: the taken subfolder names get " (2)"; the loose map's files are all taken.
+    EXPECT_EQ(world.import({zip, loose}, progress), umlautMap + " | DM-Loose.vsm:8");
+    EXPECT_EQ(tree(world.newMaps),
+              "Collection, Collection/deep, Collection/deep/CTF-Deep.vsm, Collection/deep/CTF-Deep_LOC_INT.vsp, "
+              "Collection/DM-Top.vsm, Collection/WAR-Zipped, Collection/WAR-Zipped/WAR-Zipped.vsm, "
+              "CTF-Seven, CTF-Seven/CTF-Seven.vsm, CTF-Seven/inner, CTF-Seven/inner/DM-Inner.vsm, "
+              "dm-loose.INI, DM-Loose.vsm, DM-Loose_loc_int.vsp, "
+                  + packed("DM-Pack") + ", " + packed("DM-Pack (2)"));
+    EXPECT_EQ(readFile(world.newMaps + native("/DM-Pack/") + named(kUmlautFolder) + native("/") + named(kUmlautMap) + ".vsm"),
+              std::string(300000, 'p'));
+    // The sources are as they were.
+    EXPECT_EQ(readFile(loose), "loose");
+    EXPECT_EQ(listFolder(world.downloads), "CTF-Seven.7z Collection DM-Loose.vsm DM-Loose_loc_int.vsp DM-Pack.zip dm-loose.INI readme.txt");
+}
+
+TEST(MapImport, HostileDamagedEncryptedOrCancelledArchivesLeaveNothingBehind)
+{
+    struct Row {
+        const char* name;
+        std::function<std::string(const ImportWorld&)> make;
+        int cancelAfter;
+        std::string expected;
+        std::string left;
+    };
+    const std::vector<Row> rows = {
+        {"entries that would leave the folder, a link, a name taken twice",
+         [](const ImportWorld& w) {
+             return w.download("DM-Hostile.zip", "zip", {
+                 {"../DM-Escaped.vsm", "x"}, {"/tmp/DM-Absolute.vsm", "x"}, {"C:/DM-Drive.vsm", "x"},
+                 {"maps/../../DM-Up.vsm", "x"}, {"DM-Link.vsm", "", Kind::Symlink, "/etc/passwd"},
+                 {"DM-Good.vsm", "good"}, {"dm-good.vsm", "again"},
+             });
+         },
+         -1,
+         "+DM-Good.vsm | DM-Hostile.zip: ../DM-Escaped.vsm:0 DM-Hostile.zip: /tmp/DM-Absolute.vsm:0 "
+         "DM-Hostile.zip: C:/DM-Drive.vsm:0 DM-Hostile.zip: maps/../../DM-Up.vsm:0 DM-Hostile.zip: DM-Link.vsm:1 "
+         "DM-Hostile.zip: dm-good.vsm:8",
+         "DM-Hostile, DM-Hostile/DM-Good.vsm"},
+        {"links and a device in a tar archive",
+         [](const ImportWorld& w) {
+             return w.download("DM-Tar.tar", "tar", {
+                 {"DM-Good.vsm", "good"}, {"DM-Hard.vsm", "", Kind::HardLink, "DM-Good.vsm"},
+                 {"maps", "", Kind::Symlink, "/etc"}, {"maps/passwd", "x"}, {"pipe", "", Kind::Fifo},
+             });
+         },
+         -1, "+DM-Good.vsm | DM-Tar.tar: DM-Hard.vsm:1 DM-Tar.tar: maps:1 DM-Tar.tar: pipe:2",
+         "DM-Tar, DM-Tar/DM-Good.vsm, DM-Tar/maps, DM-Tar/maps/passwd"},
+        {"a damaged archive",
+         [](const ImportWorld& w) {
+             std::string noise(200000, '\0');
+             for (std::size_t i = 0; i < noise.size(); ++i)
+                 noise[i] = static_cast<char>((i * 2654435761u) >> 13);
+             const std::string path = w.download("DM-Broken.zip", "zip", {{"DM-A.vsm", noise}, {"DM-B.vsm", "b"}});
+             std::string broken = readFile(path);
+             for (std::size_t i = broken.size() / 2; i < broken.size() / 2 + 64; ++i)
+                 broken[i] = static_cast<char>(~broken[i]);
+             w.root.write("downloads/DM-Broken.zip", broken);
+             return path;
+         },
+         -1, "| DM-Broken.zip:6", ""},
+        {"a truncated archive",
+         [](const ImportWorld& w) {
+             const std::string path = w.download("DM-Cut.7z", "7zip", {{"DM-A.vsm", std::string(100000, 'a')}});
+             w.root.write("downloads/DM-Cut.7z", readFile(path).substr(0, 200));
+             return path;
+         },
+         -1, "| DM-Cut.7z:6", ""},
+        {"an encrypted zip entry",
+         [](const ImportWorld& w) { return w.download("DM-Secret.zip", "zip", {{"DM-Secret.vsm", "secret"}}, "pass"); },
+         -1, "| DM-Secret.zip:4", ""},
+        {"a cancelled unpacking",
+         [](const ImportWorld& w) {
+             return w.download("DM-Big.zip", "zip", {{"DM-A.vsm", std::string(2 << 20, 'a')}, {"DM-B.vsm", std::string(2 << 20, 'b')}});
+         },
+         3, "| DM-Big.zip:9", ""},
+        {"an archive without maps",
+         [](const ImportWorld& w) { return w.download("Pictures.zip", "zip", {{"a.png", "png"}}); },
+         -1, "| Pictures.zip:10", ""},
+    };
+    for (const Row& row : rows) {
+        ImportWorld world;
+        // What a program ended midway left: removed, and never listed meanwhile.
+        world.root.write("new maps/.vsm-unpacking-Ab12Cd/DM-Half.vsm", "half");
+        world.root.write("new maps/~vsm-unpacking-0000ABCD/DM-Half.vsm", "half");
+        ResetFoundFiles();
+        FindFiles(world.newMaps, "*.vsm", true);
+        EXPECT_EQ(FoundFileCount, 0) << row.name;
+        CountingProgress progress(row.cancelAfter);
+        EXPECT_EQ(world.import({row.make(world)}, progress), row.expected) << row.name;
+        EXPECT_EQ(tree(world.newMaps), row.left) << row.name;
+        EXPECT_EQ(listFolder(world.root.path()), "downloads new maps") << row.name;
+    }
+}

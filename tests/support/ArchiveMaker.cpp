@@ -1,0 +1,58 @@
+#include "ArchiveMaker.h"
+
+#include <archive.h>
+#include <archive_entry.h>
+
+#include <stdexcept>
+
+void writeArchive(const std::string& path, const std::string& format, const std::vector<ArchiveEntry>& entries,
+                  const std::string& passphrase)
+{
+    archive* a = archive_write_new();
+    if (format == "zip") {
+        archive_write_set_format_zip(a);
+        archive_write_set_options(a, "zip:hdrcharset=UTF-8");
+    } else if (format == "tar") {
+        archive_write_set_format_pax_restricted(a);
+    } else {
+        archive_write_set_format_7zip(a);
+    }
+    if (!passphrase.empty()) {
+        archive_write_set_options(a, "zip:encryption=zipcrypt");
+        archive_write_set_passphrase(a, passphrase.c_str());
+    }
+    if (archive_write_open_filename(a, path.c_str()) != ARCHIVE_OK)
+        throw std::runtime_error("cannot write " + path + ": " + archive_error_string(a));
+    for (const ArchiveEntry& item : entries) {
+        archive_entry* entry = archive_entry_new();
+        archive_entry_update_pathname_utf8(entry, item.name.c_str());
+        archive_entry_set_perm(entry, 0644);
+        archive_entry_set_mtime(entry, 1700000000, 0);
+        switch (item.kind) {
+        case ArchiveEntry::Kind::File:
+            archive_entry_set_filetype(entry, AE_IFREG);
+            archive_entry_set_size(entry, static_cast<la_int64_t>(item.bytes.size()));
+            break;
+        case ArchiveEntry::Kind::Folder:
+            archive_entry_set_filetype(entry, AE_IFDIR);
+            break;
+        case ArchiveEntry::Kind::Symlink:
+            archive_entry_set_filetype(entry, AE_IFLNK);
+            archive_entry_update_symlink_utf8(entry, item.target.c_str());
+            break;
+        case ArchiveEntry::Kind::HardLink:
+            archive_entry_set_filetype(entry, AE_IFREG);
+            archive_entry_update_hardlink_utf8(entry, item.target.c_str());
+            break;
+        case ArchiveEntry::Kind::Fifo:
+            archive_entry_set_filetype(entry, AE_IFIFO);
+            break;
+        }
+        archive_write_header(a, entry);
+        if (!item.bytes.empty())
+            archive_write_data(a, item.bytes.data(), item.bytes.size());
+        archive_entry_free(entry);
+    }
+    archive_write_close(a);
+    archive_write_free(a);
+}
