@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QToolButton>
@@ -56,6 +57,9 @@ void TForm1::setDialogs(TForm2* form2, TForm3* form3, TForm4* form4)
 
 void TForm1::connectHandlers()
 {
+    // Maps dropped from a file manager or pasted from its clipboard (the INI editor keeps its own paste).
+    setAcceptDrops(true);
+    connectGuarded(m_env, new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this, &TForm1::pasteMaps);
     connectGuarded(m_env, CheckBox1, &QCheckBox::toggled, this, &TForm1::CheckBox1Click);
     connectGuarded(m_env, CheckBox2, &QCheckBox::toggled, this, &TForm1::CheckBox2Click);
     connectGuarded(m_env, Button1, &QPushButton::clicked, this, &TForm1::Button1Click);

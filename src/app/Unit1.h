@@ -18,6 +18,9 @@ class TForm2;
 class TForm3;
 class TForm4;
 class QCheckBox;
+class QDragEnterEvent;
+class QDropEvent;
+class QMimeData;
 class QFrame;
 class QLabel;
 class QPlainTextEdit;
@@ -92,6 +95,14 @@ public:
     void Button2Click();
     void Button4Click();
     void Button7Click();
+
+    // Maps dropped or pasted onto the window (operations/MapDrop.cpp)
+    /// Adds the dropped or pasted files, folders and archives to the new-maps folder, rebuilds
+    /// the list of new maps and reports what was added and skipped.
+    void addMaps(const std::vector<std::string>& paths);
+    void FormDragDrop(const QMimeData* dropped);
+    /// Ctrl+V: the files a file manager put on the clipboard.
+    void pasteMaps();
 
     // INI editor (operations/IniEditor.cpp)
     void inieditClick();
@@ -195,6 +206,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void createControls();
@@ -211,6 +224,8 @@ private:
     void setEditorText(const std::string& text);
     /// The editor's text as the bytes of an INI file.
     std::string editorBytes() const;
+    /// Text `n` of adding maps: its language line, or the built-in German text.
+    QString importText(std::size_t n) const;
 
     Environment& m_env;
     TForm2* m_form2 = nullptr;

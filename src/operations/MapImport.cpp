@@ -134,7 +134,9 @@ private:
     void finish(const std::string& temporary, const std::string& name, const std::string& source,
                 const std::vector<std::string>& packages);
     void removeLeftovers();
-    void skip(const std::string& what, SkipReason reason) { m_report.skipped.push_back({what, reason}); }
+    /// Notes that `path` (a dropped file or folder) was not added.
+    void skip(const std::string& path, SkipReason reason) { skipShown(catalogue::fileNameOf(path), reason); }
+    void skipShown(const std::string& what, SkipReason reason) { m_report.skipped.push_back({what, reason}); }
 
     std::string m_folder;
     UnpackProgress& m_progress;
@@ -283,10 +285,10 @@ bool Import::unpackInto(const std::string& archive, const std::string& target, c
 {
     Unpacked unpacked = unpackArchive(archive, target, m_progress);
     for (Skipped& entry : unpacked.skippedEntries)
-        skip(shownAs + ": " + entry.what, entry.reason);
+        skipShown(shownAs + ": " + entry.what, entry.reason);
     if (unpacked.failure) {
         m_cancelled = m_cancelled || *unpacked.failure == SkipReason::Cancelled;
-        skip(shownAs, *unpacked.failure);
+        skipShown(shownAs, *unpacked.failure);
         return false;
     }
     for (const std::string& file : unpacked.files) {

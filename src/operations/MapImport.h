@@ -28,7 +28,7 @@ enum class SkipReason {
 };
 
 struct Skipped {
-    std::string what; ///< the dropped path, or "archive: entry" for an entry
+    std::string what; ///< the dropped file's or folder's name, or "archive: entry" for an entry
     SkipReason reason;
 };
 

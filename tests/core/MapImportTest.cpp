@@ -35,18 +35,15 @@ private:
     int m_cancelAfter;
 };
 
-/// The report in one line: "+DM-A.vsm +DM-B.vsm | what: reason …", reasons by number.
-std::string summary(const operations::ImportReport& report, const std::string& cut)
+/// The report in one line: "+DM-A.vsm +DM-B.vsm | what:reason …", reasons by number.
+std::string summary(const operations::ImportReport& report)
 {
     std::string text;
     for (const std::string& map : report.addedMaps)
         text += "+" + map + " ";
     text += "|";
     for (const auto& skipped : report.skipped) {
-        std::string what = skipped.what;
-        if (what.rfind(cut, 0) == 0)
-            what = what.substr(cut.size());
-        text += " " + what + ":" + std::to_string(static_cast<int>(skipped.reason));
+        text += " " + skipped.what + ":" + std::to_string(static_cast<int>(skipped.reason));
     }
     return text;
 }
@@ -112,7 +109,7 @@ struct ImportWorld {
     }
     std::string import(const std::vector<std::string>& dropped, operations::UnpackProgress& progress) const
     {
-        return summary(operations::importMaps(dropped, newMaps, progress), downloads + platform::kPathSeparator);
+        return summary(operations::importMaps(dropped, newMaps, progress));
     }
 };
 

@@ -1,12 +1,17 @@
 // Installing, copying and deleting maps.
 
+#include "ArchiveMaker.h"
 #include "FormsFixture.h"
 
 #include "app/Controls.h"
 #include "app/Guard.h"
 #include "app/Unit1.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
@@ -34,6 +39,32 @@ void select(TForm1& form, ListBox* list, int row)
 void click(QPushButton* button)
 {
     QTest::mouseClick(button, Qt::LeftButton);
+}
+
+/// Files as a file manager offers them in a drag or on the clipboard.
+QMimeData* filesData(const std::vector<std::string>& paths)
+{
+    QList<QUrl> urls;
+    for (const std::string& path : paths)
+        urls.append(QUrl::fromLocalFile(QString::fromStdString(path)));
+    auto* data = new QMimeData;
+    data->setUrls(urls);
+    return data;
+}
+
+/// Drags `paths` over `target` and drops them there, through Qt's own drag-and-drop events.
+/// True when the window took the drag.
+bool drop(QWidget* target, const std::vector<std::string>& paths)
+{
+    std::unique_ptr<QMimeData> data(filesData(paths));
+    const QPoint at = target->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent dropped(at, Qt::CopyAction | Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &dropped);
+    return dropped.isAccepted() && dropped.dropAction() == Qt::CopyAction;
 }
 
 } // namespace
@@ -245,6 +276,47 @@ private slots:
         click(form.Button4); // nothing selected
         QCOMPARE(world.env->beeps, 1);
         QCOMPARE(world.env->questions.size(), 2);
+    }
+
+    void dropOrPasteAddsMapsFromArchivesAndReports()
+    {
+        World world;
+        world.writeConfig();
+        const std::string downloads = world.root.makeFolder("browser");
+        writeArchive(downloads + native("/DM-Pack.zip"), "zip",
+                     {{"DM-Pack/DM-Zipped.vsm", "zipped"}, {"DM-Pack/readme.txt", "read me"}, {"../DM-Escape.vsm", "x"}});
+        const std::string loose = World::put(downloads + native("/CTF-Loose.vsm"), "loose");
+        TForm1& form = *world.start().Form1;
+        form.gameTypes->tabs()->setCurrentIndex(1); // the DM tab's mask holds for the rebuilt list
+
+        QVERIFY(drop(form.Panel2, {downloads + native("/DM-Pack.zip"), loose}));
+        QCOMPARE(world.env->messages, QStringList{"2 maps added: DM-Zipped, CTF-Loose\n\nSkipped:\n"
+                                                  "DM-Pack.zip: ../DM-Escape.vsm: its path leads out of its folder"});
+        QCOMPARE(itemsOf(form.newFiles), QStringList{"DM-Zipped"});
+        QCOMPARE(listFolder(world.newMaps), std::string("CTF-Loose.vsm DM-Pack"));
+        QCOMPARE(listFolder(downloads), std::string("CTF-Loose.vsm DM-Pack.zip"));
+
+        // Ctrl+V with files a file manager copied; a second time the names are taken.
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QApplication::clipboard()->setMimeData(filesData({downloads + native("/DM-Pack.zip"), loose}));
+        QTest::keyClick(&form, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(world.env->messages.size(), 2);
+        QCOMPARE(world.env->messages.last(), QStringLiteral("1 maps added: DM-Zipped\n\nSkipped:\n"
+                                                          "DM-Pack.zip: ../DM-Escape.vsm: its path leads out of its folder\n"
+                                                          "CTF-Loose.vsm: a file of that name exists already"));
+        QCOMPARE(listFolder(world.newMaps), std::string("CTF-Loose.vsm DM-Pack DM-Pack (2)"));
+        QCOMPARE(itemsOf(form.newFiles), (QStringList{"DM-Zipped", "DM-Zipped"}));
+
+        // Nothing on the clipboard but text: a beep. No new-maps folder: an error, nothing changes.
+        QApplication::clipboard()->setText(QStringLiteral("DM-Pack.zip"));
+        QTest::keyClick(&form, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(world.env->beeps, 1);
+        form.NewMapsFolder = world.root.path() + native("/gone");
+        QVERIFY(drop(&form, {loose}));
+        QCOMPARE(world.env->errors, QStringList{"The folder for new maps does not exist: " + QString::fromStdString(form.NewMapsFolder)});
+        QCOMPARE(world.env->messages.size(), 2);
+        QCOMPARE(listFolder(downloads), std::string("CTF-Loose.vsm DM-Pack.zip"));
     }
 };
 
