@@ -31,7 +31,7 @@ constexpr std::size_t kFirstImportLine = 21;
 constexpr const char* kBuiltInImportTexts[] = {
     "Der Ordner für neue Maps existiert nicht:",
     "Entpacke",
-    "Maps hinzugefügt",
+    "hinzugefügt",
     "Übersprungen:",
     // One per reason, in the order of operations::SkipReason.
     "sein Pfad führt aus seinem Ordner hinaus",
@@ -48,7 +48,7 @@ constexpr const char* kBuiltInImportTexts[] = {
     "enthält den Ordner für neue Maps",
     "konnte nicht gelesen oder geschrieben werden",
 };
-constexpr std::size_t kCancelLine = 19;
+constexpr std::size_t kMapLine = 5, kMapsLine = 6, kCancelLine = 19;
 constexpr std::size_t kFolderMissingText = 21, kUnpackingText = 22, kAddedText = 23, kSkippedText = 24,
                       kFirstReasonText = 25;
 static_assert(std::size(kBuiltInImportTexts) == kFirstReasonText - kFirstImportLine
@@ -136,7 +136,10 @@ void TForm1::addMaps(const std::vector<std::string>& paths)
     QStringList names;
     for (const std::string& map : report.addedMaps)
         names.append(toDisplay(catalogue::dropExtension(map)));
-    QString text = QString::number(report.addedMaps.size()) + QLatin1Char(' ') + importText(kAddedText);
+    const std::size_t added = report.addedMaps.size();
+    QString text = QString::number(added) + QLatin1Char(' ')
+        + (added == 1 ? lineOr(Language, kMapLine, "Datei") : lineOr(Language, kMapsLine, "Dateien")) + QLatin1Char(' ')
+        + importText(kAddedText);
     if (!names.isEmpty())
         text += QStringLiteral(": ") + names.join(QStringLiteral(", "));
     if (!report.skipped.empty()) {

@@ -302,7 +302,7 @@ private slots:
         QApplication::clipboard()->setMimeData(filesData({downloads + native("/DM-Pack.zip"), loose}));
         QTest::keyClick(&form, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(world.env->messages.size(), 2);
-        QCOMPARE(world.env->messages.last(), QStringLiteral("1 maps added: DM-Zipped\n\nSkipped:\n"
+        QCOMPARE(world.env->messages.last(), QStringLiteral("1 map added: DM-Zipped\n\nSkipped:\n"
                                                           "DM-Pack.zip: ../DM-Escape.vsm: its path leads out of its folder\n"
                                                           "CTF-Loose.vsm: a file of that name exists already"));
         QCOMPARE(listFolder(world.newMaps), std::string("CTF-Loose.vsm DM-Pack DM-Pack (2)"));
