@@ -3,15 +3,18 @@
 
 #ifndef _WIN32
 
+#include "operations/MapImport.h"
 #include "platform/Errors.h"
 #include "platform/FileTransfer.h"
 #include "platform/TextFile.h"
 #include "settings/LineList.h"
+#include "ArchiveMaker.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -40,6 +43,11 @@ public:
 private:
     rlimit m_old {};
     void (*m_oldHandler)(int) = nullptr;
+};
+
+class NoProgress : public operations::UnpackProgress {
+public:
+    bool unpacking(const std::string&, std::uint64_t, std::uint64_t) override { return true; }
 };
 
 bool onOtherFileSystem(const std::string& a, const std::string& b)
@@ -95,6 +103,36 @@ TEST(FaultInjection, MoveToAnotherFileSystemWhoseCopyFailsKeepsTheSource)
     EXPECT_EQ(readFile(source), std::string(1 << 20, 'f'));
     EXPECT_EQ(readFile(target), "<missing>");
     EXPECT_EQ(listFolder(root.path()), "DM-Far.vsm");
+}
+
+TEST(FaultInjection, UnpackingThatFailsWhileWritingOrFillsTheDiskLeavesNoFolder)
+{
+    TempFolder root;
+    const std::string zip = root / "DM-Pack.zip";
+    writeArchive(zip, "zip", {{"DM-Small.vsm", "small"}, {"DM-Big.vsm", std::string(4 << 20, 'b')}});
+    const std::string newMaps = root.makeFolder("new");
+    NoProgress progress;
+    {
+        FileSizeLimit limit(1 << 20);
+        const auto report = operations::importMaps({zip}, newMaps, progress);
+        ASSERT_EQ(report.skipped.size(), 1u);
+        EXPECT_EQ(report.skipped[0].reason, operations::SkipReason::Unreadable);
+        EXPECT_TRUE(report.addedMaps.empty());
+    }
+    EXPECT_EQ(listFolder(newMaps), "");
+
+    // A disk of 3 MiB: unpacking stops before it would fill it, and leaves nothing.
+    const std::string small = root.makeFolder("small");
+    if (geteuid() != 0 || std::system(("mount -t tmpfs -o size=3m tmpfs '" + small + "'").c_str()) != 0)
+        GTEST_SKIP() << "no small file system can be mounted here";
+    struct Unmount {
+        std::string point;
+        ~Unmount() { (void)std::system(("umount '" + point + "'").c_str()); }
+    } unmount {small};
+    const auto report = operations::importMaps({zip}, small, progress);
+    ASSERT_EQ(report.skipped.size(), 1u);
+    EXPECT_EQ(report.skipped[0].reason, operations::SkipReason::DiskFull);
+    EXPECT_EQ(listFolder(small), "");
 }
 
 TEST(FaultInjection, KilledSaveLeavesTheOldOrTheNewFileNeverAMix)
