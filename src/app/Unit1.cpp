@@ -5,6 +5,7 @@
 #include "app/Controls.h"
 #include "app/Display.h"
 #include "app/Guard.h"
+#include "app/Version.h"
 #include "catalogue/MapNames.h"
 #include "dialogs/Unit2.h"
 #include "dialogs/Unit3.h"
@@ -37,7 +38,7 @@ TForm1::TForm1(Environment& env)
     , m_env(env)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("VSM Map Manager v1.2"));
+    setWindowTitle(QStringLiteral("VSM Map Manager v" VSM_VERSION_TEXT));
     setFixedSize(kMapperWidth, kClientHeight);
     DefaultConfig = settings::defaultConfig();
     Memo2 = operations::iniTemplate();

@@ -20,8 +20,7 @@ std::string nativePath(std::string path)
 
 std::string fileNameOf(const std::string& path)
 {
-    const auto cut = path.rfind(platform::kPathSeparator);
-    return cut == std::string::npos ? path : path.substr(cut + 1);
+    return path.substr(platform::lastComponentStart(path));
 }
 
 std::string dropExtension(const std::string& text)
@@ -37,8 +36,7 @@ std::string afterFirstHyphen(const std::string& name)
 
 std::string lastComponent(const std::string& path)
 {
-    const auto it = std::find_if(path.rbegin(), path.rend(), platform::endsComponent);
-    return std::string(it.base(), path.end());
+    return fileNameOf(path);
 }
 
 namespace {

@@ -59,9 +59,8 @@ bool FolderHasFilterMatch(const std::string& folder, const std::string& filter)
 
 bool PathMatchExists(const std::string& pattern)
 {
-    const auto cut = pattern.rfind(platform::kPathSeparator);
-    const std::string folder = cut == std::string::npos ? std::string(".") + platform::kPathSeparator
-                                                        : pattern.substr(0, cut + 1);
-    const std::string mask = cut == std::string::npos ? pattern : pattern.substr(cut + 1);
+    const auto cut = platform::lastComponentStart(pattern);
+    const std::string folder = cut == 0 ? std::string(".") + platform::kPathSeparator : pattern.substr(0, cut);
+    const std::string mask = pattern.substr(cut);
     return platform::searchDirectory(folder, mask).has_value();
 }

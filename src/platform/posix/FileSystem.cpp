@@ -58,8 +58,7 @@ std::vector<std::optional<std::string>> findAllIgnoringCase(const std::string& f
 
 std::optional<std::string> findIgnoringCase(const std::string& path)
 {
-    const auto cut = path.rfind(kPathSeparator);
-    const std::string folder = cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
+    const std::string folder = path.substr(0, lastComponentStart(path));
     const auto found = findAllIgnoringCase(folder, {path.substr(folder.size())});
     if (!found[0])
         return std::nullopt;

@@ -1,5 +1,7 @@
 #include "platform/ProgramFolder.h"
 
+#include "platform/PathSeparator.h"
+
 #include <climits>
 
 #include <unistd.h>
@@ -13,8 +15,8 @@ std::string programFolder()
     if (n <= 0)
         return ".";
     const std::string path(buffer, static_cast<std::size_t>(n));
-    const auto cut = path.rfind('/');
-    return cut == 0 ? std::string("/") : path.substr(0, cut);
+    const auto start = lastComponentStart(path);
+    return start <= 1 ? std::string("/") : path.substr(0, start - 1);
 }
 
 } // namespace platform

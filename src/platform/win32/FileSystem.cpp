@@ -1,6 +1,7 @@
 #include "platform/FileSystem.h"
 
 #include "platform/Errors.h"
+#include "platform/PathSeparator.h"
 #include "platform/win32/Win32Error.h"
 
 #include <windows.h>
@@ -27,8 +28,7 @@ std::optional<std::string> findIgnoringCase(const std::string& path)
     if (search == INVALID_HANDLE_VALUE)
         return std::nullopt;
     FindClose(search);
-    const auto cut = path.find_last_of("\\/:");
-    return (cut == std::string::npos ? std::string() : path.substr(0, cut + 1)) + data.cFileName;
+    return path.substr(0, lastComponentStart(path)) + data.cFileName;
 }
 
 std::vector<std::optional<std::string>> findAllIgnoringCase(const std::string& folder,

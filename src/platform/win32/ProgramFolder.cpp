@@ -1,5 +1,7 @@
 #include "platform/ProgramFolder.h"
 
+#include "platform/PathSeparator.h"
+
 #include <windows.h>
 
 namespace platform {
@@ -9,8 +11,8 @@ std::string programFolder()
     char path[MAX_PATH];
     const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
     const std::string file(path, length);
-    const auto cut = file.find_last_of('\\');
-    return cut == std::string::npos ? std::string(".") : file.substr(0, cut);
+    const auto start = lastComponentStart(file);
+    return start == 0 ? std::string(".") : file.substr(0, start - 1);
 }
 
 } // namespace platform
