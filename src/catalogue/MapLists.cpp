@@ -5,6 +5,7 @@
 #include "app/Unit1.h"
 #include "catalogue/FileManagement.h"
 #include "catalogue/MapNames.h"
+#include "localisation/LanguageLines.h"
 
 #include <QLabel>
 
@@ -51,7 +52,7 @@ void TForm1::refreshFileList(int kind)
     ResetFoundFiles();
     FindFiles(folder, FileMask, true);
 
-    const std::string& word = languageLine(FoundFileCount == 1 ? 5 : 6);
+    const std::string& word = languageLine(FoundFileCount == 1 ? localisation::lines::kMap : localisation::lines::kMaps);
     countLabel->setText(QStringLiteral("( %1 %2 )").arg(FoundFileCount).arg(toDisplay(word)));
     countLabel->adjustSize();
 

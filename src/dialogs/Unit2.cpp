@@ -4,6 +4,7 @@
 #include "app/Display.h"
 #include "app/Guard.h"
 #include "app/Unit1.h"
+#include "localisation/LanguageLines.h"
 #include "settings/Settings.h"
 
 #include <QLineEdit>
@@ -50,9 +51,9 @@ void TForm2::reject()
 
 void TForm2::FormActivate()
 {
-    Button1->setText(toDisplay(m_form1.languageLine(15)));
-    Button3->setText(toDisplay(m_form1.languageLine(10)));
-    Button2->setText(toDisplay(m_form1.languageLine(16)));
+    Button1->setText(toDisplay(m_form1.languageLine(localisation::lines::kDone)));
+    Button3->setText(toDisplay(m_form1.languageLine(localisation::lines::kDelete)));
+    Button2->setText(toDisplay(m_form1.languageLine(localisation::lines::kAdd)));
     ListBox1->clear();
     ListBox1->addItems(m_form1.gameTypeCaptions());
 }

@@ -5,6 +5,7 @@
 #include "app/Guard.h"
 #include "app/Unit1.h"
 #include "dialogs/fldbrows.h"
+#include "localisation/LanguageLines.h"
 #include "platform/FileSystem.h"
 #include "platform/NameCompare.h"
 #include "platform/PathSeparator.h"
@@ -54,19 +55,19 @@ void TForm3::reject()
 
 QString TForm3::promptText() const
 {
-    std::string first = m_form1.languageLine(17);
+    std::string first = m_form1.languageLine(localisation::lines::kNewMaps);
     if (!first.empty())
         first[0] = platform::upperAscii(first[0]);
-    return toDisplay(first + " " + m_form1.languageLine(18) + ":");
+    return toDisplay(first + " " + m_form1.languageLine(localisation::lines::kAreLocatedIn) + ":");
 }
 
 void TForm3::FormActivate()
 {
-    setWindowTitle(toDisplay(m_form1.languageLine(17)));
+    setWindowTitle(toDisplay(m_form1.languageLine(localisation::lines::kNewMaps)));
     Label1->setText(promptText());
     Label1->adjustSize();
-    Button1->setText(toDisplay(m_form1.languageLine(15)));
-    Button2->setText(toDisplay(m_form1.languageLine(19)));
+    Button1->setText(toDisplay(m_form1.languageLine(localisation::lines::kDone)));
+    Button2->setText(toDisplay(m_form1.languageLine(localisation::lines::kCancel)));
     showPath(Button2->isEnabled() ? m_form1.NewMapsFolder : m_form1.DesktopFolder);
 }
 

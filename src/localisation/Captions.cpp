@@ -5,6 +5,7 @@
 #include "app/Environment.h"
 #include "app/Unit1.h"
 #include "localisation/LanguageFiles.h"
+#include "localisation/LanguageLines.h"
 #include "settings/Settings.h"
 
 #include <QCheckBox>
@@ -32,22 +33,23 @@ const std::string& TForm1::languageLine(std::size_t n) const
 
 void TForm1::setLanguage()
 {
+    namespace lines = localisation::lines;
     const auto line = [this](std::size_t n) { return toDisplay(languageLine(n)); };
-    gameTypes->tabs()->setTabText(0, line(1));
-    Label5->setText(line(2));
-    Button1->setText(line(3));
-    Button2->setText(line(4));
-    Label9->setText(line(7));
-    Label10->setText(line(8));
-    Button3->setText(line(9));
-    Button4->setText(line(10));
-    Button5->setText(line(11));
-    Button6->setText(line(12));
-    Button7->setText(line(13));
-    CheckBox2->setText(line(13));
-    Button9->setText(line(17) + QStringLiteral("..."));
+    gameTypes->tabs()->setTabText(0, line(lines::kAll));
+    Label5->setText(line(lines::kOthers));
+    Button1->setText(line(lines::kInstall));
+    Button2->setText(line(lines::kInstallAll));
+    Label9->setText(line(lines::kStatus));
+    Label10->setText(line(lines::kTotalSize));
+    Button3->setText(line(lines::kRefresh));
+    Button4->setText(line(lines::kDelete));
+    Button5->setText(line(lines::kSave));
+    Button6->setText(line(lines::kReset));
+    Button7->setText(line(lines::kCopy));
+    CheckBox2->setText(line(lines::kCopy));
+    Button9->setText(line(lines::kNewMaps) + QStringLiteral("..."));
     if (gameTypes->tabs()->currentIndex() == 0)
-        setPreviewCaption(line(1));
+        setPreviewCaption(line(lines::kAll));
 }
 
 void TForm1::LanguageBoxSelect()

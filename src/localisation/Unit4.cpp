@@ -5,6 +5,7 @@
 #include "app/Guard.h"
 #include "app/Unit1.h"
 #include "dialogs/Unit3.h"
+#include "localisation/LanguageLines.h"
 #include "platform/Errors.h"
 #include "settings/Settings.h"
 
@@ -45,7 +46,7 @@ void TForm4::Button1Click()
     const std::string name = ComboBox1->entryBytes(index);
     m_form1.loadLanguage(name);
     settings::setLine(m_form1.Config, settings::kLanguageLine, name);
-    m_form1.env().showMessage(this, toDisplay(m_form1.languageLine(20)));
+    m_form1.env().showMessage(this, toDisplay(m_form1.languageLine(localisation::lines::kWelcome)));
     QuitOnClose = false;
     m_form3.show();
     close();

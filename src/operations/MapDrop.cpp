@@ -6,6 +6,7 @@
 #include "app/Guard.h"
 #include "app/Unit1.h"
 #include "catalogue/MapNames.h"
+#include "localisation/LanguageLines.h"
 #include "operations/MapImport.h"
 #include "platform/FileSystem.h"
 
@@ -23,8 +24,7 @@
 
 namespace {
 
-/// The first language line of the texts of adding maps; they follow the earlier lines.
-constexpr std::size_t kFirstImportLine = 21;
+namespace lines = localisation::lines;
 
 /// The built-in texts of adding maps, in the order of their language lines, for a language
 /// file that has no such line yet.
@@ -48,10 +48,7 @@ constexpr const char* kBuiltInImportTexts[] = {
     "enthält den Ordner für neue Maps",
     "konnte nicht gelesen oder geschrieben werden",
 };
-constexpr std::size_t kMapLine = 5, kMapsLine = 6, kCancelLine = 19;
-constexpr std::size_t kFolderMissingText = 21, kUnpackingText = 22, kAddedText = 23, kSkippedText = 24,
-                      kFirstReasonText = 25;
-static_assert(std::size(kBuiltInImportTexts) == kFirstReasonText - kFirstImportLine
+static_assert(std::size(kBuiltInImportTexts) == lines::kFirstSkipReason - lines::kFolderMissing
                                                      + static_cast<std::size_t>(operations::SkipReason::Unreadable) + 1);
 
 /// The local files among dropped or pasted data, as the bytes of their paths.
@@ -116,7 +113,7 @@ QString lineOr(const LineList& language, std::size_t n, const char* builtIn)
 
 QString TForm1::importText(std::size_t n) const
 {
-    return lineOr(Language, n, kBuiltInImportTexts[n - kFirstImportLine]);
+    return lineOr(Language, n, kBuiltInImportTexts[n - lines::kFolderMissing]);
 }
 
 void TForm1::addMaps(const std::vector<std::string>& paths)
@@ -126,10 +123,10 @@ void TForm1::addMaps(const std::vector<std::string>& paths)
         return;
     }
     if (!platform::folderExists(NewMapsFolder)) {
-        m_env.showError(importText(kFolderMissingText) + QLatin1Char(' ') + toDisplay(NewMapsFolder));
+        m_env.showError(importText(lines::kFolderMissing) + QLatin1Char(' ') + toDisplay(NewMapsFolder));
         return;
     }
-    UnpackProgressDialog progress(this, importText(kUnpackingText), lineOr(Language, kCancelLine, "abbrechen"));
+    UnpackProgressDialog progress(this, importText(lines::kUnpacking), lineOr(Language, lines::kCancel, "abbrechen"));
     const operations::ImportReport report = operations::importMaps(paths, NewMapsFolder, progress);
     refreshFileList(1);
 
@@ -138,15 +135,15 @@ void TForm1::addMaps(const std::vector<std::string>& paths)
         names.append(toDisplay(catalogue::dropExtension(map)));
     const std::size_t added = report.addedMaps.size();
     QString text = QString::number(added) + QLatin1Char(' ')
-        + (added == 1 ? lineOr(Language, kMapLine, "Datei") : lineOr(Language, kMapsLine, "Dateien")) + QLatin1Char(' ')
-        + importText(kAddedText);
+        + (added == 1 ? lineOr(Language, lines::kMap, "Datei") : lineOr(Language, lines::kMaps, "Dateien")) + QLatin1Char(' ')
+        + importText(lines::kAdded);
     if (!names.isEmpty())
         text += QStringLiteral(": ") + names.join(QStringLiteral(", "));
     if (!report.skipped.empty()) {
-        text += QStringLiteral("\n\n") + importText(kSkippedText);
+        text += QStringLiteral("\n\n") + importText(lines::kSkipped);
         for (const operations::Skipped& skipped : report.skipped)
             text += QLatin1Char('\n') + toDisplay(skipped.what) + QStringLiteral(": ")
-                + importText(kFirstReasonText + static_cast<std::size_t>(skipped.reason));
+                + importText(lines::kFirstSkipReason + static_cast<std::size_t>(skipped.reason));
     }
     m_env.showMessage(this, text);
 }

@@ -5,6 +5,7 @@
 #include "app/Environment.h"
 #include "app/Unit1.h"
 #include "catalogue/MapNames.h"
+#include "localisation/LanguageLines.h"
 #include "platform/FileSystem.h"
 #include "platform/FileTransfer.h"
 #include "platform/PathSeparator.h"
@@ -97,7 +98,7 @@ void TForm1::Button4Click()
 {
     if (publishedFiles->itemIndex() == -1) {
         m_env.beep();
-    } else if (m_env.askYesNo(this, QStringLiteral("...!"), toDisplay(languageLine(14)))) {
+    } else if (m_env.askYesNo(this, QStringLiteral("...!"), toDisplay(languageLine(localisation::lines::kDeleteQuestion)))) {
         const std::string base = catalogue::basePath(SelectedMapPath);
         for (const std::string& path : {SelectedMapPath, base + catalogue::kIniSuffix, base + catalogue::kLocalisationSuffix})
             platform::recycleFile(platform::nameOnDisk(path));
