@@ -151,7 +151,7 @@ private:
     const StringArray& m_paths;
 };
 
-ListBox::ListBox(QWidget* parent, const char* name, const StringArray& paths)
+PathListView::PathListView(QWidget* parent, const char* name, const StringArray& paths)
     : QListView(parent), m_model(new PathListModel(paths, this))
 {
     setObjectName(QString::fromLatin1(name));
@@ -165,35 +165,35 @@ ListBox::ListBox(QWidget* parent, const char* name, const StringArray& paths)
     });
 }
 
-ListBox::Rebuild::Rebuild(ListBox& list) : m_list(list)
+PathListView::Rebuild::Rebuild(PathListView& list) : m_list(list)
 {
     m_list.m_quiet = true;
     m_list.m_model->beginRebuild();
 }
 
-ListBox::Rebuild::~Rebuild()
+PathListView::Rebuild::~Rebuild()
 {
     m_list.m_model->endRebuild();
     m_list.m_quiet = false;
 }
 
-int ListBox::count() const
+int PathListView::count() const
 {
     return m_model->rowCount();
 }
 
-QString ListBox::item(int index) const
+QString PathListView::item(int index) const
 {
     return m_model->index(index).data().toString();
 }
 
-int ListBox::itemIndex() const
+int PathListView::itemIndex() const
 {
     const QModelIndex current = selectionModel()->currentIndex();
     return current.isValid() && selectionModel()->isSelected(current) ? current.row() : -1;
 }
 
-void ListBox::setItemIndex(int index)
+void PathListView::setItemIndex(int index)
 {
     m_quiet = true;
     if (index < 0 || index >= count())

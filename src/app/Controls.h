@@ -79,22 +79,22 @@ private:
 /// display name (the file name less its extension), derived when the entry is drawn.
 /// Changing the paths or the selection from code does not emit `userSelectionChanged`; a
 /// change by mouse or keyboard does.
-class ListBox : public QListView {
+class PathListView : public QListView {
     Q_OBJECT
 public:
-    ListBox(QWidget* parent, const char* name, const StringArray& paths);
+    PathListView(QWidget* parent, const char* name, const StringArray& paths);
 
     /// While it lives, the path list may change: the list shows no entry and no selection,
     /// and shows the paths as they are then when it ends (also when an error ends the change).
     class Rebuild {
     public:
-        explicit Rebuild(ListBox& list);
+        explicit Rebuild(PathListView& list);
         ~Rebuild();
         Rebuild(const Rebuild&) = delete;
         Rebuild& operator=(const Rebuild&) = delete;
 
     private:
-        ListBox& m_list;
+        PathListView& m_list;
     };
 
     int count() const;

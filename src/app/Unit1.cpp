@@ -74,9 +74,9 @@ void TForm1::connectHandlers()
     connectGuarded(m_env, Button9, &QPushButton::clicked, this, &TForm1::Button9Click);
     connectGuarded(m_env, iniedit, &QToolButton::clicked, this, &TForm1::inieditClick);
     connectGuarded(m_env, iniContent, &QPlainTextEdit::textChanged, this, &TForm1::iniContentChange);
-    connectGuarded(m_env, newFiles, &ListBox::userSelectionChanged, this, &TForm1::newFilesClick);
-    connectGuarded(m_env, publishedFiles, &ListBox::userSelectionChanged, this, &TForm1::publishedFilesClick);
-    connectGuarded(m_env, unpublishedFiles, &ListBox::userSelectionChanged, this, &TForm1::unpublishedFilesClick);
+    connectGuarded(m_env, newFiles, &PathListView::userSelectionChanged, this, &TForm1::newFilesClick);
+    connectGuarded(m_env, publishedFiles, &PathListView::userSelectionChanged, this, &TForm1::publishedFilesClick);
+    connectGuarded(m_env, unpublishedFiles, &PathListView::userSelectionChanged, this, &TForm1::unpublishedFilesClick);
     connectGuarded(m_env, gameTypes->tabs(), &QTabBar::currentChanged, this, &TForm1::gameTypesChange);
     connect(gameTypes->tabs(), &QTabBar::tabBarClicked, this,
             [this](int index) { runGuarded(m_env, [&] { gameTypesClick(index); }); });

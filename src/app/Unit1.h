@@ -11,7 +11,7 @@
 
 class ComboBox;
 class Environment;
-class ListBox;
+class PathListView;
 class StatusIcon;
 class TabControl;
 class TForm2;
@@ -138,7 +138,7 @@ public:
     QFrame* Panel2;
     QLabel* Label6;       ///< heading: name of the new-maps folder
     QLabel* Label13;      ///< count of new maps
-    ListBox* newFiles;    ///< display names of the new maps
+    PathListView* newFiles;    ///< display names of the new maps
     QCheckBox* CheckBox2; ///< copy option: checked moves, unchecked copies
     QPushButton* Button1; ///< install the selected new map
     QPushButton* Button2; ///< install all new maps
@@ -147,14 +147,14 @@ public:
     QFrame* Panel3;
     QLabel* Label7;           ///< heading "published"
     QLabel* Label14;          ///< count of published maps
-    ListBox* publishedFiles;  ///< display names of the published maps
+    PathListView* publishedFiles;  ///< display names of the published maps
     QPushButton* Button4;     ///< delete the selected published map
 
     // Panel4: unpublished maps (mapper mode)
     QFrame* Panel4;
     QLabel* Label12;           ///< heading "unpublished"
     QLabel* Label15;           ///< count of unpublished maps
-    ListBox* unpublishedFiles; ///< display names of the unpublished maps
+    PathListView* unpublishedFiles; ///< display names of the unpublished maps
     QPushButton* Button7;      ///< copy the selected unpublished map into the published folder
 
     // Panel1: details of the selected map

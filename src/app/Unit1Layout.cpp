@@ -66,7 +66,7 @@ void TForm1::createControls()
     Panel2 = makePanel(this, "Panel2", 8, 8, 321, 393);
     Label6 = makeLabel(Panel2, "Label6", QStringLiteral("neue Maps-Ordnername"), 8, 8, arial13Bold);
     Label13 = makeLabel(Panel2, "Label13", QStringLiteral("( 0 Dateien )"), 8, 28, arial13);
-    newFiles = new ListBox(Panel2, "newFiles", ListBox1);
+    newFiles = new PathListView(Panel2, "newFiles", ListBox1);
     newFiles->setGeometry(8, 48, 305, 289);
     CheckBox2 = makeCheckBox(Panel2, "CheckBox2", QStringLiteral("kopieren"), {8, 341, 97, 17});
     Button1 = makeButton(Panel2, "Button1", QStringLiteral("installieren"), {8, 360, 97, 25});
@@ -76,7 +76,7 @@ void TForm1::createControls()
     Panel3 = makePanel(this, "Panel3", 336, 8, 321, 393);
     Label7 = makeLabel(Panel3, "Label7", QStringLiteral("published"), 8, 8, arial13Bold);
     Label14 = makeLabel(Panel3, "Label14", QStringLiteral("( 0 Dateien )"), 8, 28, arial13);
-    publishedFiles = new ListBox(Panel3, "publishedFiles", ListBox2);
+    publishedFiles = new PathListView(Panel3, "publishedFiles", ListBox2);
     publishedFiles->setGeometry(8, 51, 305, 302);
     Button4 = makeButton(Panel3, "Button4", QStringLiteral("löschen"), {128, 360, 75, 25});
 
@@ -84,7 +84,7 @@ void TForm1::createControls()
     Panel4 = makePanel(this, "Panel4", 664, 8, 321, 393);
     Label12 = makeLabel(Panel4, "Label12", QStringLiteral("unpublished"), 8, 8, arial13Bold);
     Label15 = makeLabel(Panel4, "Label15", QStringLiteral("( 0 Dateien )"), 8, 28, arial13);
-    unpublishedFiles = new ListBox(Panel4, "unpublishedFiles", ListBox3);
+    unpublishedFiles = new PathListView(Panel4, "unpublishedFiles", ListBox3);
     unpublishedFiles->setGeometry(8, 51, 305, 302);
     Button7 = makeButton(Panel4, "Button7", QStringLiteral("kopieren"), {8, 360, 75, 25}, true);
     Panel4->hide();

@@ -17,10 +17,10 @@ namespace {
 /// Clears the other two selections and shows the map selected in `list` (or nothing). The
 /// others are cleared first: should the details fail, no button may still act on a map
 /// selected in another list.
-void followSelection(TForm1& form, ListBox* list, const TStringArray& paths,
-                     std::initializer_list<ListBox*> others)
+void followSelection(TForm1& form, PathListView* list, const TStringArray& paths,
+                     std::initializer_list<PathListView*> others)
 {
-    for (ListBox* other : others)
+    for (PathListView* other : others)
         other->setItemIndex(-1);
     const int index = list->itemIndex();
     form.showMapInfo(index < 0 ? std::string() : std::string(paths[static_cast<std::size_t>(index)]));
@@ -30,7 +30,7 @@ void followSelection(TForm1& form, ListBox* list, const TStringArray& paths,
 
 void TForm1::refreshFileList(int kind)
 {
-    ListBox* list;
+    PathListView* list;
     TStringArray* paths;
     QLabel* countLabel;
     std::string folder;
@@ -47,7 +47,7 @@ void TForm1::refreshFileList(int kind)
     default:
         return;
     }
-    const ListBox::Rebuild rebuild(*list); // the list shows the paths once they are in place
+    const PathListView::Rebuild rebuild(*list); // the list shows the paths once they are in place
     paths->clear();
     ResetFoundFiles();
     FindFiles(folder, FileMask, true);

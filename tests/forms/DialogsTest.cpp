@@ -29,11 +29,6 @@
 
 namespace {
 
-void click(QPushButton* button)
-{
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
 void add(TForm2& dialog, const QString& text)
 {
     dialog.Edit1->setText(text);

@@ -4,6 +4,8 @@
 #include "settings/Settings.h"
 
 #include <QLocale>
+#include <QPushButton>
+#include <QTest>
 
 #include <filesystem>
 
@@ -56,11 +58,7 @@ std::string World::config() const
 
 std::string World::put(const std::string& path, const std::string& bytes)
 {
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    FILE* file = std::fopen(path.c_str(), "wb");
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-    return path;
+    return writeFile(path, bytes);
 }
 
 Forms& World::start()
@@ -70,7 +68,18 @@ Forms& World::start()
     return *forms;
 }
 
-QStringList itemsOf(const ListBox* list)
+void click(QPushButton* button)
+{
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void clickRow(PathListView* list, int row)
+{
+    const QRect place = list->visualRect(list->model()->index(row, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
+}
+
+QStringList itemsOf(const PathListView* list)
 {
     QStringList items;
     for (int i = 0; i < list->count(); ++i)

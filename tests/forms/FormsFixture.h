@@ -9,6 +9,8 @@
 
 #include <QStringList>
 
+class PathListView;
+
 #include <deque>
 #include <memory>
 #include <optional>
@@ -81,5 +83,9 @@ public:
     std::unique_ptr<Forms> forms;
 };
 
+/// A user's click on a button, and on row `row` of a map list.
+void click(class QPushButton* button);
+void clickRow(PathListView* list, int row);
+
 /// Texts of a visible list box.
-QStringList itemsOf(const class ListBox* list);
+QStringList itemsOf(const PathListView* list);

@@ -18,12 +18,6 @@
 
 namespace {
 
-void clickRow(ListBox* list, int row)
-{
-    const QRect place = list->visualRect(list->model()->index(row, 0));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
-}
-
 bool lit(StatusIcon* icon, QLabel* caption)
 {
     return icon->alpha() == 255 && textColour(caption) == colours::black;

@@ -22,25 +22,6 @@
 
 namespace {
 
-/// Selects row `row` of `list` as a user's click does.
-void select(TForm1& form, ListBox* list, int row)
-{
-    list->setItemIndex(row);
-    runGuarded(form.env(), [&] {
-        if (list == form.newFiles)
-            form.newFilesClick();
-        else if (list == form.publishedFiles)
-            form.publishedFilesClick();
-        else
-            form.unpublishedFilesClick();
-    });
-}
-
-void click(QPushButton* button)
-{
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
 /// Files as a file manager offers them in a drag or on the clipboard.
 QMimeData* filesData(const std::vector<std::string>& paths)
 {
@@ -81,7 +62,7 @@ private slots:
         World::put(world.newMaps + native("/sub/DM-Deck.ini"), "ini");
         World::put(world.newMaps + native("/sub/DM-Deck_LOC_int.vsp"), "loc");
         TForm1& form = *world.start().Form1;
-        select(form, form.newFiles, 0);
+        clickRow(form.newFiles, 0);
         click(form.Button1);
         QCOMPARE(listFolder(world.newMaps + native("/sub")), std::string());
         QCOMPARE(listFolder(world.published), std::string("DM-Deck.ini DM-Deck.vsm DM-Deck_LOC_INT.vsp"));
@@ -101,7 +82,7 @@ private slots:
         World::put(world.published + native("/CTF-Face.vsm"), "old");
         World::put(world.published + native("/CTF-Face.ini"), "old");
         TForm1& form = *world.start().Form1;
-        select(form, form.newFiles, 0);
+        clickRow(form.newFiles, 0);
         click(form.Button1);
         QCOMPARE(readFile(world.published + native("/CTF-Face.vsm")), std::string("new package"));
         QCOMPARE(readFile(world.published + native("/CTF-Face.ini")), std::string("new ini"));
@@ -110,7 +91,7 @@ private slots:
         // Move mode: nothing is replaced, the map stays new, no message.
         World::put(world.published + native("/CTF-Face.vsm"), "old");
         form.CheckBox2->setChecked(true);
-        select(form, form.newFiles, 0);
+        clickRow(form.newFiles, 0);
         click(form.Button1);
         QCOMPARE(readFile(world.published + native("/CTF-Face.vsm")), std::string("old"));
         QCOMPARE(readFile(world.newMaps + native("/CTF-Face.vsm")), std::string("new package"));
@@ -123,12 +104,12 @@ private slots:
         std::filesystem::remove(world.published + native("/CTF-Face.ini"));
         World::put(world.published + native("/ctf-face.vsm"), "old");
         World::put(world.published + native("/CTF-FACE.INI"), "old");
-        select(form, form.newFiles, 0);
+        clickRow(form.newFiles, 0);
         click(form.Button1);
         QCOMPARE(listFolder(world.published), std::string("CTF-FACE.INI ctf-face.vsm"));
         QCOMPARE(readFile(world.newMaps + native("/CTF-Face.vsm")), std::string("new package"));
         form.CheckBox2->setChecked(false);
-        select(form, form.newFiles, 0);
+        clickRow(form.newFiles, 0);
         click(form.Button1);
         QCOMPARE(listFolder(world.published), std::string("CTF-FACE.INI ctf-face.vsm"));
         QCOMPARE(readFile(world.published + native("/ctf-face.vsm")), std::string("new package"));
@@ -141,7 +122,7 @@ private slots:
         world.writeConfig({{7, "false"}});
         World::put(world.newMaps + native("/DM-Deck.vsm"));
         TForm1& form = *world.start().Form1;
-        select(form, form.newFiles, 0);
+        clickRow(form.newFiles, 0);
         World::put(world.newMaps + native("/DM-Deck.ini"), "late");
         click(form.Button1);
         QCOMPARE(listFolder(world.published), std::string("DM-Deck.vsm"));
@@ -167,7 +148,7 @@ private slots:
         std::filesystem::remove_all(world.documents + native("/My Games"));
         World::put(world.newMaps + native("/DM-Deck.vsm"));
         TForm1& form = *world.start().Form1;
-        select(form, form.newFiles, 0);
+        clickRow(form.newFiles, 0);
         click(form.Button1);
         QCOMPARE(form.newFiles->count(), 1);
         QVERIFY(!std::filesystem::exists(world.documents + native("/My Games")));
@@ -216,7 +197,7 @@ private slots:
             case 0: click(form.Button2); break;
             case 1: form.gameTypes->tabs()->setCurrentIndex(1); break;
             case 2: click(form.Button3); break;
-            default: select(form, form.newFiles, 0);
+            default: clickRow(form.newFiles, 0);
             }
         });
         timer.start(0);
@@ -237,7 +218,7 @@ private slots:
         World::put(world.unpublished + native("/CTF-Work_LOC_INT.vsp"), "loc");
         World::put(world.published + native("/CTF-Work.vsm"), "older");
         TForm1& form = *world.start().Form1;
-        select(form, form.unpublishedFiles, 0);
+        clickRow(form.unpublishedFiles, 0);
         click(form.Button7);
         QCOMPARE(readFile(world.published + native("/CTF-Work.vsm")), std::string("work"));
         QCOMPARE(readFile(world.published + native("/CTF-Work_LOC_INT.vsp")), std::string("loc"));
@@ -255,7 +236,7 @@ private slots:
         World::put(world.published + native("/DM-Deck_LOC_int.vsp"));
         World::put(world.published + native("/DM-Other.vsm"));
         TForm1& form = *world.start().Form1;
-        select(form, form.publishedFiles, 0);
+        clickRow(form.publishedFiles, 0);
         world.env->answers = {false, true};
         click(form.Button4);
         QCOMPARE(world.env->questions, QStringList{"...!|Do you really want to delete the selected map?"});
@@ -263,7 +244,7 @@ private slots:
         QCOMPARE(form.publishedFiles->count(), 2);
         QCOMPARE(form.Label4->text(), QStringLiteral("Deck"));
 
-        select(form, form.publishedFiles, 0);
+        clickRow(form.publishedFiles, 0);
         click(form.Button4);
         QCOMPARE(listFolder(world.published), std::string("DM-Other.vsm"));
 #ifndef _WIN32

@@ -1,6 +1,7 @@
 #include "TempFolder.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -37,10 +38,17 @@ TempFolder::~TempFolder()
 
 std::string TempFolder::write(const std::string& relative, const std::string& bytes) const
 {
-    const fs::path path = *this / relative;
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path.string();
+    return writeFile(*this / relative, bytes);
+}
+
+std::string writeFile(const std::string& path, const std::string& bytes)
+{
+    // Through the C library, so that the path's bytes are the system's own, as the program's are.
+    fs::create_directories(fs::path(path).parent_path());
+    FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file || std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() || std::fclose(file) != 0)
+        throw std::runtime_error("cannot write " + path);
+    return path;
 }
 
 std::string TempFolder::makeFolder(const std::string& relative) const

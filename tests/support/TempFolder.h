@@ -27,6 +27,10 @@ private:
     std::string m_path;
 };
 
+/// Writes `bytes` to the file `path`, creating the folders on the way; returns `path`. Throws
+/// when the file cannot be written.
+std::string writeFile(const std::string& path, const std::string& bytes);
+
 /// The whole content of a file, or "<missing>".
 std::string readFile(const std::string& path);
 
