@@ -7,6 +7,8 @@
 #include <QAbstractListModel>
 
 #include <QFontDatabase>
+#include <QKeyEvent>
+#include <QWheelEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -211,10 +213,10 @@ ComboBox::ComboBox(QWidget* parent, const char* name)
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
     connect(this, &QComboBox::activated, this, [this] {
-        if (std::exchange(m_fromList, false))
+        if (!m_typed)
             emit entryPicked();
     });
-    connect(lineEdit(), &QLineEdit::textEdited, this, [this] { m_fromList = false; });
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] { m_typed = true; });
 }
 
 void ComboBox::addEntry(const std::string& bytes)
@@ -232,9 +234,32 @@ int ComboBox::findEntry(const std::string& bytes) const
     return findData(QByteArray::fromStdString(bytes));
 }
 
-void ComboBox::hidePopup()
+void ComboBox::showPopup()
 {
-    // The list closes before the pick is announced; a typed text activates with it closed.
-    m_fromList = true;
-    QComboBox::hidePopup();
+    m_typed = false;
+    QComboBox::showPopup();
+}
+
+void ComboBox::keyPressEvent(QKeyEvent* event)
+{
+    // Moving through the entries picks them; Return after typing does not.
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        m_typed = false;
+        break;
+    default:
+        break;
+    }
+    QComboBox::keyPressEvent(event);
+}
+
+void ComboBox::wheelEvent(QWheelEvent* event)
+{
+    m_typed = false;
+    QComboBox::wheelEvent(event);
 }

@@ -127,11 +127,17 @@ public:
     /// The first entry whose bytes equal `bytes`, -1 when none does.
     int findEntry(const std::string& bytes) const;
 
-    void hidePopup() override;
+    void showPopup() override;
 
 signals:
+    /// An entry was picked: from the list, or by an arrow key or the mouse wheel on the closed
+    /// box, as a Windows combo box picks; never by typed text.
     void entryPicked();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
 private:
-    bool m_fromList = false; ///< the list was just closed: an activation now is a pick
+    bool m_typed = false; ///< the text was typed: an activation now is no pick
 };

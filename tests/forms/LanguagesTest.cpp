@@ -5,14 +5,16 @@
 #include "app/Controls.h"
 #include "app/Unit1.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QAbstractItemView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace {
 
@@ -78,6 +80,28 @@ private slots:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(french, 0)).center());
         QCOMPARE(form.Button1->text(), QStringLiteral("L3"));
         QCOMPARE(form.Config[1], std::string("Fran\xe7" "ais"));
+        QVERIFY(world.env->errors.isEmpty());
+
+        // On the closed box an arrow key or a wheel step picks the entry it shows, every time,
+        // also after typed text and after the list was opened and left without a pick.
+        const auto wheelUp = [&] {
+            QWheelEvent event(QPointF(5, 5), form.LanguageBox->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120),
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(form.LanguageBox, &event);
+        };
+        QCOMPARE(form.LanguageBox->currentIndex(), 2); // Deutsch, English, Français
+        QTest::keyClick(form.LanguageBox, Qt::Key_Up);
+        QCOMPARE(form.Config[1], std::string("English"));
+        QCOMPARE(form.Button1->text(), QStringLiteral("install"));
+        QTest::keyClicks(edit, QStringLiteral("x"));
+        wheelUp();
+        QCOMPARE(form.Config[1], std::string("Deutsch"));
+        QCOMPARE(form.Button1->text(), QStringLiteral("installieren"));
+        form.LanguageBox->showPopup();
+        form.LanguageBox->hidePopup();
+        QTest::keyClick(form.LanguageBox, Qt::Key_Down);
+        QCOMPARE(form.Config[1], std::string("English"));
+        QCOMPARE(form.Button1->text(), QStringLiteral("install"));
         QVERIFY(world.env->errors.isEmpty());
     }
 
