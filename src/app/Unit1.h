@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -222,8 +223,13 @@ private:
     void loadEditorFromFile(const std::string& path);
     /// Shows the bytes of an INI text (line breaks CR LF) in the editor and notes their encoding.
     void setEditorText(const std::string& text);
-    /// The editor's text as the bytes of an INI file.
-    std::string editorBytes() const;
+    /// The editor's text as the bytes of an INI file in its encoding; nothing when typed text
+    /// does not fit that encoding.
+    std::optional<std::string> editorBytes() const;
+    /// Saves the editor's text as the shown map's INI file, or reports why it cannot.
+    void saveEditor();
+    /// Language line `n`, or `builtIn` (UTF-8) where the language has no such line.
+    QString languageText(std::size_t n, const char* builtIn) const;
     /// Text `n` of adding maps: its language line, or the built-in German text.
     QString importText(std::size_t n) const;
 
@@ -233,5 +239,14 @@ private:
     TForm4* m_form4 = nullptr;
     bool m_centred = false;
     bool m_installingAll = false;
-    bool m_iniUtf8 = false; ///< the editor's text came from a UTF-8 file, to be saved as UTF-8 again
+    /// How the editor's text is saved: in the encoding of the file it came from.
+    enum class IniEncoding {
+        Open,   ///< plain ASCII or new: the game's code page where the text fits, else UTF-8
+        Legacy, ///< the game's code page (Windows-1252; the ANSI code page on Windows)
+        Utf8,   ///< UTF-8, with the byte-order mark where the file had one
+    };
+    IniEncoding m_iniEncoding = IniEncoding::Open;
+    bool m_iniBom = false;   ///< the file began with a UTF-8 byte-order mark
+    std::string m_iniLoaded; ///< the bytes shown, written back as they are while the text is unchanged
+    QString m_iniShown;      ///< the text as it was shown
 };

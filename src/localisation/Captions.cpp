@@ -31,6 +31,11 @@ const std::string& TForm1::languageLine(std::size_t n) const
     return settings::lineAt(Language, n);
 }
 
+QString TForm1::languageText(std::size_t n, const char* builtIn) const
+{
+    return n < Language.size() ? toDisplay(Language[n]) : QString::fromUtf8(builtIn);
+}
+
 void TForm1::setLanguage()
 {
     namespace lines = localisation::lines;

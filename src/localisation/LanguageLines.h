@@ -34,4 +34,7 @@ inline constexpr std::size_t kAdded = 23;         ///< "added", after the count 
 inline constexpr std::size_t kSkipped = 24;       ///< the heading of what was skipped
 inline constexpr std::size_t kFirstSkipReason = 25; ///< one line per reason, in the order of SkipReason
 
+/// Typed text that the INI file's character set cannot hold.
+inline constexpr std::size_t kIniCharset = 38;
+
 } // namespace localisation::lines

@@ -5,13 +5,17 @@
 #include "app/Unit1.h"
 #include "catalogue/MapNames.h"
 #include "operations/IniTemplate.h"
-#include "settings/LineList.h"
+#include "localisation/LanguageLines.h"
 #include "platform/FileSystem.h"
 #include "platform/TextCodec.h"
 #include "platform/TextFile.h"
+#include "settings/LineList.h"
 
 #include <QPlainTextEdit>
 #include <QTextBlock>
+
+#include <algorithm>
+#include <string_view>
 
 namespace {
 
@@ -21,12 +25,24 @@ std::string iniPathOf(const std::string& mapPath)
     return platform::nameOnDisk(catalogue::basePath(mapPath) + catalogue::kIniSuffix);
 }
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+bool isPlainAscii(std::string_view bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 } // namespace
 
 void TForm1::setEditorText(const std::string& bytes)
 {
-    iniContent->setPlainText(toDisplay(bytes).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    m_iniUtf8 = platform::isUtf8OnlyText(bytes);
+    const bool utf8 = platform::isUtf8OnlyText(bytes);
+    m_iniEncoding = utf8 ? IniEncoding::Utf8 : isPlainAscii(bytes) ? IniEncoding::Open : IniEncoding::Legacy;
+    m_iniBom = utf8 && bytes.starts_with(kByteOrderMark);
+    m_iniLoaded = bytes;
+    const std::string_view text = std::string_view(bytes).substr(m_iniBom ? kByteOrderMark.size() : 0);
+    iniContent->setPlainText(toDisplay(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    m_iniShown = iniContent->toPlainText();
 }
 
 void TForm1::loadEditorFromFile(const std::string& path)
@@ -34,19 +50,42 @@ void TForm1::loadEditorFromFile(const std::string& path)
     setEditorText(settings::withCrLfBreaks(platform::readWholeFile(path)));
 }
 
-std::string TForm1::editorBytes() const
+std::optional<std::string> TForm1::editorBytes() const
 {
+    // Unchanged, it is written back as it was loaded: also what the editor's document would
+    // have turned into line breaks (U+2029 and the like).
+    if (iniContent->toPlainText() == m_iniShown)
+        return m_iniLoaded;
     // Each line exactly as the editor holds it (a no-break space stays one, a line separator
     // breaks no line), the lines joined by CR LF.
     QStringList lines;
     for (QTextBlock block = iniContent->document()->begin(); block.isValid(); block = block.next())
         lines.append(block.text());
-    const QString text = lines.join(QStringLiteral("\r\n"));
-    // A UTF-8 file stays UTF-8; any other is written in the game's code page where it fits.
-    if (!m_iniUtf8)
-        if (auto legacy = platform::legacyBytesFromDisplay(text.toStdString()))
-            return *legacy;
-    return fromDisplay(text);
+    const std::string text = lines.join(QStringLiteral("\r\n")).toStdString();
+    switch (m_iniEncoding) {
+    case IniEncoding::Utf8:
+        return std::string(m_iniBom ? kByteOrderMark : "") + text;
+    case IniEncoding::Legacy:
+        return platform::legacyBytesFromDisplay(text);
+    case IniEncoding::Open:
+        break;
+    }
+    return platform::legacyBytesFromDisplay(text).value_or(fromDisplay(QString::fromStdString(text)));
+}
+
+/// Saves the editor's text as the map's INI file; typed text that the file's character set
+/// cannot hold is reported, and the file stays as it was.
+void TForm1::saveEditor()
+{
+    const std::string path = iniPathOf(SelectedMapPath);
+    const auto bytes = editorBytes();
+    if (!bytes) {
+        m_env.showError(languageText(localisation::lines::kIniCharset,
+                                     "Der Zeichensatz der Datei kann den eingegebenen Text nicht aufnehmen; sie bleibt unverändert:")
+                        + QLatin1Char(' ') + toDisplay(path));
+        return;
+    }
+    platform::saveFileAtomically(path, *bytes);
 }
 
 void TForm1::inieditClick()
@@ -57,8 +96,7 @@ void TForm1::inieditClick()
     }
     operations::fillIniTemplate(Memo2, catalogue::baseName(SelectedMapPath));
     setEditorText(settings::joinLines(Memo2));
-    m_iniUtf8 = false; // a new file is written in the game's code page where it fits
-    platform::saveFileAtomically(iniPathOf(SelectedMapPath), editorBytes());
+    saveEditor();
     showMapInfo(SelectedMapPath);
 }
 
@@ -69,7 +107,7 @@ void TForm1::Button5Click()
         m_env.beep();
         return;
     }
-    platform::saveFileAtomically(iniPathOf(SelectedMapPath), editorBytes());
+    saveEditor();
 }
 
 void TForm1::Button6Click()

@@ -68,8 +68,7 @@ void TForm1::showMapInfo(const std::string& path)
     } else {
         if (MapperMode)
             iniedit->show();
-        iniContent->clear();
-        m_iniUtf8 = false;
+        setEditorText({});
     }
 
     const auto localisation = companionFile(base + catalogue::kLocalisationSuffix);

@@ -103,17 +103,11 @@ private:
     std::unique_ptr<QProgressDialog> m_dialog;
 };
 
-/// Language line `n`, or `builtIn` (UTF-8) where the language has no such line.
-QString lineOr(const LineList& language, std::size_t n, const char* builtIn)
-{
-    return n < language.size() ? toDisplay(language[n]) : QString::fromUtf8(builtIn);
-}
-
 } // namespace
 
 QString TForm1::importText(std::size_t n) const
 {
-    return lineOr(Language, n, kBuiltInImportTexts[n - lines::kFolderMissing]);
+    return languageText(n, kBuiltInImportTexts[n - lines::kFolderMissing]);
 }
 
 void TForm1::addMaps(const std::vector<std::string>& paths)
@@ -126,7 +120,7 @@ void TForm1::addMaps(const std::vector<std::string>& paths)
         m_env.showError(importText(lines::kFolderMissing) + QLatin1Char(' ') + toDisplay(NewMapsFolder));
         return;
     }
-    UnpackProgressDialog progress(this, importText(lines::kUnpacking), lineOr(Language, lines::kCancel, "abbrechen"));
+    UnpackProgressDialog progress(this, importText(lines::kUnpacking), languageText(lines::kCancel, "abbrechen"));
     const operations::ImportReport report = operations::importMaps(paths, NewMapsFolder, progress);
     refreshFileList(1);
 
@@ -135,7 +129,7 @@ void TForm1::addMaps(const std::vector<std::string>& paths)
         names.append(toDisplay(catalogue::dropExtension(map)));
     const std::size_t added = report.addedMaps.size();
     QString text = QString::number(added) + QLatin1Char(' ')
-        + (added == 1 ? lineOr(Language, lines::kMap, "Datei") : lineOr(Language, lines::kMaps, "Dateien")) + QLatin1Char(' ')
+        + (added == 1 ? languageText(lines::kMap, "Datei") : languageText(lines::kMaps, "Dateien")) + QLatin1Char(' ')
         + importText(lines::kAdded);
     if (!names.isEmpty())
         text += QStringLiteral(": ") + names.join(QStringLiteral(", "));

@@ -179,7 +179,28 @@ private slots:
         form.iniContent->textCursor().insertText(QString(QChar(0x2028))); // as a paste inserts it
         QTest::mouseClick(form.Button5, Qt::LeftButton);
         QCOMPARE(readFile(world.newMaps + native("/CTF-Face.ini")), std::string("\u2028Description=Größe"));
+        // A byte-order mark is kept and not shown; what the editor turns into a line break
+        // (U+2029) is written back as it was while the text is unchanged.
+        World::put(world.newMaps + native("/CTF-Face.ini"), "\xEF\xBB\xBFName=Düne\r\nA\u2029B");
+        form.showMapInfo(world.newMaps + native("/CTF-Face.vsm"));
+        QCOMPARE(form.iniContent->toPlainText(), QStringLiteral("Name=Düne\nA\nB"));
+        QTest::mouseClick(form.Button5, Qt::LeftButton);
+        QCOMPARE(readFile(world.newMaps + native("/CTF-Face.ini")), std::string("\xEF\xBB\xBFName=Düne\r\nA\u2029B"));
+        form.iniContent->setPlainText(QStringLiteral("Name=Dünen"));
+        QTest::mouseClick(form.Button5, Qt::LeftButton);
+        QCOMPARE(readFile(world.newMaps + native("/CTF-Face.ini")), std::string("\xEF\xBB\xBFName=Dünen"));
 #endif
+        // A Windows-1252 file keeps its encoding: typed text it cannot hold is refused with a
+        // message, the file stays as it was and the editor keeps the text.
+        World::put(world.newMaps + native("/CTF-Face.ini"), "Description=Gr\xf6\xdf" "e\r\n");
+        form.showMapInfo(world.newMaps + native("/CTF-Face.vsm"));
+        form.iniContent->setPlainText(QStringLiteral("Description=Größe \u0151\n"));
+        QTest::mouseClick(form.Button5, Qt::LeftButton);
+        QCOMPARE(world.env->errors.size(), 2);
+        QCOMPARE(world.env->errors[1], QStringLiteral("The file's character set cannot hold the typed text; the file was not changed: ")
+                                           + QString::fromStdString(world.newMaps + native("/CTF-Face.ini")));
+        QCOMPARE(readFile(world.newMaps + native("/CTF-Face.ini")), std::string("Description=Gr\xf6\xdf" "e\r\n"));
+        QCOMPARE(form.iniContent->toPlainText(), QStringLiteral("Description=Größe \u0151\n"));
         // A plain ASCII file is written in the game's code page when typed text fits it.
         World::put(world.newMaps + native("/CTF-Face.ini"), "Description=\n");
         form.showMapInfo(world.newMaps + native("/CTF-Face.vsm"));
@@ -190,8 +211,8 @@ private slots:
         // A save that cannot create the file reports it and writes nothing.
         std::filesystem::remove_all(world.newMaps);
         QTest::mouseClick(form.Button5, Qt::LeftButton);
-        QCOMPARE(world.env->errors.size(), 2);
-        QVERIFY(world.env->errors[1].contains(QStringLiteral("kann nicht erstellt werden.")));
+        QCOMPARE(world.env->errors.size(), 3);
+        QVERIFY(world.env->errors[2].contains(QStringLiteral("kann nicht erstellt werden.")));
     }
 };
 
