@@ -117,6 +117,17 @@ TabControl::TabControl(QWidget* parent, const char* name)
     m_tabs->move(2, 2);
 }
 
+void TabControl::addGameType(const std::string& bytes)
+{
+    const int index = m_tabs->addTab(toDisplay(bytes));
+    m_tabs->setTabData(index, QByteArray::fromStdString(bytes));
+}
+
+std::string TabControl::gameTypeAt(int index) const
+{
+    return m_tabs->tabData(index).toByteArray().toStdString();
+}
+
 void TabControl::resizeEvent(QResizeEvent*)
 {
     m_tabs->resize(width() - 4, m_tabs->sizeHint().height());

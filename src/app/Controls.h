@@ -67,6 +67,11 @@ public:
     TabControl(QWidget* parent, const char* name);
     QTabBar* tabs() const { return m_tabs; }
 
+    /// Appends a tab for the game type `bytes` (as config.ini holds it), showing them as text.
+    void addGameType(const std::string& bytes);
+    /// The bytes of the game type of tab `index`, exactly as they were given.
+    std::string gameTypeAt(int index) const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -112,7 +112,7 @@ void TForm1::FormCreate()
         {
             const QSignalBlocker quiet(gameTypes->tabs());
             for (std::size_t i = settings::kFirstGameTypeLine; i < Config.size(); ++i)
-                gameTypes->tabs()->addTab(toDisplay(Config[i]));
+                gameTypes->addGameType(Config[i]);
         }
         LanguageBox->setCurrentIndex(LanguageBox->findEntry(Config[settings::kLanguageLine]));
     } else {

@@ -14,10 +14,9 @@ void TForm1::gameTypesChange()
 {
     const int index = gameTypes->tabs()->currentIndex();
     const QString caption = gameTypes->tabs()->tabText(index);
-    const std::string type = fromDisplay(caption);
     FileMask = tabMask(index);
 
-    std::string upper = type;
+    std::string upper = index == 0 ? std::string() : gameTypes->gameTypeAt(index);
     std::transform(upper.begin(), upper.end(), upper.begin(), platform::upperAscii);
     const QPixmap* picture = &Image6;
     if (upper == "DM")
@@ -37,7 +36,7 @@ void TForm1::gameTypesChange()
 
 std::string TForm1::tabMask(int index) const
 {
-    return index == 0 ? "*.vsm" : fromDisplay(gameTypes->tabs()->tabText(index)) + "*.vsm";
+    return index == 0 ? "*.vsm" : gameTypes->gameTypeAt(index) + "*.vsm";
 }
 
 void TForm1::gameTypesClick(int index)

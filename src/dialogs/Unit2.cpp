@@ -54,8 +54,17 @@ void TForm2::FormActivate()
     Button1->setText(toDisplay(m_form1.languageLine(localisation::lines::kDone)));
     Button3->setText(toDisplay(m_form1.languageLine(localisation::lines::kDelete)));
     Button2->setText(toDisplay(m_form1.languageLine(localisation::lines::kAdd)));
+    // Each game type keeps its bytes beside the text it shows.
     ListBox1->clear();
-    ListBox1->addItems(m_form1.gameTypeCaptions());
+    ListBox1->addItem(m_form1.gameTypes->tabs()->tabText(0));
+    for (int i = 1; i < m_form1.gameTypes->tabs()->count(); ++i)
+        addGameTypeItem(m_form1.gameTypes->gameTypeAt(i));
+}
+
+void TForm2::addGameTypeItem(const std::string& bytes)
+{
+    auto* item = new QListWidgetItem(toDisplay(bytes), ListBox1);
+    item->setData(Qt::UserRole, QByteArray::fromStdString(bytes));
 }
 
 void TForm2::Button1Click()
@@ -70,10 +79,11 @@ void TForm2::Button2Click()
         m_form1.env().beep();
         return;
     }
-    ListBox1->addItem(text);
+    const std::string bytes = fromDisplay(text);
+    addGameTypeItem(bytes);
     {
         const QSignalBlocker quiet(m_form1.gameTypes->tabs());
-        m_form1.gameTypes->tabs()->addTab(text);
+        m_form1.gameTypes->addGameType(bytes);
     }
     saveGameTypes();
     Edit1->clear();
@@ -98,7 +108,7 @@ void TForm2::saveGameTypes()
 {
     std::vector<std::string> gameTypes;
     for (int i = 1; i < ListBox1->count(); ++i)
-        gameTypes.push_back(fromDisplay(ListBox1->item(i)->text()));
+        gameTypes.push_back(ListBox1->item(i)->data(Qt::UserRole).toByteArray().toStdString());
     settings::replaceGameTypes(m_form1.Config, gameTypes);
     m_form1.saveSettings();
 }

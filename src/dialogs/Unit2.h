@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <string>
+
 class TForm1;
 class QLineEdit;
 class QListWidget;
@@ -32,6 +34,8 @@ protected:
 private:
     /// Writes the game types of the list into the settings and saves them.
     void saveGameTypes();
+    /// Lists the game type `bytes`, shown as text.
+    void addGameTypeItem(const std::string& bytes);
 
     TForm1& m_form1;
 };

@@ -82,6 +82,18 @@ private slots:
         forms.Form1->gameTypes->tabs()->setCurrentIndex(6);
         QCOMPARE(forms.Form1->Label18->text(), QStringLiteral("<i>x"));
         QCOMPARE(forms.Form1->Label18->textFormat(), Qt::PlainText);
+
+        // A game type keeps its bytes: one in Windows-1252 stays so in config.ini after a change
+        // in the dialog, and its tab finds the maps named in it.
+        World legacy;
+        legacy.writeConfig({{9, "D\xFC" "el"}}, 10);
+        World::put(legacy.newMaps + native("/D\xFC" "el-Arena.vsm"));
+        Forms& other = legacy.start();
+        other.Form2->show();
+        add(*other.Form2, QStringLiteral("VCTF"));
+        QVERIFY(legacy.config().ends_with("GameTypes:\r\nD\xFC" "el\r\nVCTF\r\n"));
+        other.Form1->gameTypes->tabs()->setCurrentIndex(1);
+        QCOMPARE(itemsOf(other.Form1->newFiles), QStringList{"Düel-Arena"});
     }
 
     void gameTypesDeleteDownToTheFirstTab()
