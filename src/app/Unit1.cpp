@@ -12,6 +12,7 @@
 #include "localisation/Unit4.h"
 #include "operations/IniTemplate.h"
 #include "platform/FileSystem.h"
+#include "platform/FolderNames.h"
 #include "settings/Settings.h"
 
 #include <QCheckBox>

@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,6 +16,9 @@ class Environment;
 class PathListView;
 class StatusIcon;
 class TabControl;
+namespace platform {
+class FolderNames;
+}
 class TForm2;
 class TForm3;
 class TForm4;
@@ -217,6 +221,8 @@ private:
     /// The width of a mode, the credits moved with it.
     void setModeWidth(bool mapper);
     void setLitRow(StatusIcon* icon, QLabel* caption, bool lit);
+    /// Lets the lists of new and published maps draw themselves again, or keeps them as shown.
+    void setListsDrawn(bool drawn);
     /// Moves or copies the shown map's package and recorded companions into the published folder.
     void transferMapFiles(bool move);
     /// Loads the INI editor from a file, every line break made CR LF and nothing else changed.
@@ -239,6 +245,7 @@ private:
     TForm4* m_form4 = nullptr;
     bool m_centred = false;
     bool m_installingAll = false;
+    std::unique_ptr<platform::FolderNames> m_publishedNames; ///< while all maps are installed
     /// How the editor's text is saved: in the encoding of the file it came from.
     enum class IniEncoding {
         Open,   ///< plain ASCII or new: the game's code page where the text fits, else UTF-8

@@ -8,14 +8,29 @@
 #include "localisation/LanguageLines.h"
 #include "platform/FileSystem.h"
 #include "platform/FileTransfer.h"
+#include "platform/FolderNames.h"
 #include "platform/PathSeparator.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 
 #include <set>
 #include <vector>
+
+namespace {
+
+/// How long a screen shows one picture, about.
+constexpr qint64 kFrameMilliseconds = 16;
+
+} // namespace
+
+void TForm1::setListsDrawn(bool drawn)
+{
+    for (QWidget* panel : {Panel1, Panel2, Panel3})
+        panel->setUpdatesEnabled(drawn);
+}
 
 void TForm1::transferMapFiles(bool move)
 {
@@ -29,7 +44,12 @@ void TForm1::transferMapFiles(bool move)
         files.push_back({platform::nameOnDisk(base + kLocalisationSuffix), name + kLocalisationSuffix});
     // Failures are not reported: the rebuilt lists show the outcome.
     const std::string destination = catalogue::publishedFolder(DocumentsFolder) + platform::kPathSeparator;
-    move ? platform::moveFilesInto(destination, files) : platform::copyFilesInto(destination, files);
+    if (!move)
+        platform::copyFilesInto(destination, files);
+    else if (m_publishedNames && m_publishedNames->folder() == destination)
+        platform::moveFilesInto(*m_publishedNames, files);
+    else
+        platform::moveFilesInto(destination, files);
 }
 
 void TForm1::installmap()
@@ -56,10 +76,22 @@ void TForm1::Button2Click()
         return;
     }
     m_installingAll = true;
+    // The published folder's names are read once for the whole run, not once per map.
+    m_publishedNames = std::make_unique<platform::FolderNames>(catalogue::publishedFolder(DocumentsFolder)
+                                                                + platform::kPathSeparator);
+    // The two lists are drawn as often as a screen shows a new picture, not after every map:
+    // between frames they keep what they show, while input is still taken after every map.
+    QElapsedTimer sinceDrawn;
+    sinceDrawn.start();
     struct Finish {
-        bool& flag;
-        ~Finish() { flag = false; }
-    } finish{m_installingAll};
+        TForm1& form;
+        ~Finish()
+        {
+            form.m_installingAll = false;
+            form.m_publishedNames.reset();
+            form.setListsDrawn(true);
+        }
+    } finish{*this};
 
     const int passes = newFiles->count();
     std::set<std::string, std::less<>> taken;
@@ -78,6 +110,10 @@ void TForm1::Button2Click()
         // installmap ends by rebuilding lists 1 and 2; rebuilding them again right away, with
         // no event and no file operation between, would give the same lists: it is left out.
         installmap();
+        const bool frame = sinceDrawn.elapsed() >= kFrameMilliseconds;
+        setListsDrawn(frame);
+        if (frame)
+            sinceDrawn.restart();
         QCoreApplication::processEvents();
     }
     showMapInfo({});

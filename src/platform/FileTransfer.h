@@ -7,6 +7,8 @@
 /// the callers only look at the outcome on disk.
 namespace platform {
 
+class FolderNames;
+
 /// Moves `from` to `to`. Never replaces an existing `to`; works across file systems (and drives),
 /// where the bytes go into a temporary file beside `to` that takes the name only when complete,
 /// and the source is deleted only after that: a move ended at any moment leaves the file whole
@@ -33,6 +35,8 @@ struct FileToPlace {
 /// Moves each of `files` in turn into `folder` (which ends in the separator), as `moveFile`
 /// would, or copies each as `copyFile` would; the folder's names are read once for all of them.
 void moveFilesInto(const std::string& folder, const std::vector<FileToPlace>& files);
+/// The same, the folder's names known from `folder` (many moves into one folder in a row).
+void moveFilesInto(FolderNames& folder, const std::vector<FileToPlace>& files);
 void copyFilesInto(const std::string& folder, const std::vector<FileToPlace>& files);
 
 /// Sends one file to the system's recycle bin, from where the user can restore it (on Linux the

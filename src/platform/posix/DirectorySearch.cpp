@@ -1,22 +1,13 @@
 #include "platform/DirectorySearch.h"
 
 #include "platform/Wildcard.h"
+#include "platform/posix/DirectoryReader.h"
 #include "platform/posix/PosixFiles.h"
-
-#include <memory>
 
 #include <dirent.h>
 #include <sys/stat.h>
 
 namespace platform {
-
-namespace {
-
-struct DirCloser {
-    void operator()(DIR* dir) const { closedir(dir); }
-};
-
-} // namespace
 
 EntryKind entryKind(const std::string& folder, const char* name, unsigned char type)
 {
@@ -33,11 +24,11 @@ EntryKind entryKind(const std::string& folder, const char* name, unsigned char t
 
 std::optional<DirectoryEntries> searchDirectory(const std::string& folder, const std::string& mask)
 {
-    std::unique_ptr<DIR, DirCloser> dir(opendir(folder.c_str()));
-    if (!dir)
+    DirectoryReader dir(folder);
+    if (!dir.valid())
         return std::nullopt;
     DirectoryEntries matches;
-    while (const dirent* entry = readdir(dir.get())) {
+    while (const dirent64* entry = dir.next()) {
         if (!wildcardMatch(mask, entry->d_name))
             continue;
         const EntryKind kind = entryKind(folder, entry->d_name, entry->d_type);
@@ -51,11 +42,11 @@ std::optional<DirectoryEntries> searchDirectory(const std::string& folder, const
 
 FolderSearch searchFolderAndSubfolders(const std::string& folder, const std::string& mask)
 {
-    std::unique_ptr<DIR, DirCloser> dir(opendir(folder.c_str()));
-    if (!dir)
+    DirectoryReader dir(folder);
+    if (!dir.valid())
         return {};
     DirectoryEntries subfolders, matches;
-    while (const dirent* entry = readdir(dir.get())) {
+    while (const dirent64* entry = dir.next()) {
         const EntryKind kind = entryKind(folder, entry->d_name, entry->d_type);
         if (kind.isFolder)
             subfolders.add(entry->d_name, true, kind.isLink);

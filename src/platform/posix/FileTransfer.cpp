@@ -1,6 +1,7 @@
 #include "platform/FileTransfer.h"
 
 #include "platform/FileSystem.h"
+#include "platform/FolderNames.h"
 #include "platform/LeftoverSweep.h"
 #include "platform/NameCompare.h"
 #include "platform/posix/PosixFiles.h"
@@ -77,13 +78,12 @@ bool copyOnto(const std::string& from, const std::string& target, LeftoverSweep&
     return true;
 }
 
-/// For each file, the name a file of its name already has in `folder`, whatever the case.
-std::vector<std::optional<std::string>> namesThere(const std::string& folder, const std::vector<FileToPlace>& files)
+std::vector<std::string> namesOf(const std::vector<FileToPlace>& files)
 {
     std::vector<std::string> names;
     for (const FileToPlace& file : files)
         names.push_back(file.name);
-    return findAllIgnoringCase(folder, names);
+    return names;
 }
 
 /// After `files[placed]` is in place, later files of the same name (whatever the case) meet it there.
@@ -93,6 +93,16 @@ void notePlaced(const std::vector<FileToPlace>& files, std::size_t placed, const
     for (std::size_t later = placed + 1; later < files.size(); ++later) {
         if (!there[later] && namesEqual(files[later].name, nameThere))
             there[later] = nameThere;
+    }
+}
+
+/// Moves each file into `folder` unless `there` says a file of its name is there, whatever the case.
+void moveEach(const std::string& folder, const std::vector<FileToPlace>& files, std::vector<std::optional<std::string>> there)
+{
+    LeftoverSweep sweep(folder);
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (!there[i] && moveToFreeName(files[i].from, folder + files[i].name, sweep))
+            notePlaced(files, i, files[i].name, there);
     }
 }
 
@@ -124,17 +134,17 @@ bool copyFileWithoutReplacing(const std::string& from, const std::string& to)
 
 void moveFilesInto(const std::string& folder, const std::vector<FileToPlace>& files)
 {
-    auto there = namesThere(folder, files);
-    LeftoverSweep sweep(folder);
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        if (!there[i] && moveToFreeName(files[i].from, folder + files[i].name, sweep))
-            notePlaced(files, i, files[i].name, there);
-    }
+    moveEach(folder, files, findAllIgnoringCase(folder, namesOf(files)));
+}
+
+void moveFilesInto(FolderNames& folder, const std::vector<FileToPlace>& files)
+{
+    moveEach(folder.folder(), files, folder.find(namesOf(files)));
 }
 
 void copyFilesInto(const std::string& folder, const std::vector<FileToPlace>& files)
 {
-    auto there = namesThere(folder, files);
+    auto there = findAllIgnoringCase(folder, namesOf(files));
     LeftoverSweep sweep(folder);
     for (std::size_t i = 0; i < files.size(); ++i) {
         const std::string name = there[i].value_or(files[i].name);

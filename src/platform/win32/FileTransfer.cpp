@@ -1,6 +1,7 @@
 #include "platform/FileTransfer.h"
 
 #include "platform/FileSystem.h"
+#include "platform/FolderNames.h"
 #include "platform/LeftoverSweep.h"
 #include "platform/win32/TemporaryFile.h"
 
@@ -84,6 +85,11 @@ void moveFilesInto(const std::string& folder, const std::vector<FileToPlace>& fi
     LeftoverSweep sweep(folder);
     for (const FileToPlace& file : files)
         moveOne(file.from, folder + file.name, sweep);
+}
+
+void moveFilesInto(FolderNames& folder, const std::vector<FileToPlace>& files)
+{
+    moveFilesInto(folder.folder(), files);
 }
 
 void copyFilesInto(const std::string& folder, const std::vector<FileToPlace>& files)
