@@ -7,6 +7,7 @@
 #include "app/Controls.h"
 #include "app/Guard.h"
 #include "app/Unit1.h"
+#include "platform/ShellFolders.h"
 #include "localisation/Unit4.h"
 
 #include <QCheckBox>
@@ -54,6 +55,18 @@ private slots:
         QVERIFY(!form.typePreview->pixmap().isNull());
         QCOMPARE(world.config(), before); // nothing saved
         QVERIFY(world.env->errors.isEmpty());
+#ifndef _WIN32
+        // On Linux the documents folder is where the game is: here in a Proton prefix of the
+        // Steam install, and the published list shows that prefix's maps.
+        World steam;
+        steam.writeConfig();
+        const std::string prefix = steam.root / ".local/share/Steam/steamapps/compatdata/42/pfx/drive_c/users/steamuser/Documents";
+        World::put(prefix + "/My Games/Vesmar Arena/VSGame/Published/CookedPC/CustomMaps/DM-Proton.vsm");
+        steam.documents = platform::documentsFolder();
+        TForm1& player = *steam.start().Form1;
+        QCOMPARE(player.DocumentsFolder, prefix);
+        QCOMPARE(itemsOf(player.publishedFiles), QStringList{"DM-Proton"});
+#endif
     }
 
     void mapperModeStartSavesOnceWithTheSameContent()
