@@ -97,15 +97,19 @@ bool placeUnderFreeName(const std::string& from, const std::string& folder, cons
 bool holdsFolder(const std::string& folder, std::string mapsFolder)
 {
     const auto identity = platform::folderIdentity(folder);
-    while (identity) {
+    if (!identity)
+        return false;
+    for (;;) {
         if (platform::folderIdentity(mapsFolder) == identity)
             return true;
+        // Up to the parent: "/a/b" to "/a", "/a" to "/", "C:\a" to "C:\"; a root has none.
         const auto cut = platform::lastComponentStart(mapsFolder);
-        if (cut <= 1 || cut >= mapsFolder.size())
+        if (cut == 0 || cut >= mapsFolder.size())
             return false;
-        mapsFolder.erase(cut - 1);
+        mapsFolder.erase(cut);
+        if (mapsFolder.size() > 1 && !platform::endsComponent(mapsFolder[mapsFolder.size() - 2]))
+            mapsFolder.pop_back();
     }
-    return false;
 }
 
 /// One import: the new-maps folder, what has been added and skipped, and whether the user cancelled.

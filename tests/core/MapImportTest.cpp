@@ -162,6 +162,12 @@ TEST(MapImport, PackagesFoldersAndArchivesBecomeMapsInTheNewMapsFolder)
                   + packed("DM-Pack") + ", " + packed("DM-Pack (2)"));
     EXPECT_EQ(readFile(world.newMaps + native("/DM-Pack/") + named(kUmlautFolder) + native("/") + named(kUmlautMap) + ".vsm"),
               std::string(300000, 'p'));
+    // The new-maps folder itself, or a folder that holds it, would be copied into itself.
+    const auto itself = operations::importMaps({world.root.path(), world.newMaps}, world.newMaps, progress);
+    EXPECT_TRUE(itself.addedMaps.empty());
+    ASSERT_EQ(itself.skipped.size(), 2u);
+    EXPECT_EQ(itself.skipped[0].reason, SkipReason::HoldsMapsFolder);
+    EXPECT_EQ(itself.skipped[1].reason, SkipReason::HoldsMapsFolder);
     // The sources are as they were.
     EXPECT_EQ(readFile(loose), "loose");
     EXPECT_EQ(listFolder(world.downloads), "CTF-Seven.7z Collection DM-Loose.vsm DM-Loose_loc_int.vsp DM-Pack.zip dm-loose.INI readme.txt");
