@@ -21,7 +21,7 @@ std::string bytesFromDisplay(std::string_view utf8);
 bool isUtf8OnlyText(std::string_view bytes);
 
 /// UTF-8 text as bytes of the legacy code page, the one the game reads; nothing when a
-/// character is not in it (on Windows the ANSI code page's conversion, as `bytesFromDisplay`).
+/// character is not in it (on Windows: the ANSI code page).
 std::optional<std::string> legacyBytesFromDisplay(std::string_view utf8);
 
 } // namespace platform

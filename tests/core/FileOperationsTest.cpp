@@ -322,7 +322,9 @@ TEST(FileSystem, ExistenceAndCaseInsensitiveLookup)
     EXPECT_EQ(names.find(asked), (Found{"DM-Deck_LOC_INT.vsp", std::nullopt, std::nullopt}));
     root.write("maps/ctf-FACE.vsm");
     EXPECT_EQ(names.find(asked), (Found{"DM-Deck_LOC_INT.vsp", "ctf-FACE.vsm", "ctf-FACE.vsm"}));
-    std::filesystem::rename(root / "maps/ctf-FACE.vsm", root / "maps/ctf-face.vsm");
+    std::filesystem::rename(root / "maps/ctf-FACE.vsm", root / "maps/other.vsm");
+    EXPECT_EQ(names.find(asked), (Found{"DM-Deck_LOC_INT.vsp", std::nullopt, std::nullopt}));
+    std::filesystem::rename(root / "maps/other.vsm", root / "maps/ctf-face.vsm");
     EXPECT_EQ(names.find(asked), (Found{"DM-Deck_LOC_INT.vsp", "ctf-face.vsm", "ctf-face.vsm"}));
     std::filesystem::remove(file);
     std::filesystem::rename(root / "maps/ctf-face.vsm", root / "elsewhere.vsm");

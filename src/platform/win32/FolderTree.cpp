@@ -1,6 +1,7 @@
 #include "platform/FolderTree.h"
 
 #include "platform/NameCompare.h"
+#include "platform/win32/AnsiText.h"
 
 #include <cctype>
 #include <cstdio>
@@ -96,20 +97,7 @@ bool canHoldName(std::string_view name)
 
 std::optional<std::string> nameFromUtf8(std::string_view utf8)
 {
-    if (utf8.empty())
-        return std::string();
-    const int wide = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    if (wide <= 0)
-        return std::nullopt;
-    std::vector<wchar_t> text(static_cast<std::size_t>(wide));
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), text.data(), wide);
-    BOOL lost = FALSE;
-    const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), wide, nullptr, 0, nullptr, &lost);
-    if (size <= 0 || lost)
-        return std::nullopt;
-    std::string name(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), wide, name.data(), size, nullptr, nullptr);
-    return name;
+    return exactAnsiFromUtf8(utf8);
 }
 
 // Windows' C library and the archive reader use the wide names: nothing to switch.
