@@ -2,7 +2,6 @@
 
 #include "platform/NameCompare.h"
 
-#include <optional>
 
 namespace platform {
 
@@ -39,33 +38,37 @@ bool equalsIgnoringCase(std::string_view text, std::string_view literal)
     return text.size() == literal.size() && namesEqual(text, literal);
 }
 
-/// The match of a mask with one star between two literals ("*.vsm", "DM*.vsm": the masks of the
-/// map lists), without the general search; nothing for any other mask.
-std::optional<bool> oneStarMatch(std::string_view mask, std::string_view name)
+} // namespace
+
+WildcardMask::WildcardMask(std::string_view mask) : m_mask(mask), m_everything(mask == "*.*" || mask == "*")
 {
     const auto star = mask.find_first_of("*?");
-    if (star == std::string_view::npos || mask[star] != '*'
-        || mask.find_first_of("*?", star + 1) != std::string_view::npos)
-        return std::nullopt;
-    const std::string_view prefix = mask.substr(0, star), suffix = mask.substr(star + 1);
-    return name.size() >= prefix.size() + suffix.size() && equalsIgnoringCase(name.substr(0, prefix.size()), prefix)
-        && equalsIgnoringCase(name.substr(name.size() - suffix.size()), suffix);
+    m_oneStar = star != std::string_view::npos && mask[star] == '*'
+        && mask.find_first_of("*?", star + 1) == std::string_view::npos;
+    if (m_oneStar) {
+        m_prefix = mask.substr(0, star);
+        m_suffix = mask.substr(star + 1);
+    }
 }
 
-} // namespace
+bool WildcardMask::matches(std::string_view name) const
+{
+    if (m_everything)
+        return true;
+    if (m_oneStar ? name.size() >= m_prefix.size() + m_suffix.size()
+                        && equalsIgnoringCase(name.substr(0, m_prefix.size()), m_prefix)
+                        && equalsIgnoringCase(name.substr(name.size() - m_suffix.size()), m_suffix)
+                  : globMatch(m_mask, name))
+        return true;
+    // "name.*" also finds "name": Windows treats a missing extension as an empty one.
+    if (m_mask.size() >= 2 && m_mask.substr(m_mask.size() - 2) == ".*" && name.find('.') == std::string_view::npos)
+        return globMatch(m_mask.substr(0, m_mask.size() - 2), name);
+    return false;
+}
 
 bool wildcardMatch(std::string_view mask, std::string_view name)
 {
-    if (mask == "*.*" || mask == "*")
-        return true;
-    const auto quick = oneStarMatch(mask, name);
-    if (quick ? *quick : globMatch(mask, name))
-        return true;
-    // "name.*" also finds "name": Windows treats a missing extension as an empty one.
-    if (mask.size() >= 2 && mask.substr(mask.size() - 2) == ".*"
-        && name.find('.') == std::string_view::npos)
-        return globMatch(mask.substr(0, mask.size() - 2), name);
-    return false;
+    return WildcardMask(mask).matches(name);
 }
 
 } // namespace platform

@@ -28,8 +28,9 @@ std::optional<DirectoryEntries> searchDirectory(const std::string& folder, const
     if (!dir.valid())
         return std::nullopt;
     DirectoryEntries matches;
+    const WildcardMask wanted(mask);
     while (const dirent64* entry = dir.next()) {
-        if (!wildcardMatch(mask, entry->d_name))
+        if (!wanted.matches(entry->d_name))
             continue;
         const EntryKind kind = entryKind(folder, entry->d_name, entry->d_type);
         matches.add(entry->d_name, kind.isFolder, kind.isLink);
@@ -46,11 +47,12 @@ FolderSearch searchFolderAndSubfolders(const std::string& folder, const std::str
     if (!dir.valid())
         return {};
     DirectoryEntries subfolders, matches;
+    const WildcardMask wanted(mask);
     while (const dirent64* entry = dir.next()) {
         const EntryKind kind = entryKind(folder, entry->d_name, entry->d_type);
         if (kind.isFolder)
             subfolders.add(entry->d_name, true, kind.isLink);
-        if (wildcardMatch(mask, entry->d_name))
+        if (wanted.matches(entry->d_name))
             matches.add(entry->d_name, kind.isFolder, kind.isLink);
     }
     // "." and ".." are always there, so the "*.*" search always starts.
