@@ -120,8 +120,12 @@ void TForm1::addMaps(const std::vector<std::string>& paths)
         m_env.showError(importText(lines::kFolderMissing) + QLatin1Char(' ') + toDisplay(NewMapsFolder));
         return;
     }
-    UnpackProgressDialog progress(this, importText(lines::kUnpacking), languageText(lines::kCancel, "abbrechen"));
-    const operations::ImportReport report = operations::importMaps(paths, NewMapsFolder, progress);
+    operations::ImportReport report;
+    {
+        // The progress dialog goes before the report comes.
+        UnpackProgressDialog progress(this, importText(lines::kUnpacking), languageText(lines::kCancel, "abbrechen"));
+        report = operations::importMaps(paths, NewMapsFolder, progress);
+    }
     refreshFileList(1);
 
     QStringList names;
