@@ -255,5 +255,5 @@ private:
     IniEncoding m_iniEncoding = IniEncoding::Open;
     bool m_iniBom = false;   ///< the file began with a UTF-8 byte-order mark
     std::string m_iniLoaded; ///< the bytes shown, written back as they are while the text is unchanged
-    QString m_iniShown;      ///< the text as it was shown
+    int m_iniRevision = 0;   ///< the editor document's revision when the text was shown
 };

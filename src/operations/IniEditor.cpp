@@ -42,7 +42,7 @@ void TForm1::setEditorText(const std::string& bytes)
     m_iniLoaded = bytes;
     const std::string_view text = std::string_view(bytes).substr(m_iniBom ? kByteOrderMark.size() : 0);
     iniContent->setPlainText(toDisplay(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    m_iniShown = iniContent->toPlainText();
+    m_iniRevision = iniContent->document()->revision();
 }
 
 void TForm1::loadEditorFromFile(const std::string& path)
@@ -54,7 +54,7 @@ std::optional<std::string> TForm1::editorBytes() const
 {
     // Unchanged, it is written back as it was loaded: also what the editor's document would
     // have turned into line breaks (U+2029 and the like).
-    if (iniContent->toPlainText() == m_iniShown)
+    if (iniContent->document()->revision() == m_iniRevision)
         return m_iniLoaded;
     // Each line exactly as the editor holds it (a no-break space stays one, a line separator
     // breaks no line), the lines joined by CR LF.

@@ -30,10 +30,11 @@ std::optional<DirectoryEntries> searchDirectory(const std::string& folder, const
     DirectoryEntries matches;
     const WildcardMask wanted(mask);
     while (const dirent64* entry = dir.next()) {
-        if (!wanted.matches(entry->d_name))
+        const std::string_view name(entry->d_name);
+        if (!wanted.matches(name))
             continue;
         const EntryKind kind = entryKind(folder, entry->d_name, entry->d_type);
-        matches.add(entry->d_name, kind.isFolder, kind.isLink);
+        matches.add(name, kind.isFolder, kind.isLink);
     }
     if (matches.empty())
         return std::nullopt;
@@ -49,11 +50,12 @@ FolderSearch searchFolderAndSubfolders(const std::string& folder, const std::str
     DirectoryEntries subfolders, matches;
     const WildcardMask wanted(mask);
     while (const dirent64* entry = dir.next()) {
+        const std::string_view name(entry->d_name);
         const EntryKind kind = entryKind(folder, entry->d_name, entry->d_type);
         if (kind.isFolder)
-            subfolders.add(entry->d_name, true, kind.isLink);
-        if (wanted.matches(entry->d_name))
-            matches.add(entry->d_name, kind.isFolder, kind.isLink);
+            subfolders.add(name, true, kind.isLink);
+        if (wanted.matches(name))
+            matches.add(name, kind.isFolder, kind.isLink);
     }
     // "." and ".." are always there, so the "*.*" search always starts.
     FolderSearch search;
