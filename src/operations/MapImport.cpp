@@ -85,7 +85,7 @@ bool placeUnderFreeName(const std::string& from, const std::string& folder, cons
 {
     for (int n = 1; n < 1000; ++n) {
         const std::string candidate = n == 1 ? name : name + " (" + std::to_string(n) + ")";
-        if (platform::renameWithoutReplacingAnyCase(from, folder + candidate))
+        if (platform::placeTemporaryFolder(from, folder + candidate))
             return true;
         if (!platform::findIgnoringCase(folder + candidate))
             return false;

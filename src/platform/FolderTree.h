@@ -19,9 +19,10 @@ std::string makeTemporaryFolder(const std::string& folder, std::string_view pref
 /// Removes `path` with everything below it. Links are removed, never followed. Quiet.
 void removeTree(const std::string& path);
 
-/// Renames the file or folder `from` to `to`, unless something of that name exists there in any
-/// case. False otherwise.
-bool renameWithoutReplacingAnyCase(const std::string& from, const std::string& to);
+/// Gives a folder made by makeTemporaryFolder the name `to`, unless something of that name
+/// exists there in any case, and makes it an ordinary folder there, shown like any other.
+/// False otherwise.
+bool placeTemporaryFolder(const std::string& from, const std::string& to);
 
 /// The bytes that the user may still write on the file system of `folder`; nothing when the
 /// system does not tell.

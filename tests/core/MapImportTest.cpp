@@ -14,6 +14,10 @@
 
 #include <functional>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 using operations::SkipReason;
 using Kind = ArchiveEntry::Kind;
 
@@ -162,6 +166,10 @@ TEST(MapImport, PackagesFoldersAndArchivesBecomeMapsInTheNewMapsFolder)
                   + packed("DM-Pack") + ", " + packed("DM-Pack (2)"));
     EXPECT_EQ(readFile(world.newMaps + native("/DM-Pack/") + named(kUmlautFolder) + native("/") + named(kUmlautMap) + ".vsm"),
               std::string(300000, 'p'));
+#ifdef _WIN32
+    // Put together hidden, shown once in place.
+    EXPECT_FALSE(GetFileAttributesA((world.newMaps + native("/DM-Pack")).c_str()) & FILE_ATTRIBUTE_HIDDEN);
+#endif
     // The new-maps folder itself, or a folder that holds it, would be copied into itself.
     const auto itself = operations::importMaps({world.root.path(), world.newMaps}, world.newMaps, progress);
     EXPECT_TRUE(itself.addedMaps.empty());

@@ -39,8 +39,9 @@ void removeTree(const std::string& path)
     }, 16, FTW_DEPTH | FTW_PHYS);
 }
 
-bool renameWithoutReplacingAnyCase(const std::string& from, const std::string& to)
+bool placeTemporaryFolder(const std::string& from, const std::string& to)
 {
+    // Its new name has no leading dot: that alone hid it.
     return !findIgnoringCase(to) && renameWithoutReplacing(from, to);
 }
 

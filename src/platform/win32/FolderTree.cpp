@@ -60,10 +60,16 @@ void removeTree(const std::string& path)
     RemoveDirectoryA(path.c_str());
 }
 
-bool renameWithoutReplacingAnyCase(const std::string& from, const std::string& to)
+bool placeTemporaryFolder(const std::string& from, const std::string& to)
 {
-    // The file system compares names without case and refuses a namesake itself.
-    return MoveFileExA(from.c_str(), to.c_str(), 0);
+    // The file system compares names without case and refuses a namesake itself; the hidden
+    // attribute goes with the folder and is taken off.
+    if (!MoveFileExA(from.c_str(), to.c_str(), 0))
+        return false;
+    const DWORD attributes = GetFileAttributesA(to.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES)
+        SetFileAttributesA(to.c_str(), attributes & ~FILE_ATTRIBUTE_HIDDEN);
+    return true;
 }
 
 std::optional<std::uint64_t> freeSpace(const std::string& folder)
