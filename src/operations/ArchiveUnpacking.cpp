@@ -9,7 +9,6 @@
 #include <archive.h>
 #include <archive_entry.h>
 
-#include <cstring>
 #include <memory>
 #include <unordered_set>
 

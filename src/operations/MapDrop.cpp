@@ -15,7 +15,6 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QElapsedTimer>
 #include <QMimeData>
 #include <QProgressDialog>
 #include <QUrl>

@@ -4,7 +4,6 @@
 #include "platform/posix/PosixFiles.h"
 
 #include <cerrno>
-#include <clocale>
 #include <vector>
 
 #include <fcntl.h>

@@ -3,9 +3,7 @@
 #include "platform/NameCompare.h"
 #include "platform/win32/AnsiText.h"
 
-#include <cctype>
 #include <cstdio>
-#include <vector>
 
 #include <windows.h>
 
