@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QTabBar>
 
-#include <algorithm>
 
 void TForm1::gameTypesChange()
 {
@@ -16,8 +15,7 @@ void TForm1::gameTypesChange()
     const QString caption = gameTypes->tabs()->tabText(index);
     FileMask = tabMask(index);
 
-    std::string upper = index == 0 ? std::string() : gameTypes->gameTypeAt(index);
-    std::transform(upper.begin(), upper.end(), upper.begin(), platform::upperAscii);
+    const std::string upper = platform::upperCasedAscii(index == 0 ? std::string() : gameTypes->gameTypeAt(index));
     const QPixmap* picture = &Image6;
     if (upper == "DM")
         picture = &Image7;

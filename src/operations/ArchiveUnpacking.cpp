@@ -73,13 +73,6 @@ std::variant<std::string, SkipReason> folderBelow(std::string root, const std::v
     return root;
 }
 
-std::string upperCased(std::string text)
-{
-    for (char& c : text)
-        c = platform::upperAscii(c);
-    return text;
-}
-
 bool roomFor(const std::string& folder, std::uint64_t bytes)
 {
     const auto free = platform::freeSpace(folder);
@@ -209,7 +202,7 @@ Unpacked unpackArchive(const std::string& archivePath, const std::string& folder
         }
         const std::string path = std::get<std::string>(parent) + *name;
         // Names compare without case, as on Windows: a second "dm-deck.vsm" does not join "DM-Deck.vsm".
-        if (!written.insert(upperCased(path)).second) {
+        if (!written.insert(platform::upperCasedAscii(path)).second) {
             skip(SkipReason::NameTaken);
             continue;
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 /// File names compare as Windows compares them: letters without regard to case.
@@ -9,6 +10,14 @@ namespace platform {
 constexpr char upperAscii(char c)
 {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+/// `name` with its ASCII letters upper-cased: the key under which names equal without case meet.
+inline std::string upperCasedAscii(std::string name)
+{
+    for (char& c : name)
+        c = upperAscii(c);
+    return name;
 }
 
 /// True when the two names are equal, ignoring the case of ASCII letters.

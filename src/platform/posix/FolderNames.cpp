@@ -14,17 +14,6 @@
 
 namespace platform {
 
-namespace {
-
-std::string upperCased(std::string name)
-{
-    for (char& c : name)
-        c = upperAscii(c);
-    return name;
-}
-
-} // namespace
-
 /// An inotify watch on the folder and the names it holds, by upper-cased name.
 struct FolderNames::Notices {
     int fd = -1;
@@ -36,10 +25,10 @@ struct FolderNames::Notices {
         if (fd >= 0)
             close(fd);
     }
-    void add(const std::string& name) { names[upperCased(name)].insert(name); }
+    void add(const std::string& name) { names[upperCasedAscii(name)].insert(name); }
     void remove(const std::string& name)
     {
-        const auto found = names.find(upperCased(name));
+        const auto found = names.find(upperCasedAscii(name));
         if (found != names.end() && found->second.erase(name) && found->second.empty())
             names.erase(found);
     }
@@ -100,7 +89,7 @@ std::vector<std::optional<std::string>> FolderNames::find(const std::vector<std:
         return findAllIgnoringCase(m_folder, names);
     std::vector<std::optional<std::string>> found;
     for (const std::string& name : names) {
-        const auto spellings = m_notices->names.find(upperCased(name));
+        const auto spellings = m_notices->names.find(upperCasedAscii(name));
         if (spellings == m_notices->names.end())
             found.emplace_back();
         else // an exact match is preferred

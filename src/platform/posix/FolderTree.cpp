@@ -91,17 +91,7 @@ NewFile::~NewFile()
 
 bool NewFile::write(const void* bytes, std::size_t size)
 {
-    const char* at = static_cast<const char*>(bytes);
-    while (size > 0) {
-        const ssize_t n = ::write(static_cast<int>(m_handle), at, size);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        at += n;
-        size -= static_cast<std::size_t>(n);
-    }
-    return true;
+    return writeAll(static_cast<int>(m_handle), bytes, size);
 }
 
 bool NewFile::close()

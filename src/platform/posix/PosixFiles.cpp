@@ -13,6 +13,21 @@ int openForReading(const std::string& path)
     return open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
 }
 
+bool writeAll(int fd, const void* bytes, std::size_t size)
+{
+    const char* at = static_cast<const char*>(bytes);
+    while (size > 0) {
+        const ssize_t n = ::write(fd, at, size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        at += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
 bool isMarkedReadOnly(const struct stat& info)
 {
     return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;

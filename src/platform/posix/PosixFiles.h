@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include <sys/stat.h>
@@ -10,6 +11,9 @@ namespace platform {
 /// Opens `path` for reading without ever waiting: a named pipe or a device named like a
 /// map opens at once instead of blocking the window. -1 (errno set) on failure.
 int openForReading(const std::string& path);
+
+/// Writes all `size` bytes to `fd`, going on after interruptions; false when a write fails.
+bool writeAll(int fd, const void* bytes, std::size_t size);
 
 /// True when a file has no write permission for anyone: Windows' read-only attribute.
 bool isMarkedReadOnly(const struct stat& info);

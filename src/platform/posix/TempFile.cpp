@@ -92,17 +92,7 @@ void removeLeftoverTemporaries(const std::string& folder)
 
 bool TempFile::write(const std::string& bytes)
 {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(m_fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
+    return writeAll(m_fd, bytes.data(), bytes.size());
 }
 
 bool TempFile::copyFrom(int sourceFd)
