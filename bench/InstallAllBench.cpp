@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <vector>
@@ -44,13 +45,14 @@ void readFolder(const std::string& folder)
     }
 }
 
-} // namespace
+/// One round in fresh folders: install all, then the two baselines, on the same disk.
+struct Round {
+    double installAll, renames, diskWork;
+    bool allPublished;
+};
 
-int main(int argc, char* argv[])
+Round runRound()
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-
     // Every file is made before anything is timed.
     BenchProgramWorld world("true");
     putMaps(world.root, "new");
@@ -64,15 +66,16 @@ int main(int argc, char* argv[])
     TForm1& form = *forms.Form1;
     form.show();
     QApplication::processEvents();
-    const double installAll = bestMilliseconds(1, [&] { form.Button2->click(); });
-    const auto published = std::distance(std::filesystem::directory_iterator(world.published), {});
+    Round round{};
+    round.installAll = bestMilliseconds(1, [&] { form.Button2->click(); });
+    round.allPublished = std::distance(std::filesystem::directory_iterator(world.published), {}) == 3 * kMaps;
 
-    const double renames = bestMilliseconds(1, [&] {
+    round.renames = bestMilliseconds(1, [&] {
         for (const auto& name : names)
             std::rename((from + name).c_str(), (to + name).c_str());
     });
     // The same files back, map by map, each map followed by a reading of both folders.
-    const double diskWork = bestMilliseconds(1, [&] {
+    round.diskWork = bestMilliseconds(1, [&] {
         for (std::size_t i = 0; i < names.size(); ++i) {
             std::rename((to + names[i]).c_str(), (from + names[i]).c_str());
             if (i % 3 == 2) {
@@ -81,10 +84,28 @@ int main(int argc, char* argv[])
             }
         }
     });
+    return round;
+}
 
-    reportRow("Install all, 1000 maps with INI and localisation, move", installAll, "ms", "3000 renames", renames,
-              "<= 1000 ms, <= 25x");
-    reportRow("Install all, against the disk work it cannot leave out", installAll, "ms",
-              "renames + both folders read per map", diskWork, "the floor of the two above");
-    return published == 3 * kMaps ? 0 : 1;
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    // Each figure is the best of three rounds, so that one slow moment of the disk decides none.
+    constexpr int kRounds = 3;
+    Round best{1e300, 1e300, 1e300, true};
+    for (int i = 0; i < kRounds; ++i) {
+        const Round round = runRound();
+        best = {std::min(best.installAll, round.installAll), std::min(best.renames, round.renames),
+                std::min(best.diskWork, round.diskWork), best.allPublished && round.allPublished};
+    }
+
+    reportRow("Install all, 1000 maps with INI and localisation, move", best.installAll, "ms", "3000 renames",
+              best.renames, "<= 1000 ms, <= 25x");
+    reportRow("Install all, against the disk work it cannot leave out", best.installAll, "ms",
+              "renames + both folders read per map", best.diskWork, "the floor of the two above");
+    return best.allPublished ? 0 : 1;
 }

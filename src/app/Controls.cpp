@@ -4,6 +4,7 @@
 #include "catalogue/MapNames.h"
 #include "catalogue/StringArray.h"
 
+#include <QAbstractItemDelegate>
 #include <QAbstractListModel>
 
 #include <QFontDatabase>
@@ -151,6 +152,12 @@ public:
     {
         return parent.isValid() ? 0 : static_cast<int>(m_paths.size());
     }
+    /// Each layout asks for the index of every row: answered without the general checks.
+    QModelIndex index(int row, int column = 0, const QModelIndex& parent = {}) const override
+    {
+        const bool inside = row >= 0 && static_cast<std::size_t>(row) < m_paths.size() && column == 0 && !parent.isValid();
+        return inside ? createIndex(row, column) : QModelIndex();
+    }
     QVariant data(const QModelIndex& index, int role) const override
     {
         if (role != Qt::DisplayRole || !index.isValid())
@@ -188,6 +195,29 @@ PathListView::Rebuild::~Rebuild()
 {
     m_list.m_model->endRebuild();
     m_list.m_quiet = false;
+}
+
+void PathListView::doItemsLayout()
+{
+    // Every row is one line of the list's font, so all are as high as the first. With that
+    // height as the grid, a layout steps through thousands of rows without asking each its size.
+    // A grid without width: like a Windows list box, the list does not scroll sideways.
+    if (m_rowHeight == 0 && count() > 0) {
+        QStyleOptionViewItem option;
+        initViewItemOption(&option);
+        m_rowHeight = itemDelegate()->sizeHint(option, m_model->index(0)).height();
+        setGridSize({0, m_rowHeight});
+    }
+    QListView::doItemsLayout();
+}
+
+void PathListView::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        m_rowHeight = 0;
+        setGridSize({});
+    }
+    QListView::changeEvent(event);
 }
 
 int PathListView::count() const

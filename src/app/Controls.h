@@ -112,9 +112,14 @@ public:
 signals:
     void userSelectionChanged();
 
+protected:
+    void doItemsLayout() override;
+    void changeEvent(QEvent* event) override;
+
 private:
     PathListModel* m_model;
     bool m_quiet = false;
+    int m_rowHeight = 0; ///< the height of every row; 0 until a row has been measured
 };
 
 /// A combo box with an edit field whose entries are names kept as the bytes they came from.

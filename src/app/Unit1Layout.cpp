@@ -14,6 +14,9 @@
 
 namespace {
 
+/// The width of the three map lists.
+constexpr int kListWidth = 305;
+
 QFrame* makePanel(QWidget* parent, const char* name, int left, int top, int width, int height)
 {
     auto* panel = new QFrame(parent);
@@ -53,6 +56,14 @@ QImage icon(const char* name)
         .convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
+/// A list's count label: as wide as the list below it, so that a new count needs no new size.
+QLabel* makeCountLabel(QWidget* panel, const char* name, const QFont& font)
+{
+    QLabel* label = makeLabel(panel, name, QStringLiteral("( 0 Dateien )"), 8, 28, font);
+    label->resize(kListWidth, label->height());
+    return label;
+}
+
 } // namespace
 
 void TForm1::createControls()
@@ -65,9 +76,9 @@ void TForm1::createControls()
     // New maps
     Panel2 = makePanel(this, "Panel2", 8, 8, 321, 393);
     Label6 = makeLabel(Panel2, "Label6", QStringLiteral("neue Maps-Ordnername"), 8, 8, arial13Bold);
-    Label13 = makeLabel(Panel2, "Label13", QStringLiteral("( 0 Dateien )"), 8, 28, arial13);
+    Label13 = makeCountLabel(Panel2, "Label13", arial13);
     newFiles = new PathListView(Panel2, "newFiles", ListBox1);
-    newFiles->setGeometry(8, 48, 305, 289);
+    newFiles->setGeometry(8, 48, kListWidth, 289);
     CheckBox2 = makeCheckBox(Panel2, "CheckBox2", QStringLiteral("kopieren"), {8, 341, 97, 17});
     Button1 = makeButton(Panel2, "Button1", QStringLiteral("installieren"), {8, 360, 97, 25});
     Button2 = makeButton(Panel2, "Button2", QStringLiteral("alle installieren"), {112, 360, 201, 25}, true);
@@ -75,17 +86,17 @@ void TForm1::createControls()
     // Published maps
     Panel3 = makePanel(this, "Panel3", 336, 8, 321, 393);
     Label7 = makeLabel(Panel3, "Label7", QStringLiteral("published"), 8, 8, arial13Bold);
-    Label14 = makeLabel(Panel3, "Label14", QStringLiteral("( 0 Dateien )"), 8, 28, arial13);
+    Label14 = makeCountLabel(Panel3, "Label14", arial13);
     publishedFiles = new PathListView(Panel3, "publishedFiles", ListBox2);
-    publishedFiles->setGeometry(8, 51, 305, 302);
+    publishedFiles->setGeometry(8, 51, kListWidth, 302);
     Button4 = makeButton(Panel3, "Button4", QStringLiteral("löschen"), {128, 360, 75, 25});
 
     // Unpublished maps
     Panel4 = makePanel(this, "Panel4", 664, 8, 321, 393);
     Label12 = makeLabel(Panel4, "Label12", QStringLiteral("unpublished"), 8, 8, arial13Bold);
-    Label15 = makeLabel(Panel4, "Label15", QStringLiteral("( 0 Dateien )"), 8, 28, arial13);
+    Label15 = makeCountLabel(Panel4, "Label15", arial13);
     unpublishedFiles = new PathListView(Panel4, "unpublishedFiles", ListBox3);
-    unpublishedFiles->setGeometry(8, 51, 305, 302);
+    unpublishedFiles->setGeometry(8, 51, kListWidth, 302);
     Button7 = makeButton(Panel4, "Button7", QStringLiteral("kopieren"), {8, 360, 75, 25}, true);
     Panel4->hide();
 

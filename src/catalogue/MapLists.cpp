@@ -54,7 +54,6 @@ void TForm1::refreshFileList(int kind)
 
     const std::string& word = languageLine(FoundFileCount == 1 ? localisation::lines::kMap : localisation::lines::kMaps);
     countLabel->setText(QStringLiteral("( %1 %2 )").arg(FoundFileCount).arg(toDisplay(word)));
-    countLabel->adjustSize();
 
     // The finder's array becomes the hidden list as it is: its paths are never copied.
     *paths = std::exchange(FoundFiles, {});

@@ -41,7 +41,11 @@ void TForm1::setEditorText(const std::string& bytes)
     m_iniBom = utf8 && bytes.starts_with(kByteOrderMark);
     m_iniLoaded = bytes;
     const std::string_view text = std::string_view(bytes).substr(m_iniBom ? kByteOrderMark.size() : 0);
-    iniContent->setPlainText(toDisplay(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    // Into the document itself: the editor's own setPlainText lays the text out three times
+    // (formatting, the cursor, the scroll position), and each map shown fills the editor.
+    // Like it, this starts without undo steps, and the cursor goes to the start.
+    iniContent->document()->setPlainText(toDisplay(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    iniContent->moveCursor(QTextCursor::Start);
     m_iniRevision = iniContent->document()->revision();
 }
 

@@ -21,28 +21,31 @@ void DirectoryEntries::add(std::string_view name, bool isFolder, bool isLink)
 void DirectoryEntries::sortAsWindowsLists()
 {
     // The sort keys, the upper-cased names, made once and at the same positions as the names;
-    // their first eight bytes as one number, so that most comparisons compare two numbers.
+    // their first sixteen bytes as two numbers, so that most comparisons compare numbers: names
+    // of one folder often share their first eight bytes ("DM-Map12", "CTF-Fort").
     std::string keys = m_names;
     for (char& c : keys)
         c = upperAscii(c);
     struct Key {
-        std::uint64_t head;
+        std::uint64_t head[2];
         Stored entry;
     };
     std::vector<Key> sorted;
     sorted.reserve(m_entries.size());
     for (const Stored& entry : m_entries) {
-        std::uint64_t head = 0;
-        for (std::uint32_t i = 0; i < 8; ++i)
-            head = head << 8 | (i < entry.length ? static_cast<unsigned char>(keys[entry.begin + i]) : 0u);
-        sorted.push_back({head, entry});
+        Key key{{0, 0}, entry};
+        for (std::uint32_t i = 0; i < 16; ++i)
+            key.head[i / 8] = key.head[i / 8] << 8 | (i < entry.length ? static_cast<unsigned char>(keys[entry.begin + i]) : 0u);
+        sorted.push_back(key);
     }
     const auto view = [](const std::string& block, const Stored& entry) {
         return std::string_view(block).substr(entry.begin, entry.length);
     };
     std::sort(sorted.begin(), sorted.end(), [&](const Key& a, const Key& b) {
-        if (a.head != b.head)
-            return a.head < b.head;
+        if (a.head[0] != b.head[0])
+            return a.head[0] < b.head[0];
+        if (a.head[1] != b.head[1])
+            return a.head[1] < b.head[1];
         if (const int order = view(keys, a.entry).compare(view(keys, b.entry)))
             return order < 0;
         return view(m_names, a.entry) < view(m_names, b.entry);

@@ -20,7 +20,17 @@ inline std::string upperCasedAscii(std::string name)
     return name;
 }
 
-/// True when the two names are equal, ignoring the case of ASCII letters.
-bool namesEqual(std::string_view a, std::string_view b);
+/// True when the two names are equal, ignoring the case of ASCII letters. Inline: the lists
+/// ask it for every entry of a folder.
+inline bool namesEqual(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (upperAscii(a[i]) != upperAscii(b[i]))
+            return false;
+    }
+    return true;
+}
 
 } // namespace platform

@@ -32,12 +32,6 @@ bool globMatch(std::string_view mask, std::string_view name)
     return m == mask.size();
 }
 
-/// True for text equal to `literal` without regard to case.
-bool equalsIgnoringCase(std::string_view text, std::string_view literal)
-{
-    return text.size() == literal.size() && namesEqual(text, literal);
-}
-
 } // namespace
 
 WildcardMask::WildcardMask(std::string_view mask) : m_mask(mask), m_everything(mask == "*.*" || mask == "*")
@@ -55,9 +49,10 @@ bool WildcardMask::matches(std::string_view name) const
 {
     if (m_everything)
         return true;
+    // The extension, the last part, tells most names apart: it is compared first.
     if (m_oneStar ? name.size() >= m_prefix.size() + m_suffix.size()
-                        && equalsIgnoringCase(name.substr(0, m_prefix.size()), m_prefix)
-                        && equalsIgnoringCase(name.substr(name.size() - m_suffix.size()), m_suffix)
+                        && namesEqual(name.substr(name.size() - m_suffix.size()), m_suffix)
+                        && namesEqual(name.substr(0, m_prefix.size()), m_prefix)
                   : globMatch(m_mask, name))
         return true;
     // "name.*" also finds "name": Windows treats a missing extension as an empty one.

@@ -1,5 +1,6 @@
 #include "catalogue/FileManagement.h"
 #include "platform/Errors.h"
+#include "platform/NameCompare.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -110,10 +111,19 @@ TEST(FindFiles, KeepsManyResultsInOrder)
     TempFolder root;
     for (int i = 0; i < 250; ++i)
         root.write("M/map" + std::string(i < 10 ? "00" : i < 100 ? "0" : "") + std::to_string(i) + ".vsm");
+    // Names that differ only past their first eight or sixteen bytes, in letters of either case.
+    for (const char* name : {"CTF-Fortress-Of-Doom-b", "CTF-Fortress-Of-Doom-A", "ctf-fortress-Of-Doom", "CTF-FORTRESS-OF-DOOM-",
+                             "CTF-Fortress-Of-Dawn", "CTF-Fortress-Of-", "ctf-fortress", "CTF-Fort", "CTF-For"})
+        root.write("M/" + std::string(name) + ".vsm");
     const auto found = find(root, root / "M", "*.vsm");
-    ASSERT_EQ(found.size(), 250u);
-    EXPECT_EQ(found.front(), "M/map000.vsm");
+    ASSERT_EQ(found.size(), 259u);
+    EXPECT_EQ(found.front(), "M/CTF-For.vsm");
     EXPECT_EQ(found.back(), "M/map249.vsm");
+    auto expected = found;
+    std::sort(expected.begin(), expected.end(), [](const std::string& a, const std::string& b) {
+        return platform::upperCasedAscii(a) < platform::upperCasedAscii(b);
+    });
+    EXPECT_EQ(found, expected);
 }
 
 TEST(FileSizeOf, SizesEmptyHugeAndMissingFiles)

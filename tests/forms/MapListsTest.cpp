@@ -66,6 +66,12 @@ private slots:
         QCOMPARE(form.newFiles->itemIndex(), 1);
         QCOMPARE(form.publishedFiles->itemIndex(), -1);
         QCOMPARE(form.SelectedMapPath, world.newMaps + native("/b/CTF-Twin.vsm"));
+        // The rows follow one another without gaps or overlaps, each a line of text high.
+        const QRect first = form.newFiles->visualRect(form.newFiles->model()->index(0, 0));
+        const QRect third = form.newFiles->visualRect(form.newFiles->model()->index(2, 0));
+        QCOMPARE(third.top(), first.top() + 2 * first.height());
+        QVERIFY(first.height() >= form.newFiles->fontMetrics().height());
+        QCOMPARE(form.newFiles->indexAt(third.center()).row(), 2);
 
         form.refreshFileList(4);
         QCOMPARE(form.newFiles->count(), 3);

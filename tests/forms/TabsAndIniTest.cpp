@@ -134,10 +134,14 @@ private slots:
         QTest::mouseClick(form.Button5, Qt::LeftButton);
         QCOMPARE(readFile(world.newMaps + native("/CTF-Face.ini")), std::string("[CTF-Face]\r\nMapName=CTF-Face"));
 
-        // Reset after edits restores the file.
-        form.iniContent->setPlainText(QStringLiteral("edited"));
+        // Reset after edits restores the file, with the cursor at its start and no step to undo.
+        form.iniContent->moveCursor(QTextCursor::End);
+        QTest::keyClicks(form.iniContent, QStringLiteral("typed"));
         QTest::mouseClick(form.Button6, Qt::LeftButton);
         QCOMPARE(form.iniContent->toPlainText(), QStringLiteral("[CTF-Face]\nMapName=CTF-Face"));
+        QCOMPARE(form.iniContent->textCursor().position(), 0);
+        QVERIFY(!form.iniContent->document()->isUndoAvailable());
+        QVERIFY(!form.iniContent->document()->isRedoAvailable());
 
         // Save after a tab change writes the map shown before it.
         form.iniContent->setPlainText(QStringLiteral("[CTF-Face]\nDescription=Edited"));

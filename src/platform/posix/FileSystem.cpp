@@ -67,6 +67,10 @@ std::optional<std::string> findIgnoringCase(const std::string& path)
 
 std::string pathOnDiskBelow(const std::string& base, const std::string& relative)
 {
+    // Spelt exactly as on disk, every folder on the way is too: one look-up answers.
+    struct stat info {};
+    if (lstat((base + relative).c_str(), &info) == 0)
+        return base + relative;
     std::string path = base;
     std::size_t at = 0;
     while (at < relative.size()) {
