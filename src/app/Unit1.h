@@ -221,8 +221,8 @@ private:
     /// The width of a mode, the credits moved with it.
     void setModeWidth(bool mapper);
     void setLitRow(StatusIcon* icon, QLabel* caption, bool lit);
-    /// Lets the lists of new and published maps draw themselves again, or keeps them as shown.
-    void setListsDrawn(bool drawn);
+    /// Lets what install all changes draw itself again, or keeps it as shown.
+    void setChangesDrawn(bool drawn);
     /// Moves or copies the shown map's package and recorded companions into the published folder.
     void transferMapFiles(bool move);
     /// Loads the INI editor from a file, every line break made CR LF and nothing else changed.

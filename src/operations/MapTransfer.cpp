@@ -15,7 +15,9 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QPlainTextEdit>
 
+#include <initializer_list>
 #include <set>
 #include <vector>
 
@@ -27,11 +29,11 @@ constexpr qint64 kFrameMilliseconds = 40;
 
 } // namespace
 
-void TForm1::setListsDrawn(bool drawn)
+void TForm1::setChangesDrawn(bool drawn)
 {
-    // Only what a pass changes: the two lists with their counts, and the details panel. The
-    // buttons and frames around them stay as drawn.
-    for (QWidget* widget : std::initializer_list<QWidget*>{newFiles, Label13, publishedFiles, Label14, Panel1})
+    // Only what a pass changes: the two lists with their counts, the details panel and the INI
+    // editor (shown in mapper mode). The buttons and frames around them stay as drawn.
+    for (QWidget* widget : std::initializer_list<QWidget*>{newFiles, Label13, publishedFiles, Label14, Panel1, iniContent})
         widget->setUpdatesEnabled(drawn);
 }
 
@@ -92,7 +94,7 @@ void TForm1::Button2Click()
         {
             form.m_installingAll = false;
             form.m_publishedNames.reset();
-            form.setListsDrawn(true);
+            form.setChangesDrawn(true);
         }
     } finish{*this};
 
@@ -114,7 +116,7 @@ void TForm1::Button2Click()
         // no event and no file operation between, would give the same lists: it is left out.
         installmap();
         const bool frame = sinceDrawn.elapsed() >= kFrameMilliseconds;
-        setListsDrawn(frame);
+        setChangesDrawn(frame);
         if (frame)
             sinceDrawn.restart();
         QCoreApplication::processEvents();

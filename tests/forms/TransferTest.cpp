@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
@@ -19,6 +20,7 @@
 #include <QTimer>
 
 #include <filesystem>
+#include <initializer_list>
 
 namespace {
 
@@ -206,6 +208,10 @@ private slots:
         QVERIFY(events >= 3);
         QCOMPARE(world.env->beeps, 1); // the second press
         QVERIFY(world.env->errors.isEmpty());
+        // What the run kept as drawn between its pictures draws itself again.
+        for (QWidget* widget : std::initializer_list<QWidget*>{form.newFiles, form.Label13, form.publishedFiles,
+                                                              form.Label14, form.Panel1, form.iniContent})
+            QVERIFY2(widget->updatesEnabled(), qPrintable(widget->objectName()));
         for (const char* map : {"CTF-A", "DM-B", "WAR-C", "DM-D"})
             QCOMPARE(readFile(world.newMaps + native("/") + map + ".vsm"), std::string(map));
     }
