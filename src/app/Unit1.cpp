@@ -142,6 +142,7 @@ void TForm1::CheckBox1Click()
             iniedit->show();
         setModeWidth(true);
         Panel4->show();
+        placeWaitingEditorText();
         Panel6->show();
         settings::setLine(Config, settings::kModeLine, "mapper");
     } else {

@@ -229,6 +229,8 @@ private:
     void loadEditorFromFile(const std::string& path);
     /// Shows the bytes of an INI text (line breaks CR LF) in the editor and notes their encoding.
     void setEditorText(const std::string& text);
+    /// Puts the text that waits for the hidden editor in place (nothing when none waits).
+    void placeWaitingEditorText();
     /// The editor's text as the bytes of an INI file in its encoding; nothing when typed text
     /// does not fit that encoding.
     std::optional<std::string> editorBytes() const;
@@ -256,4 +258,5 @@ private:
     bool m_iniBom = false;   ///< the file began with a UTF-8 byte-order mark
     std::string m_iniLoaded; ///< the bytes shown, written back as they are while the text is unchanged
     int m_iniRevision = 0;   ///< the editor document's revision when the text was shown
+    std::optional<QString> m_editorTextWaiting; ///< the text shown, not yet in the hidden editor
 };

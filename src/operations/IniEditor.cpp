@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -41,10 +42,21 @@ void TForm1::setEditorText(const std::string& bytes)
     m_iniBom = utf8 && bytes.starts_with(kByteOrderMark);
     m_iniLoaded = bytes;
     const std::string_view text = std::string_view(bytes).substr(m_iniBom ? kByteOrderMark.size() : 0);
+    m_editorTextWaiting = toDisplay(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    // Install all fills the panel for every map: the hidden editor (outside mapper mode) only
+    // needs the last of those texts, put in place when the run ends or the editor is shown.
+    if (!(m_installingAll && Panel6->isHidden()))
+        placeWaitingEditorText();
+}
+
+void TForm1::placeWaitingEditorText()
+{
+    if (!m_editorTextWaiting)
+        return;
     // Into the document itself: the editor's own setPlainText lays the text out three times
-    // (formatting, the cursor, the scroll position), and each map shown fills the editor.
-    // Like it, this starts without undo steps, and the cursor goes to the start.
-    iniContent->document()->setPlainText(toDisplay(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    // (formatting, the cursor, the scroll position). Like it, this starts without undo steps,
+    // and the cursor goes to the start.
+    iniContent->document()->setPlainText(*std::exchange(m_editorTextWaiting, std::nullopt));
     iniContent->moveCursor(QTextCursor::Start);
     m_iniRevision = iniContent->document()->revision();
 }
@@ -58,7 +70,7 @@ std::optional<std::string> TForm1::editorBytes() const
 {
     // Unchanged, it is written back as it was loaded: also what the editor's document would
     // have turned into line breaks (U+2029 and the like).
-    if (iniContent->document()->revision() == m_iniRevision)
+    if (m_editorTextWaiting || iniContent->document()->revision() == m_iniRevision)
         return m_iniLoaded;
     // Each line exactly as the editor holds it (a no-break space stays one, a line separator
     // breaks no line), the lines joined by CR LF.

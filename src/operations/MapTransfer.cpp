@@ -94,6 +94,7 @@ void TForm1::Button2Click()
         {
             form.m_installingAll = false;
             form.m_publishedNames.reset();
+            form.placeWaitingEditorText();
             form.setChangesDrawn(true);
         }
     } finish{*this};

@@ -3,6 +3,7 @@
 #include "platform/NameCompare.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 #include <stdexcept>
 #include <vector>
@@ -33,10 +34,14 @@ void DirectoryEntries::sortAsWindowsLists()
     std::vector<Key> sorted;
     sorted.reserve(m_entries.size());
     for (const Stored& entry : m_entries) {
-        Key key{{0, 0}, entry};
-        for (std::uint32_t i = 0; i < 16; ++i)
-            key.head[i / 8] = key.head[i / 8] << 8 | (i < entry.length ? static_cast<unsigned char>(keys[entry.begin + i]) : 0u);
-        sorted.push_back(key);
+        unsigned char bytes[16] = {};
+        std::memcpy(bytes, keys.data() + entry.begin, std::min<std::uint32_t>(entry.length, sizeof bytes));
+        std::uint64_t first = 0, second = 0;
+        for (int i = 0; i < 8; ++i) {
+            first = first << 8 | bytes[i];
+            second = second << 8 | bytes[8 + i];
+        }
+        sorted.push_back({{first, second}, entry});
     }
     const auto view = [](const std::string& block, const Stored& entry) {
         return std::string_view(block).substr(entry.begin, entry.length);

@@ -174,6 +174,9 @@ private slots:
             QCOMPARE(form.publishedFiles->count(), 3);
             QCOMPARE(form.Label4->text(), QStringLiteral("- - -"));
             QCOMPARE(form.newFiles->itemIndex(), -1);
+            // The editor holds the INI of the last map shown, unchanged for a save.
+            QCOMPARE(form.iniContent->toPlainText(), QStringLiteral("WAR-C"));
+            QVERIFY(!form.iniContent->document()->isUndoAvailable());
         }
         World empty;
         empty.writeConfig();
@@ -187,25 +190,35 @@ private slots:
     {
         World world;
         world.writeConfig({{7, "false"}}); // copy: every map stays listed
-        for (const char* map : {"CTF-A", "DM-B", "WAR-C", "DM-D"})
+        for (const char* map : {"CTF-A", "DM-B", "WAR-C", "DM-D", "BR-E", "DM-F"}) {
             World::put(world.newMaps + native("/") + map + ".vsm", map);
+            World::put(world.newMaps + native("/") + map + ".ini", map);
+        }
         TForm1& form = *world.start().Form1;
         form.show();
         int events = 0;
-        // Between passes: a second press, a tab change, a refresh and a list click.
+        QString editorInMapperMode;
+        // Between passes: a second press, a tab change, a refresh, mapper mode and a list click.
         QTimer timer;
         QObject::connect(&timer, &QTimer::timeout, [&] {
             switch (events++) {
             case 0: click(form.Button2); break;
             case 1: form.gameTypes->tabs()->setCurrentIndex(1); break;
             case 2: click(form.Button3); break;
+            case 3:
+                // The editor shown in the middle of the run shows the map of the panel.
+                QTest::mouseClick(form.CheckBox1, Qt::LeftButton);
+                editorInMapperMode = form.iniContent->toPlainText() + " " + form.Label4->text();
+                break;
             default: clickRow(form.newFiles, 0);
             }
         });
         timer.start(0);
         click(form.Button2);
         timer.stop();
-        QVERIFY(events >= 3);
+        QVERIFY(events >= 4);
+        QVERIFY2(QStringList({"CTF-A A", "DM-B B", "WAR-C C", "DM-D D", "BR-E E", "DM-F F"}).contains(editorInMapperMode),
+                 qPrintable(editorInMapperMode));
         QCOMPARE(world.env->beeps, 1); // the second press
         QVERIFY(world.env->errors.isEmpty());
         // What the run kept as drawn between its pictures draws itself again.
