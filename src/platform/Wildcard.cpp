@@ -34,15 +34,25 @@ bool globMatch(std::string_view mask, std::string_view name)
 
 } // namespace
 
-WildcardMask::WildcardMask(std::string_view mask) : m_mask(mask), m_everything(mask == "*.*" || mask == "*")
+WildcardMask::WildcardMask(std::string_view mask)
+    : m_mask(mask), m_everything(mask == "*.*" || mask == "*"), m_anyExtension(mask.ends_with(".*"))
 {
     const auto star = mask.find_first_of("*?");
     m_oneStar = star != std::string_view::npos && mask[star] == '*'
         && mask.find_first_of("*?", star + 1) == std::string_view::npos;
     if (m_oneStar) {
-        m_prefix = mask.substr(0, star);
-        m_suffix = mask.substr(star + 1);
+        m_prefix = upperCasedAscii(std::string(mask.substr(0, star)));
+        m_suffix = upperCasedAscii(std::string(mask.substr(star + 1)));
     }
+}
+
+bool WildcardMask::equalsUpper(std::string_view text, std::string_view upperLiteral)
+{
+    for (std::size_t i = 0; i < upperLiteral.size(); ++i) {
+        if (upperAscii(text[i]) != upperLiteral[i])
+            return false;
+    }
+    return true;
 }
 
 bool WildcardMask::matches(std::string_view name) const
@@ -51,12 +61,12 @@ bool WildcardMask::matches(std::string_view name) const
         return true;
     // The extension, the last part, tells most names apart: it is compared first.
     if (m_oneStar ? name.size() >= m_prefix.size() + m_suffix.size()
-                        && namesEqual(name.substr(name.size() - m_suffix.size()), m_suffix)
-                        && namesEqual(name.substr(0, m_prefix.size()), m_prefix)
+                        && equalsUpper(name.substr(name.size() - m_suffix.size()), m_suffix)
+                        && equalsUpper(name, m_prefix)
                   : globMatch(m_mask, name))
         return true;
     // "name.*" also finds "name": Windows treats a missing extension as an empty one.
-    if (m_mask.size() >= 2 && m_mask.substr(m_mask.size() - 2) == ".*" && name.find('.') == std::string_view::npos)
+    if (m_anyExtension && name.find('.') == std::string_view::npos)
         return globMatch(m_mask.substr(0, m_mask.size() - 2), name);
     return false;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace platform {
@@ -17,10 +18,14 @@ public:
     bool matches(std::string_view name) const;
 
 private:
+    /// True when `text` equals `upperLiteral` (upper-cased already) without regard to case.
+    static bool equalsUpper(std::string_view text, std::string_view upperLiteral);
+
     std::string_view m_mask;
-    bool m_everything = false; ///< "*" or "*.*"
-    bool m_oneStar = false;    ///< literal, one "*", literal: the masks of the map lists
-    std::string_view m_prefix, m_suffix;
+    bool m_everything = false;     ///< "*" or "*.*"
+    bool m_oneStar = false;        ///< literal, one "*", literal: the masks of the map lists
+    bool m_anyExtension = false;   ///< ends in ".*", which also matches a name without extension
+    std::string m_prefix, m_suffix; ///< of a one-star mask, upper-cased
 };
 
 } // namespace platform
