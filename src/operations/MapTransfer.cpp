@@ -23,7 +23,7 @@
 
 namespace {
 
-/// How often install all draws the lists while it runs: 25 pictures a second, as film shows
+/// How often install all draws what it changes while it runs: 25 pictures a second, as film shows
 /// motion. Each picture costs about a millisecond and a half of the run.
 constexpr qint64 kFrameMilliseconds = 40;
 
@@ -84,8 +84,8 @@ void TForm1::Button2Click()
     // The published folder's names are read once for the whole run, not once per map.
     m_publishedNames = std::make_unique<platform::FolderNames>(catalogue::publishedFolder(DocumentsFolder)
                                                                 + platform::kPathSeparator);
-    // The two lists are drawn 25 times a second, not after every map: between two pictures they
-    // keep what they show, while input is still taken after every map.
+    // What the passes change is drawn 25 times a second, not after every map: between two
+    // pictures it keeps what it shows, while input is still taken after every map.
     QElapsedTimer sinceDrawn;
     sinceDrawn.start();
     struct Finish {

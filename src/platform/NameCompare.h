@@ -20,8 +20,7 @@ inline std::string upperCasedAscii(std::string name)
     return name;
 }
 
-/// True when the two names are equal, ignoring the case of ASCII letters. Inline: the lists
-/// ask it for every entry of a folder.
+/// True when the two names are equal, ignoring the case of ASCII letters.
 inline bool namesEqual(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size())
