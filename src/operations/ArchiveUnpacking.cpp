@@ -1,6 +1,7 @@
 #include "operations/ArchiveUnpacking.h"
 
 #include "operations/ArchiveEntryNames.h"
+#include "operations/ImportedFile.h"
 #include "platform/FileSystem.h"
 #include "platform/FolderTree.h"
 #include "platform/NameCompare.h"
@@ -16,10 +17,6 @@ namespace operations {
 
 namespace {
 
-/// Room left for the rest of the system: unpacking stops before the disk is this full.
-constexpr std::uint64_t kSpareBytes = 16u << 20;
-/// How often the free space is asked again while one large entry is written.
-constexpr std::uint64_t kSpaceCheckBytes = 16u << 20;
 constexpr std::size_t kBlockBytes = 256u << 10;
 
 using ArchivePtr = std::unique_ptr<struct archive, int (*)(struct archive*)>;
@@ -37,6 +34,8 @@ ArchivePtr openArchive(const std::string& path)
                          archive_read_support_format_rar5, archive_read_support_format_tar,
                          archive_read_support_format_zip})
         support(a);
+    // A zip name without the UTF-8 flag is in code page 437, by the zip format's own rule.
+    archive_read_set_format_option(a, "zip", "hdrcharset", "CP437");
     if (archive_read_open_filename(a, path.c_str(), kBlockBytes) != ARCHIVE_OK)
         return ArchivePtr(nullptr, archive_read_free);
     return reader;
@@ -51,18 +50,31 @@ SkipReason failureOf(archive* a, archive_entry* entry)
     const std::string text = message ? message : "";
     if (text.find("ncrypt") != std::string::npos || text.find("assphrase") != std::string::npos)
         return SkipReason::Encrypted;
-    if (text.find("nsupported") != std::string::npos)
-        return SkipReason::Unsupported;
+    // "Unsupported ZIP compression method", "Unknown codec ID" (7z), "not supported".
+    for (const char* unsupported : {"nsupported", "not supported", "nknown codec", "nknown compression"}) {
+        if (text.find(unsupported) != std::string::npos)
+            return SkipReason::Unsupported;
+    }
     return SkipReason::Damaged;
+}
+
+/// A name of the entry in this system's form; nothing when this system cannot hold it.
+std::optional<std::string> systemName(const std::string& component, bool isUtf8)
+{
+    auto name = isUtf8 ? platform::nameFromUtf8(component) : platform::nameFromUnknownCharset(component);
+    if (name && !platform::canHoldName(*name))
+        name.reset();
+    return name;
 }
 
 /// The folder `components` name below `root`, made where missing; nothing (and why) when a
 /// name cannot be held here or a file stands in the way.
-std::variant<std::string, SkipReason> folderBelow(std::string root, const std::vector<std::string>& components, std::size_t count)
+std::variant<std::string, SkipReason> folderBelow(std::string root, const std::vector<std::string>& components,
+                                                  std::size_t count, bool isUtf8)
 {
     for (std::size_t i = 0; i < count; ++i) {
-        const auto name = platform::nameFromUtf8(components[i]);
-        if (!name || !platform::canHoldName(*name))
+        const auto name = systemName(components[i], isUtf8);
+        if (!name)
             return SkipReason::NameNotPossible;
         // "Maps/" and "maps/" are one folder, as on Windows.
         root = platform::nameOnDisk(root + *name);
@@ -73,55 +85,54 @@ std::variant<std::string, SkipReason> folderBelow(std::string root, const std::v
     return root;
 }
 
-bool roomFor(const std::string& folder, std::uint64_t bytes)
-{
-    const auto free = platform::freeSpace(folder);
-    return !free || *free >= bytes + kSpareBytes;
-}
-
-/// Writes the data of the current entry into `path`; nothing, or why it failed.
+/// Writes the data of the current entry into `path`, holes as holes; nothing, or why it failed.
 std::optional<SkipReason> writeEntry(archive* a, archive_entry* entry, const std::string& path, const std::string& folder,
                                      const std::string& archivePath, std::uint64_t total, UnpackProgress& progress)
 {
-    platform::NewFile out(path);
-    if (!out.valid())
-        return platform::fileExists(path) ? SkipReason::NameTaken : SkipReason::NameNotPossible;
-    std::vector<char> block(kBlockBytes);
-    std::uint64_t sinceCheck = 0;
+    const bool sizeKnown = archive_entry_size_is_set(entry) && archive_entry_size(entry) >= 0;
+    const std::uint64_t size = sizeKnown ? static_cast<std::uint64_t>(archive_entry_size(entry)) : 0;
+    ImportedFile out(path, folder, size);
+    if (out.failure())
+        return out.failure();
+    std::uint64_t end = 0;
     for (;;) {
-        const la_ssize_t read = archive_read_data(a, block.data(), block.size());
-        if (read == 0)
+        const void* block = nullptr;
+        std::size_t length = 0;
+        la_int64_t offset = 0;
+        const int status = archive_read_data_block(a, &block, &length, &offset);
+        if (status == ARCHIVE_EOF)
             break;
-        if (read < 0)
+        // A warning here is a checksum that does not match: damaged data.
+        if (status != ARCHIVE_OK || offset < 0)
             return failureOf(a, entry);
-        if (!out.write(block.data(), static_cast<std::size_t>(read)))
-            return roomFor(folder, 0) ? SkipReason::Unreadable : SkipReason::DiskFull;
-        sinceCheck += static_cast<std::uint64_t>(read);
-        if (sinceCheck >= kSpaceCheckBytes) {
-            sinceCheck = 0;
-            if (!roomFor(folder, 0))
-                return SkipReason::DiskFull;
-        }
+        if (length > 0 && !out.writeAt(static_cast<std::uint64_t>(offset), block, length))
+            return out.failure();
+        end = std::max(end, static_cast<std::uint64_t>(offset) + length);
         if (!progress.unpacking(archivePath, static_cast<std::uint64_t>(archive_filter_bytes(a, -1)), total))
             return SkipReason::Cancelled;
     }
-    if (!out.close())
-        return roomFor(folder, 0) ? SkipReason::Unreadable : SkipReason::DiskFull;
+    // A sparse file may end in a hole: its length is the one the entry gives.
+    if (!out.finish(sizeKnown ? std::max(end, size) : end))
+        return out.failure();
     return std::nullopt;
 }
 
 } // namespace
 
-bool isArchive(const std::string& path)
+ArchiveProbe probeArchive(const std::string& path)
 {
     platform::Utf8NameConversions utf8;
     ArchivePtr reader = openArchive(path);
     if (!reader)
-        return false;
+        return ArchiveProbe::NotAnArchive;
     archive_entry* entry = nullptr;
     const int result = archive_read_next_header(reader.get(), &entry);
-    // A format was recognised even where its first entry is damaged.
-    return result >= ARCHIVE_WARN || result == ARCHIVE_EOF || archive_format(reader.get()) != 0;
+    if (result >= ARCHIVE_WARN)
+        return ArchiveProbe::Entries;
+    // A format may be recognised where even its first entry is damaged.
+    if (archive_format(reader.get()) == 0)
+        return ArchiveProbe::NotAnArchive;
+    return result == ARCHIVE_EOF ? ArchiveProbe::NoEntries : ArchiveProbe::Damaged;
 }
 
 Unpacked unpackArchive(const std::string& archivePath, const std::string& folder, UnpackProgress& progress)
@@ -157,15 +168,14 @@ Unpacked unpackArchive(const std::string& archivePath, const std::string& folder
             result.failure = SkipReason::Encrypted;
             return result;
         }
+        // A name that is no UTF-8 (an old tar, a zip of another code page) keeps its bytes.
         const char* utf8Name = archive_entry_pathname_utf8(entry);
         const char* rawName = archive_entry_pathname(entry);
-        const std::string shown = utf8Name ? platform::nameFromUtf8(utf8Name).value_or(utf8Name) : rawName ? rawName : "?";
+        const bool isUtf8 = utf8Name != nullptr;
+        const std::string entryName = isUtf8 ? utf8Name : rawName ? rawName : "";
+        const std::string shown = isUtf8 ? platform::nameFromUtf8(entryName).value_or(entryName) : entryName;
         const auto skip = [&](SkipReason reason) { result.skippedEntries.push_back({shown, reason}); };
-        if (!utf8Name) {
-            skip(SkipReason::NameNotPossible);
-            continue;
-        }
-        const auto parsed = entryComponents(utf8Name);
+        const auto parsed = entryComponents(entryName);
         if (const auto* reason = std::get_if<SkipReason>(&parsed)) {
             skip(*reason);
             continue;
@@ -178,27 +188,24 @@ Unpacked unpackArchive(const std::string& archivePath, const std::string& folder
             skip(SkipReason::Link);
             continue;
         }
-        if (type != AE_IFDIR && type != AE_IFREG) {
+        // An entry without a file type (a 7z written without attributes, a member of an "ar"
+        // file) is a plain file.
+        if (type != AE_IFDIR && type != AE_IFREG && type != 0) {
             skip(SkipReason::SpecialFile);
             continue;
         }
         const bool isFolder = type == AE_IFDIR;
-        const auto parent = folderBelow(folder, components, isFolder ? components.size() : components.size() - 1);
+        const auto parent = folderBelow(folder, components, isFolder ? components.size() : components.size() - 1, isUtf8);
         if (const auto* reason = std::get_if<SkipReason>(&parent)) {
             skip(*reason);
             continue;
         }
         if (isFolder)
             continue;
-        const auto name = platform::nameFromUtf8(components.back());
-        if (!name || !platform::canHoldName(*name)) {
+        const auto name = systemName(components.back(), isUtf8);
+        if (!name) {
             skip(SkipReason::NameNotPossible);
             continue;
-        }
-        const std::uint64_t size = archive_entry_size_is_set(entry) ? static_cast<std::uint64_t>(archive_entry_size(entry)) : 0;
-        if (!roomFor(folder, size)) {
-            result.failure = SkipReason::DiskFull;
-            return result;
         }
         const std::string path = std::get<std::string>(parent) + *name;
         // Names compare without case, as on Windows: a second "dm-deck.vsm" does not join "DM-Deck.vsm".

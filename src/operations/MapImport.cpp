@@ -2,6 +2,7 @@
 
 #include "catalogue/MapNames.h"
 #include "operations/ArchiveUnpacking.h"
+#include "operations/ImportedFile.h"
 #include "platform/DirectorySearch.h"
 #include "platform/FileSystem.h"
 #include "platform/FileTransfer.h"
@@ -10,6 +11,8 @@
 #include "platform/PathSeparator.h"
 
 #include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace operations {
 
@@ -31,10 +34,21 @@ bool isPackage(std::string_view name)
     return hasSuffix(name, catalogue::kPackageExtension);
 }
 
-/// A file that is no map file may be an archive: its content tells.
-bool mayBeArchive(const std::string& path)
+/// True for a map file set's companion, which is never taken for an archive.
+bool isCompanion(std::string_view name)
 {
-    return !isPackage(path) && !hasSuffix(path, catalogue::kIniSuffix) && !hasSuffix(path, ".vsp") && isArchive(path);
+    return hasSuffix(name, catalogue::kIniSuffix) || hasSuffix(name, ".vsp");
+}
+
+/// A file that is no map file may be an archive: its content tells. A dropped file counts as
+/// one where its format is known; a file inside a folder or archive only where an entry can be
+/// read from it (a file that begins like an empty archive stays the file it is).
+bool mayBeArchive(const std::string& path, bool dropped)
+{
+    if (isPackage(path) || isCompanion(path))
+        return false;
+    const ArchiveProbe probe = probeArchive(path);
+    return probe == ArchiveProbe::Entries || (dropped && probe != ArchiveProbe::NotAnArchive);
 }
 
 /// The files of the map file set of `package` that exist: the package, then its INI and
@@ -79,15 +93,22 @@ std::string folderNameFor(std::string path, bool isArchiveFile)
     return name.empty() ? std::string("maps") : name;
 }
 
-/// Moves `from` into `folder` (ending in the separator) as `name`, or "name (2)", "name (3)", …
-/// where a name is taken in any case; false when no name could be had.
-bool placeUnderFreeName(const std::string& from, const std::string& folder, const std::string& name)
+/// `name`, or "name (2)", "name (3)", …: the n-th try at a free name.
+std::string numberedName(const std::string& name, int n)
 {
-    for (int n = 1; n < 1000; ++n) {
-        const std::string candidate = n == 1 ? name : name + " (" + std::to_string(n) + ")";
-        if (platform::placeTemporaryFolder(from, folder + candidate))
+    return n == 1 ? name : name + " (" + std::to_string(n) + ")";
+}
+constexpr int kMostNumbers = 1000;
+
+/// Puts `folder` into `into` (ending in the separator) as `name`, or "name (2)", "name (3)", …
+/// where a name is taken in any case; false when no name could be had.
+bool placeUnderFreeName(platform::TemporaryFolder& folder, const std::string& into, const std::string& name)
+{
+    for (int n = 1; n < kMostNumbers; ++n) {
+        const std::string candidate = into + numberedName(name, n);
+        if (folder.placeAt(candidate))
             return true;
-        if (!platform::findIgnoringCase(folder + candidate))
+        if (!platform::findIgnoringCase(candidate))
             return false;
     }
     return false;
@@ -112,6 +133,55 @@ bool holdsFolder(const std::string& folder, std::string mapsFolder)
     }
 }
 
+/// Copies the file `from` to the new file `to`, keeping the disk's reserve free; nothing, or why not.
+std::optional<SkipReason> copyNewFile(const std::string& from, const std::string& to, const std::string& folder)
+{
+    platform::FileReader in(from);
+    if (!in.valid())
+        return SkipReason::Unreadable;
+    std::uint64_t size = 0;
+    try {
+        size = static_cast<std::uint64_t>(platform::fileSize(from));
+    } catch (const std::exception&) {
+    }
+    ImportedFile out(to, folder, size);
+    std::vector<char> block(1u << 20);
+    std::uint64_t at = 0;
+    for (;;) {
+        const std::int64_t got = in.read(block.data(), block.size());
+        if (got < 0)
+            return SkipReason::Unreadable;
+        if (got == 0)
+            break;
+        if (!out.writeAt(at, block.data(), static_cast<std::size_t>(got)))
+            return out.failure();
+        at += static_cast<std::uint64_t>(got);
+    }
+    if (!out.finish(at))
+        return out.failure();
+    return std::nullopt;
+}
+
+/// The names given in one folder that an import fills, upper-cased: only the import writes
+/// there, so they need no reading of the folder.
+class TakenNames {
+public:
+    /// Takes `name`; false when it was taken already (in any case).
+    bool take(const std::string& name) { return m_names.insert(platform::upperCasedAscii(name)).second; }
+    /// `name` or the first free "name (2)", "name (3)", … taken; empty when none is free.
+    std::string takeFree(const std::string& name)
+    {
+        for (int n = 1; n < kMostNumbers; ++n) {
+            if (std::string candidate = numberedName(name, n); take(candidate))
+                return candidate;
+        }
+        return {};
+    }
+
+private:
+    std::unordered_set<std::string> m_names;
+};
+
 /// One import: the new-maps folder, what has been added and skipped, and whether the user cancelled.
 class Import {
 public:
@@ -127,20 +197,23 @@ private:
     void addFolder(const std::string& folder);
     void addArchive(const std::string& archive);
     /// Copies the maps of `source` (and unpacks its archives) into `target`, both ending in the
-    /// separator; the packages it adds go to `packages`.
-    void copyMapsOf(const std::string& source, const std::string& target, const std::string& shownAs,
+    /// separator, `target` new and empty; the packages it adds go to `packages`. False when a
+    /// file could not be copied (reported): the folder is then not added at all.
+    bool copyMapsOf(const std::string& source, const std::string& target, const std::string& shownAs,
                     std::vector<std::string>& packages);
     /// Unpacks `archive` into the existing `target` and then the archives it held; false when
     /// it failed as a whole (reported).
     bool unpackInto(const std::string& archive, const std::string& target, const std::string& shownAs, int depth,
                     std::vector<std::string>& packages);
     /// Puts a finished temporary folder into place, or removes it; reports either way.
-    void finish(const std::string& temporary, const std::string& name, const std::string& source,
+    void finish(platform::TemporaryFolder& temporary, const std::string& name, const std::string& source,
                 const std::vector<std::string>& packages);
     void removeLeftovers();
     /// Notes that `path` (a dropped file or folder) was not added.
     void skip(const std::string& path, SkipReason reason) { skipShown(catalogue::fileNameOf(path), reason); }
     void skipShown(const std::string& what, SkipReason reason) { m_report.skipped.push_back({what, reason}); }
+    /// Cancels the rest where `reason` says so: the user cancelled, or the disk is full.
+    void stopOn(SkipReason reason);
 
     std::string m_folder;
     UnpackProgress& m_progress;
@@ -156,13 +229,15 @@ ImportReport Import::run(const std::vector<std::string>& dropped)
             skip(path, SkipReason::Cancelled);
         else if (platform::folderExists(path))
             addFolder(path);
+        else if (platform::isSpecialFile(path))
+            skip(path, SkipReason::SpecialFile);
         else if (!platform::fileExists(path))
             skip(path, SkipReason::Unreadable);
         else if (isPackage(path))
             addPackage(path);
         else if (goesWithDroppedPackage(path, dropped))
             continue;
-        else if (mayBeArchive(path))
+        else if (mayBeArchive(path, true))
             addArchive(path);
         else
             skip(path, SkipReason::NoMaps);
@@ -170,12 +245,17 @@ ImportReport Import::run(const std::vector<std::string>& dropped)
     return std::move(m_report);
 }
 
+void Import::stopOn(SkipReason reason)
+{
+    m_cancelled = m_cancelled || reason == SkipReason::Cancelled || reason == SkipReason::DiskFull;
+}
+
 void Import::removeLeftovers()
 {
     if (const auto entries = platform::searchDirectory(m_folder, "*")) {
         for (const auto entry : *entries) {
             if (entry.isFolder && !entry.isLink && isUnfinishedImport(entry.name))
-                platform::removeTree(m_folder + std::string(entry.name));
+                platform::removeAbandonedFolder(m_folder + std::string(entry.name));
         }
     }
 }
@@ -185,12 +265,18 @@ void Import::addPackage(const std::string& package)
     const auto files = mapFileSet(package);
     for (const std::string& file : files) {
         const std::string name = catalogue::fileNameOf(file);
-        if (platform::copyFileWithoutReplacing(file, m_folder + name)) {
+        std::uint64_t size = 0;
+        try {
+            size = static_cast<std::uint64_t>(platform::fileSize(file));
+        } catch (const std::exception&) {
+        }
+        const auto room = roomFor(m_folder, size);
+        if (!room && platform::copyFileWithoutReplacing(file, m_folder + name)) {
             if (file == package)
                 m_report.addedMaps.push_back(name);
             continue;
         }
-        skip(file, platform::findIgnoringCase(m_folder + name) ? SkipReason::NameTaken : SkipReason::Unreadable);
+        skip(file, room ? *room : platform::findIgnoringCase(m_folder + name) ? SkipReason::NameTaken : SkipReason::Unreadable);
         // Without its package, a companion file is no map.
         if (file == package)
             return;
@@ -203,59 +289,63 @@ void Import::addFolder(const std::string& folder)
         skip(folder, SkipReason::HoldsMapsFolder);
         return;
     }
-    const std::string temporary = platform::makeTemporaryFolder(m_folder, kUnfinishedPrefix);
-    if (temporary.empty()) {
+    platform::TemporaryFolder temporary(m_folder, kUnfinishedPrefix);
+    if (temporary.path().empty()) {
         skip(folder, SkipReason::Unreadable);
         return;
     }
     std::vector<std::string> packages;
-    copyMapsOf(folder + kSeparator, temporary + kSeparator, folderNameFor(folder, false), packages);
-    finish(temporary, folderNameFor(folder, false), folder, packages);
+    const std::string name = folderNameFor(folder, false);
+    if (copyMapsOf(folder + kSeparator, temporary.path() + kSeparator, name, packages))
+        finish(temporary, name, folder, packages);
 }
 
 void Import::addArchive(const std::string& archive)
 {
-    const std::string temporary = platform::makeTemporaryFolder(m_folder, kUnfinishedPrefix);
-    if (temporary.empty()) {
+    platform::TemporaryFolder temporary(m_folder, kUnfinishedPrefix);
+    if (temporary.path().empty()) {
         skip(archive, SkipReason::Unreadable);
         return;
     }
     std::vector<std::string> packages;
-    if (!unpackInto(archive, temporary + kSeparator, catalogue::fileNameOf(archive), 0, packages)) {
-        platform::removeTree(temporary);
-        return;
-    }
-    finish(temporary, folderNameFor(archive, true), archive, packages);
+    if (unpackInto(archive, temporary.path() + kSeparator, catalogue::fileNameOf(archive), 0, packages))
+        finish(temporary, folderNameFor(archive, true), archive, packages);
 }
 
-void Import::finish(const std::string& temporary, const std::string& name, const std::string& source,
+void Import::finish(platform::TemporaryFolder& temporary, const std::string& name, const std::string& source,
                     const std::vector<std::string>& packages)
 {
-    if (m_cancelled || packages.empty()) {
-        platform::removeTree(temporary);
-        if (!m_cancelled)
-            skip(source, SkipReason::NoMaps);
+    if (m_cancelled)
         return;
-    }
-    if (!placeUnderFreeName(temporary, m_folder, name)) {
-        platform::removeTree(temporary);
+    if (packages.empty())
+        skip(source, SkipReason::NoMaps);
+    else if (!placeUnderFreeName(temporary, m_folder, name))
         skip(source, SkipReason::Unreadable);
-        return;
-    }
-    m_report.addedMaps.insert(m_report.addedMaps.end(), packages.begin(), packages.end());
+    else
+        m_report.addedMaps.insert(m_report.addedMaps.end(), packages.begin(), packages.end());
 }
 
-void Import::copyMapsOf(const std::string& source, const std::string& target, const std::string& shownAs,
+bool Import::copyMapsOf(const std::string& source, const std::string& target, const std::string& shownAs,
                         std::vector<std::string>& packages)
 {
     const auto entries = platform::searchDirectory(source, "*");
-    if (!entries)
-        return;
+    if (!entries) {
+        skipShown(shownAs, SkipReason::Unreadable);
+        return false;
+    }
+    // The source's names, upper-cased, for its packages' companions: one reading of the folder.
+    std::unordered_map<std::string, std::string> names;
+    for (const auto entry : *entries) {
+        if (!entry.isFolder)
+            names.emplace(platform::upperCasedAscii(std::string(entry.name)), std::string(entry.name));
+    }
+    TakenNames taken;
     for (const auto entry : *entries) {
         if (m_cancelled)
-            return;
+            return false;
         const std::string name(entry.name);
         const std::string path = source + name;
+        const std::string shown = shownAs + "/" + name;
         // Links are not followed: a folder of maps holds its maps itself.
         if (name == "." || name == ".." || entry.isLink)
             continue;
@@ -264,24 +354,45 @@ void Import::copyMapsOf(const std::string& source, const std::string& target, co
                 continue;
             const std::string subfolder = target + name;
             const std::size_t before = packages.size();
-            if (platform::makeFolder(subfolder)) {
-                copyMapsOf(path + kSeparator, subfolder + kSeparator, shownAs + "/" + name, packages);
-                // A folder without maps below it is not kept.
-                if (packages.size() == before)
-                    platform::removeTree(subfolder);
+            if (!taken.take(name) || !platform::makeFolder(subfolder)) {
+                skipShown(shown, SkipReason::Unreadable);
+                return false;
             }
+            if (!copyMapsOf(path + kSeparator, subfolder + kSeparator, shown, packages))
+                return false;
+            // A folder without maps below it is not kept.
+            if (packages.size() == before)
+                platform::removeTree(subfolder);
+        } else if (platform::isSpecialFile(path)) {
+            skipShown(shown, SkipReason::SpecialFile);
         } else if (isPackage(name)) {
-            for (const std::string& file : mapFileSet(path))
-                platform::copyFileWithoutReplacing(file, target + catalogue::fileNameOf(file));
-            if (platform::fileExists(target + name))
-                packages.push_back(name);
-        } else if (mayBeArchive(path)) {
-            const std::string unpacked = target + folderNameFor(name, true);
-            if (!platform::findIgnoringCase(unpacked) && platform::makeFolder(unpacked)
-                && !unpackInto(path, unpacked + kSeparator, shownAs + "/" + name, 0, packages))
+            const std::string base = platform::upperCasedAscii(catalogue::dropExtension(name));
+            for (const char* suffix : {catalogue::kPackageExtension, catalogue::kIniSuffix, catalogue::kLocalisationSuffix}) {
+                const auto file = names.find(base + platform::upperCasedAscii(suffix));
+                if (file == names.end() || !taken.take(file->second))
+                    continue;
+                if (const auto failed = copyNewFile(source + file->second, target + file->second, m_folder)) {
+                    skipShown(shownAs + "/" + file->second, *failed);
+                    stopOn(*failed);
+                    return false;
+                }
+            }
+            packages.push_back(name);
+        } else if (!isCompanion(name) && mayBeArchive(path, false)) {
+            const std::string folderName = taken.takeFree(folderNameFor(name, true));
+            const std::string unpacked = target + folderName;
+            if (folderName.empty() || !platform::makeFolder(unpacked)) {
+                skipShown(shown, SkipReason::Unreadable);
+                return false;
+            }
+            if (!unpackInto(path, unpacked + kSeparator, shown, 0, packages)) {
                 platform::removeTree(unpacked);
+                if (m_cancelled)
+                    return false;
+            }
         }
     }
+    return true;
 }
 
 bool Import::unpackInto(const std::string& archive, const std::string& target, const std::string& shownAs, int depth,
@@ -291,7 +402,7 @@ bool Import::unpackInto(const std::string& archive, const std::string& target, c
     for (Skipped& entry : unpacked.skippedEntries)
         skipShown(shownAs + ": " + entry.what, entry.reason);
     if (unpacked.failure) {
-        m_cancelled = m_cancelled || *unpacked.failure == SkipReason::Cancelled;
+        stopOn(*unpacked.failure);
         skipShown(shownAs, *unpacked.failure);
         return false;
     }
@@ -299,14 +410,21 @@ bool Import::unpackInto(const std::string& archive, const std::string& target, c
         const std::string name = catalogue::fileNameOf(file);
         if (isPackage(name)) {
             packages.push_back(name);
-        } else if (depth + 1 < kMostNesting && mayBeArchive(file)) {
+        } else if (depth + 1 < kMostNesting && mayBeArchive(file, false)) {
             // An archive in the archive: unpacked beside itself, and then not kept.
-            const std::string folder = file.substr(0, platform::lastComponentStart(file)) + folderNameFor(name, true);
-            if (!platform::findIgnoringCase(folder) && platform::makeFolder(folder)) {
-                if (unpackInto(file, folder + kSeparator, shownAs + ": " + name, depth + 1, packages))
-                    platform::removeTree(file);
-                else
-                    platform::removeTree(folder);
+            const std::string beside = file.substr(0, platform::lastComponentStart(file));
+            std::string folder;
+            for (int n = 1; n < kMostNumbers && folder.empty(); ++n) {
+                const std::string candidate = beside + numberedName(folderNameFor(name, true), n);
+                if (!platform::findIgnoringCase(candidate) && platform::makeFolder(candidate))
+                    folder = candidate;
+            }
+            if (folder.empty()) {
+                skipShown(shownAs + ": " + name, SkipReason::Unreadable);
+            } else if (unpackInto(file, folder + kSeparator, shownAs + ": " + name, depth + 1, packages)) {
+                platform::removeTree(file);
+            } else {
+                platform::removeTree(folder);
             }
         }
         if (m_cancelled)

@@ -25,6 +25,7 @@ enum class SkipReason {
     NoMaps,           ///< neither a map nor an archive or folder with maps in it
     HoldsMapsFolder,  ///< a folder that holds the new-maps folder itself
     Unreadable,       ///< could not be read or written
+    TooLittleRoom,    ///< it would leave less free on the disk than the rest of the system needs
 };
 
 struct Skipped {

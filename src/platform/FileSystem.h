@@ -11,6 +11,10 @@ namespace platform {
 /// True when a file (not a folder) exists at `path`.
 bool fileExists(const std::string& path);
 
+/// True when something that is neither a file nor a folder is at `path`: a device, a named
+/// pipe, a socket. Opening one may wait for ever; nothing here opens one.
+bool isSpecialFile(const std::string& path);
+
 /// True when a folder exists at `path`.
 bool folderExists(const std::string& path);
 

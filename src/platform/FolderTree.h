@@ -12,24 +12,47 @@ namespace platform {
 /// name is there already.
 bool makeFolder(const std::string& path);
 
-/// A new folder with a unique name that starts with `prefix`, in `folder` (which ends in the
-/// separator), hidden where the system hides folders; its path, or empty when none could be made.
-std::string makeTemporaryFolder(const std::string& folder, std::string_view prefix);
-
 /// Removes `path` with everything below it. Links are removed, never followed. Quiet.
 void removeTree(const std::string& path);
 
-/// Gives a folder made by makeTemporaryFolder the name `to`, unless something of that name
-/// exists there in any case, and makes it an ordinary folder there, shown like any other.
-/// False otherwise.
-bool placeTemporaryFolder(const std::string& from, const std::string& to);
+/// A new hidden folder in which something is put together before it takes its place. While the
+/// object lives, this program holds the folder: another running program that sweeps away what
+/// a program ended midway left (`removeAbandonedFolder`) leaves it alone. Removed with all it
+/// holds when the object goes, unless it was placed.
+class TemporaryFolder {
+public:
+    /// Makes the folder in `folder` (which ends in the separator), its name `prefix` and a few
+    /// characters, hidden where the system hides folders; `path()` is empty when it failed.
+    TemporaryFolder(const std::string& folder, std::string_view prefix);
+    ~TemporaryFolder();
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
 
-/// The bytes that the user may still write on the file system of `folder`; nothing when the
-/// system does not tell.
-std::optional<std::uint64_t> freeSpace(const std::string& folder);
+    const std::string& path() const { return m_path; }
+    /// Gives the folder the name `to`, unless something of that name exists there in any case,
+    /// and makes it an ordinary folder there, shown like any other. False otherwise.
+    bool placeAt(const std::string& to);
+
+private:
+    std::string m_path;
+    std::intptr_t m_hold = -1;
+};
+
+/// Removes `path`, a folder made by a TemporaryFolder, with all it holds, unless a running
+/// program still holds it.
+void removeAbandonedFolder(const std::string& path);
+
+/// How much a file system holds and how much of it the user may still write.
+struct DiskSpace {
+    std::uint64_t available = 0;
+    std::uint64_t total = 0;
+};
+/// The space on the file system of `folder`; nothing when the system does not tell.
+std::optional<DiskSpace> diskSpace(const std::string& folder);
 
 /// True when `name` can be the name of a file or folder on this system (on Windows: none of
-/// the characters it forbids, no closing dot or space, no device name such as "CON").
+/// the characters it forbids, no closing dot or space, no device name such as "CON" or
+/// "NUL .txt").
 bool canHoldName(std::string_view name);
 
 /// `utf8` as this system writes names (UTF-8 itself, the ANSI code page on Windows); nothing
@@ -50,7 +73,13 @@ private:
     void* m_utf8 = nullptr;
 };
 
-/// A file created new (never one that exists), written in pieces.
+/// The name of a file or folder in a file name that need not be UTF-8: kept as it is on Linux,
+/// which holds any bytes; on Windows taken as text of the ANSI code page, as the archive
+/// formats without a character set mean it.
+std::optional<std::string> nameFromUnknownCharset(std::string_view bytes);
+
+/// A file created new (never one that exists), written in pieces, in order; a piece may start
+/// past the end, leaving a hole that reads as zeros (kept as a hole where the file system can).
 class NewFile {
 public:
     /// Creates the file `path`; `valid()` is false when it exists or cannot be made.
@@ -60,9 +89,29 @@ public:
     NewFile& operator=(const NewFile&) = delete;
 
     bool valid() const { return m_handle != -1; }
-    bool write(const void* bytes, std::size_t size);
-    /// Closes the file; false when the last of it could not be written.
-    bool close();
+    bool writeAt(std::uint64_t offset, const void* bytes, std::size_t size);
+    bool write(const void* bytes, std::size_t size) { return writeAt(m_length, bytes, size); }
+    /// Closes the file, `length` bytes long (a hole at its end where that is more than was
+    /// written); false when the last of it could not be written.
+    bool close(std::uint64_t length);
+    bool close() { return close(m_length); }
+
+private:
+    std::intptr_t m_handle = -1;
+    std::uint64_t m_length = 0;
+};
+
+/// A file open for reading, read from start to end; never a pipe or a device.
+class FileReader {
+public:
+    explicit FileReader(const std::string& path);
+    ~FileReader();
+    FileReader(const FileReader&) = delete;
+    FileReader& operator=(const FileReader&) = delete;
+
+    bool valid() const { return m_handle != -1; }
+    /// Up to `size` bytes into `bytes`: how many, 0 at the end, -1 when reading failed.
+    std::int64_t read(void* bytes, std::size_t size);
 
 private:
     std::intptr_t m_handle = -1;

@@ -121,7 +121,10 @@ TEST(FaultInjection, UnpackingThatFailsWhileWritingOrFillsTheDiskLeavesNoFolder)
     }
     EXPECT_EQ(listFolder(newMaps), "");
 
-    // A disk of 3 MiB: unpacking stops before it would fill it, and leaves nothing.
+    // A disk of 3 MiB keeps 300 KiB free for the rest of the system: an archive or a folder
+    // that would take more is refused whole and leaves nothing.
+    for (int i = 0; i < 10; ++i)
+        root.write("many/DM-Map" + std::to_string(i) + ".vsm", std::string(400 << 10, 'm'));
     const std::string small = root.makeFolder("small");
     if (geteuid() != 0 || std::system(("mount -t tmpfs -o size=3m tmpfs '" + small + "'").c_str()) != 0)
         GTEST_SKIP() << "no small file system can be mounted here";
@@ -129,9 +132,13 @@ TEST(FaultInjection, UnpackingThatFailsWhileWritingOrFillsTheDiskLeavesNoFolder)
         std::string point;
         ~Unmount() { (void)std::system(("umount '" + point + "'").c_str()); }
     } unmount {small};
-    const auto report = operations::importMaps({zip}, small, progress);
-    ASSERT_EQ(report.skipped.size(), 1u);
-    EXPECT_EQ(report.skipped[0].reason, operations::SkipReason::DiskFull);
+    const auto report = operations::importMaps({zip, root / "many"}, small, progress);
+    EXPECT_TRUE(report.addedMaps.empty());
+    ASSERT_EQ(report.skipped.size(), 2u);
+    EXPECT_EQ(report.skipped[0].what, "DM-Pack.zip");
+    EXPECT_EQ(report.skipped[0].reason, operations::SkipReason::TooLittleRoom);
+    EXPECT_EQ(report.skipped[1].what, "many/DM-Map6.vsm");
+    EXPECT_EQ(report.skipped[1].reason, operations::SkipReason::TooLittleRoom);
     EXPECT_EQ(listFolder(small), "");
 }
 

@@ -21,6 +21,12 @@ bool fileExists(const std::string& path)
     return stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
+bool isSpecialFile(const std::string& path)
+{
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode) && !S_ISREG(info.st_mode);
+}
+
 bool folderExists(const std::string& path)
 {
     struct stat info {};

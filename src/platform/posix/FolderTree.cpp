@@ -10,24 +10,37 @@
 #include <ftw.h>
 #include <locale.h>
 #include <stdlib.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace platform {
 
+namespace {
+
+/// The folder at `path`, opened and locked for this program alone; -1 when it is gone or
+/// another program holds it. The lock goes with the folder when it is renamed, and with the
+/// program when it ends, however it ends.
+int holdFolder(const std::string& path)
+{
+    const int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0)
+        return -1;
+    struct stat info {};
+    // A folder removed between its opening and its lock is no longer there to hold.
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0 || fstat(fd, &info) != 0 || info.st_nlink == 0) {
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+} // namespace
+
 bool makeFolder(const std::string& path)
 {
     return mkdir(path.c_str(), 0777) == 0;
-}
-
-std::string makeTemporaryFolder(const std::string& folder, std::string_view prefix)
-{
-    // A leading dot hides it from file managers.
-    std::string text = folder + "." + std::string(prefix) + "XXXXXX";
-    std::vector<char> pattern(text.begin(), text.end());
-    pattern.push_back('\0');
-    return mkdtemp(pattern.data()) ? std::string(pattern.data()) : std::string();
 }
 
 void removeTree(const std::string& path)
@@ -38,18 +51,56 @@ void removeTree(const std::string& path)
     }, 16, FTW_DEPTH | FTW_PHYS);
 }
 
-bool placeTemporaryFolder(const std::string& from, const std::string& to)
+TemporaryFolder::TemporaryFolder(const std::string& folder, std::string_view prefix)
 {
-    // Its new name has no leading dot: that alone hid it.
-    return !findIgnoringCase(to) && renameWithoutReplacing(from, to);
+    for (int attempt = 0; attempt < 10 && m_hold < 0; ++attempt) {
+        // A leading dot hides it from file managers.
+        std::string text = folder + "." + std::string(prefix) + "XXXXXX";
+        std::vector<char> pattern(text.begin(), text.end());
+        pattern.push_back('\0');
+        if (!mkdtemp(pattern.data()))
+            return;
+        // Another program's sweep may take it before it is held: then another name.
+        m_hold = holdFolder(pattern.data());
+        if (m_hold >= 0)
+            m_path = pattern.data();
+    }
 }
 
-std::optional<std::uint64_t> freeSpace(const std::string& folder)
+TemporaryFolder::~TemporaryFolder()
+{
+    if (!m_path.empty())
+        removeTree(m_path);
+    if (m_hold >= 0)
+        close(static_cast<int>(m_hold));
+}
+
+bool TemporaryFolder::placeAt(const std::string& to)
+{
+    // Its new name has no leading dot: that alone hid it.
+    if (m_path.empty() || findIgnoringCase(to) || !renameWithoutReplacing(m_path, to))
+        return false;
+    m_path.clear();
+    return true;
+}
+
+void removeAbandonedFolder(const std::string& path)
+{
+    // Held while it is removed, so that no program takes it meanwhile.
+    const int fd = holdFolder(path);
+    if (fd < 0)
+        return;
+    removeTree(path);
+    close(fd);
+}
+
+std::optional<DiskSpace> diskSpace(const std::string& folder)
 {
     struct statvfs info {};
     if (statvfs(folder.c_str(), &info) != 0)
         return std::nullopt;
-    return static_cast<std::uint64_t>(info.f_bavail) * info.f_frsize;
+    return DiskSpace {static_cast<std::uint64_t>(info.f_bavail) * info.f_frsize,
+                      static_cast<std::uint64_t>(info.f_blocks) * info.f_frsize};
 }
 
 bool canHoldName(std::string_view name)
@@ -60,6 +111,11 @@ bool canHoldName(std::string_view name)
 std::optional<std::string> nameFromUtf8(std::string_view utf8)
 {
     return std::string(utf8);
+}
+
+std::optional<std::string> nameFromUnknownCharset(std::string_view bytes)
+{
+    return std::string(bytes);
 }
 
 Utf8NameConversions::Utf8NameConversions()
@@ -86,21 +142,54 @@ NewFile::NewFile(const std::string& path)
 
 NewFile::~NewFile()
 {
-    close();
+    close(m_length);
 }
 
-bool NewFile::write(const void* bytes, std::size_t size)
+bool NewFile::writeAt(std::uint64_t offset, const void* bytes, std::size_t size)
 {
-    return writeAll(static_cast<int>(m_handle), bytes, size);
+    // A piece past the end leaves a hole: the file system stores no zeros for it.
+    if (offset != m_length && lseek(static_cast<int>(m_handle), static_cast<off_t>(offset), SEEK_SET) < 0)
+        return false;
+    if (!writeAll(static_cast<int>(m_handle), bytes, size))
+        return false;
+    m_length = offset + size;
+    return true;
 }
 
-bool NewFile::close()
+bool NewFile::close(std::uint64_t length)
 {
     if (m_handle == -1)
         return true;
-    const bool closed = ::close(static_cast<int>(m_handle)) == 0;
+    const int fd = static_cast<int>(m_handle);
+    bool closed = length == m_length || ftruncate(fd, static_cast<off_t>(length)) == 0;
+    closed = ::close(fd) == 0 && closed;
     m_handle = -1;
     return closed;
+}
+
+FileReader::FileReader(const std::string& path)
+{
+    const int fd = openForReading(path);
+    struct stat info {};
+    if (fd >= 0 && fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
+        m_handle = fd;
+    else if (fd >= 0)
+        close(fd);
+}
+
+FileReader::~FileReader()
+{
+    if (m_handle != -1)
+        close(static_cast<int>(m_handle));
+}
+
+std::int64_t FileReader::read(void* bytes, std::size_t size)
+{
+    for (;;) {
+        const ssize_t n = ::read(static_cast<int>(m_handle), bytes, size);
+        if (n >= 0 || errno != EINTR)
+            return n;
+    }
 }
 
 } // namespace platform

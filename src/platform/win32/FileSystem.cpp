@@ -14,6 +14,12 @@ bool fileExists(const std::string& path)
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+bool isSpecialFile(const std::string&)
+{
+    // What a folder lists on Windows is a file or a folder; devices are no folder entries.
+    return false;
+}
+
 bool folderExists(const std::string& path)
 {
     const DWORD attributes = GetFileAttributesA(path.c_str());

@@ -4,31 +4,69 @@
 #include "platform/win32/AnsiText.h"
 
 #include <cstdio>
+#include <cstring>
+#include <vector>
 
 #include <windows.h>
+#include <winioctl.h>
 
 namespace platform {
+
+namespace {
+
+/// The folder at `path`, opened for this program alone to rename or delete: no other program
+/// can remove or rename it while the handle is open. Invalid when it is gone or held.
+HANDLE holdFolder(const std::string& path)
+{
+    return CreateFileA(path.c_str(), DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                       FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+}
+
+/// Removes what the folder `path` holds, links themselves and never what they lead to.
+void removeContents(const std::string& path)
+{
+    WIN32_FIND_DATAA data;
+    const HANDLE search = FindFirstFileA((path + "\\*").c_str(), &data);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        const std::string name = data.cFileName;
+        if (name != "." && name != "..")
+            removeTree(path + "\\" + name);
+    } while (FindNextFileA(search, &data));
+    FindClose(search);
+}
+
+/// Removes the held folder `path` with all it holds, the folder itself through its handle.
+void removeHeldTree(const std::string& path, HANDLE hold)
+{
+    removeContents(path);
+    FILE_DISPOSITION_INFO gone {TRUE};
+    SetFileInformationByHandle(hold, FileDispositionInfo, &gone, sizeof gone);
+}
+
+/// The wide form of an ANSI path.
+std::wstring widePath(const std::string& path)
+{
+    std::wstring wide(path.size() + 1, L'\0');
+    const int length = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
+    wide.resize(length > 0 ? static_cast<std::size_t>(length - 1) : 0);
+    return wide;
+}
+
+/// Marks a file with a hole sparse where the file system can, so that it stores no zeros for it.
+void markSparse(HANDLE file)
+{
+    DWORD returned = 0;
+    DeviceIoControl(file, FSCTL_SET_SPARSE, nullptr, 0, nullptr, 0, &returned, nullptr);
+}
+
+} // namespace
 
 bool makeFolder(const std::string& path)
 {
     return CreateDirectoryA(path.c_str(), nullptr);
-}
-
-std::string makeTemporaryFolder(const std::string& folder, std::string_view prefix)
-{
-    unsigned seed = GetTickCount() ^ (GetCurrentProcessId() << 16);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        char digits[9];
-        std::snprintf(digits, sizeof digits, "%08X", seed + static_cast<unsigned>(attempt) * 2654435761u);
-        const std::string path = folder + "~" + std::string(prefix) + digits;
-        if (CreateDirectoryA(path.c_str(), nullptr)) {
-            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN);
-            return path;
-        }
-        if (GetLastError() != ERROR_ALREADY_EXISTS)
-            break;
-    }
-    return {};
 }
 
 void removeTree(const std::string& path)
@@ -43,39 +81,85 @@ void removeTree(const std::string& path)
         return;
     }
     // A junction or folder link goes itself; what it leads to stays.
-    if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
-        WIN32_FIND_DATAA data;
-        const HANDLE search = FindFirstFileA((path + "\\*").c_str(), &data);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                const std::string name = data.cFileName;
-                if (name != "." && name != "..")
-                    removeTree(path + "\\" + name);
-            } while (FindNextFileA(search, &data));
-            FindClose(search);
-        }
-    }
+    if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        removeContents(path);
     RemoveDirectoryA(path.c_str());
 }
 
-bool placeTemporaryFolder(const std::string& from, const std::string& to)
+TemporaryFolder::TemporaryFolder(const std::string& folder, std::string_view prefix)
 {
-    // The file system compares names without case and refuses a namesake itself; the hidden
-    // attribute goes with the folder and is taken off.
-    if (!MoveFileExA(from.c_str(), to.c_str(), 0))
+    const unsigned seed = GetTickCount() ^ (GetCurrentProcessId() << 16);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char digits[9];
+        std::snprintf(digits, sizeof digits, "%08X", seed + static_cast<unsigned>(attempt) * 2654435761u);
+        const std::string path = folder + "~" + std::string(prefix) + digits;
+        if (!CreateDirectoryA(path.c_str(), nullptr)) {
+            if (GetLastError() != ERROR_ALREADY_EXISTS)
+                return;
+            continue;
+        }
+        // Another program's sweep may hold it first: then another name.
+        const HANDLE hold = holdFolder(path);
+        if (hold == INVALID_HANDLE_VALUE)
+            continue;
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN);
+        m_hold = reinterpret_cast<std::intptr_t>(hold);
+        m_path = path;
+        return;
+    }
+}
+
+TemporaryFolder::~TemporaryFolder()
+{
+    if (m_hold == -1)
+        return;
+    const HANDLE hold = reinterpret_cast<HANDLE>(m_hold);
+    if (!m_path.empty())
+        removeHeldTree(m_path, hold);
+    CloseHandle(hold);
+}
+
+bool TemporaryFolder::placeAt(const std::string& to)
+{
+    if (m_path.empty())
         return false;
+    // Renamed through the handle that holds it, so that no other program comes in between.
+    // The file system compares names without case and refuses a namesake itself.
+    const std::wstring target = widePath(to);
+    std::vector<char> buffer(sizeof(FILE_RENAME_INFO) + target.size() * sizeof(wchar_t));
+    auto* rename = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+    rename->ReplaceIfExists = FALSE;
+    rename->RootDirectory = nullptr;
+    rename->FileNameLength = static_cast<DWORD>(target.size() * sizeof(wchar_t));
+    std::memcpy(rename->FileName, target.c_str(), target.size() * sizeof(wchar_t));
+    if (!SetFileInformationByHandle(reinterpret_cast<HANDLE>(m_hold), FileRenameInfo, rename,
+                                    static_cast<DWORD>(buffer.size())))
+        return false;
+    m_path.clear();
+    // The hidden attribute went with the folder and is taken off.
     const DWORD attributes = GetFileAttributesA(to.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES)
         SetFileAttributesA(to.c_str(), attributes & ~FILE_ATTRIBUTE_HIDDEN);
     return true;
 }
 
-std::optional<std::uint64_t> freeSpace(const std::string& folder)
+void removeAbandonedFolder(const std::string& path)
 {
-    ULARGE_INTEGER available;
-    if (!GetDiskFreeSpaceExA(folder.c_str(), &available, nullptr, nullptr))
+    // Held while it is removed, so that no program takes it meanwhile; a folder that a running
+    // program holds cannot be opened so.
+    const HANDLE hold = holdFolder(path);
+    if (hold == INVALID_HANDLE_VALUE)
+        return;
+    removeHeldTree(path, hold);
+    CloseHandle(hold);
+}
+
+std::optional<DiskSpace> diskSpace(const std::string& folder)
+{
+    ULARGE_INTEGER available, total;
+    if (!GetDiskFreeSpaceExA(folder.c_str(), &available, &total, nullptr))
         return std::nullopt;
-    return available.QuadPart;
+    return DiskSpace {available.QuadPart, total.QuadPart};
 }
 
 bool canHoldName(std::string_view name)
@@ -86,14 +170,20 @@ bool canHoldName(std::string_view name)
         if (static_cast<unsigned char>(c) < 32 || std::string_view("<>:\"/\\|?*").find(c) != std::string_view::npos)
             return false;
     }
-    // Device names, also with an extension: "NUL.txt" opens the device.
-    const std::string_view stem = name.substr(0, name.find('.'));
-    for (const char* device : {"CON", "PRN", "AUX", "NUL"}) {
+    // Device names, also with an extension and with spaces or dots before it: "NUL .txt" and
+    // "COM1..vsm" open the device.
+    std::string_view stem = name.substr(0, name.find('.'));
+    while (!stem.empty() && (stem.back() == ' ' || stem.back() == '.'))
+        stem.remove_suffix(1);
+    for (const char* device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"}) {
         if (namesEqual(stem, device))
             return false;
     }
-    for (const char* device : {"COM", "LPT"}) {
-        if (stem.size() == 4 && namesEqual(stem.substr(0, 3), device) && stem[3] >= '0' && stem[3] <= '9')
+    const std::wstring wide = widePath(std::string(stem));
+    if (wide.size() == 4 && (namesEqual(stem.substr(0, 3), "COM") || namesEqual(stem.substr(0, 3), "LPT"))) {
+        const wchar_t digit = wide[3];
+        // The superscript digits count as digits here.
+        if ((digit >= L'0' && digit <= L'9') || digit == L'\u00B9' || digit == L'\u00B2' || digit == L'\u00B3')
             return false;
     }
     return true;
@@ -102,6 +192,11 @@ bool canHoldName(std::string_view name)
 std::optional<std::string> nameFromUtf8(std::string_view utf8)
 {
     return exactAnsiFromUtf8(utf8);
+}
+
+std::optional<std::string> nameFromUnknownCharset(std::string_view bytes)
+{
+    return std::string(bytes);
 }
 
 // Windows' C library and the archive reader use the wide names: nothing to switch.
@@ -117,30 +212,75 @@ NewFile::NewFile(const std::string& path)
 
 NewFile::~NewFile()
 {
-    close();
+    close(m_length);
 }
 
-bool NewFile::write(const void* bytes, std::size_t size)
+bool NewFile::writeAt(std::uint64_t offset, const void* bytes, std::size_t size)
 {
-    const char* at = static_cast<const char*>(bytes);
-    while (size > 0) {
-        const DWORD chunk = size > (1u << 30) ? (1u << 30) : static_cast<DWORD>(size);
-        DWORD written = 0;
-        if (!WriteFile(reinterpret_cast<HANDLE>(m_handle), at, chunk, &written, nullptr) || written == 0)
+    const HANDLE file = reinterpret_cast<HANDLE>(m_handle);
+    if (offset != m_length) {
+        markSparse(file);
+        LARGE_INTEGER at;
+        at.QuadPart = static_cast<LONGLONG>(offset);
+        if (!SetFilePointerEx(file, at, nullptr, FILE_BEGIN))
             return false;
-        at += written;
-        size -= written;
     }
+    const char* from = static_cast<const char*>(bytes);
+    std::size_t left = size;
+    while (left > 0) {
+        const DWORD chunk = left > (1u << 30) ? (1u << 30) : static_cast<DWORD>(left);
+        DWORD written = 0;
+        if (!WriteFile(file, from, chunk, &written, nullptr) || written == 0)
+            return false;
+        from += written;
+        left -= written;
+    }
+    m_length = offset + size;
     return true;
 }
 
-bool NewFile::close()
+bool NewFile::close(std::uint64_t length)
 {
     if (m_handle == -1)
         return true;
-    const bool closed = CloseHandle(reinterpret_cast<HANDLE>(m_handle));
+    const HANDLE file = reinterpret_cast<HANDLE>(m_handle);
+    bool closed = true;
+    if (length != m_length) {
+        markSparse(file);
+        LARGE_INTEGER at;
+        at.QuadPart = static_cast<LONGLONG>(length);
+        closed = SetFilePointerEx(file, at, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+    }
+    closed = CloseHandle(file) && closed;
     m_handle = -1;
     return closed;
+}
+
+FileReader::FileReader(const std::string& path)
+{
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return;
+    if (GetFileType(file) == FILE_TYPE_DISK)
+        m_handle = reinterpret_cast<std::intptr_t>(file);
+    else
+        CloseHandle(file);
+}
+
+FileReader::~FileReader()
+{
+    if (m_handle != -1)
+        CloseHandle(reinterpret_cast<HANDLE>(m_handle));
+}
+
+std::int64_t FileReader::read(void* bytes, std::size_t size)
+{
+    DWORD got = 0;
+    const DWORD chunk = size > (1u << 30) ? (1u << 30) : static_cast<DWORD>(size);
+    if (!ReadFile(reinterpret_cast<HANDLE>(m_handle), bytes, chunk, &got, nullptr))
+        return -1;
+    return got;
 }
 
 } // namespace platform
