@@ -32,6 +32,7 @@ ArchivePtr openArchive(const std::string& path)
                          archive_read_support_format_cpio, archive_read_support_format_iso9660,
                          archive_read_support_format_lha, archive_read_support_format_rar,
                          archive_read_support_format_rar5, archive_read_support_format_tar,
+                         archive_read_support_format_warc, archive_read_support_format_xar,
                          archive_read_support_format_zip})
         support(a);
     // A zip name without the UTF-8 flag is in code page 437, by the zip format's own rule.
@@ -127,7 +128,7 @@ ArchiveProbe probeArchive(const std::string& path)
         return ArchiveProbe::NotAnArchive;
     archive_entry* entry = nullptr;
     const int result = archive_read_next_header(reader.get(), &entry);
-    if (result >= ARCHIVE_WARN)
+    if (result == ARCHIVE_OK || result == ARCHIVE_WARN)
         return ArchiveProbe::Entries;
     // A format may be recognised where even its first entry is damaged.
     if (archive_format(reader.get()) == 0)

@@ -40,15 +40,19 @@ bool isCompanion(std::string_view name)
     return hasSuffix(name, catalogue::kIniSuffix) || hasSuffix(name, ".vsp");
 }
 
-/// A file that is no map file may be an archive: its content tells. A dropped file counts as
-/// one where its format is known; a file inside a folder or archive only where an entry can be
-/// read from it (a file that begins like an empty archive stays the file it is).
-bool mayBeArchive(const std::string& path, bool dropped)
+/// Where a file was found, for telling whether it is an archive.
+enum class FoundIn { Downloads, Archive };
+
+/// A file that is no map file may be an archive: its content tells. A file dropped or in a
+/// dropped folder counts as one where its format is known (a damaged one is then reported); a
+/// member of an archive only where an entry can be read from it: one that merely begins like an
+/// empty archive stays the file it is.
+bool mayBeArchive(const std::string& path, FoundIn where)
 {
     if (isPackage(path) || isCompanion(path))
         return false;
     const ArchiveProbe probe = probeArchive(path);
-    return probe == ArchiveProbe::Entries || (dropped && probe != ArchiveProbe::NotAnArchive);
+    return probe == ArchiveProbe::Entries || (where == FoundIn::Downloads && probe != ArchiveProbe::NotAnArchive);
 }
 
 /// The files of the map file set of `package` that exist: the package, then its INI and
@@ -237,7 +241,7 @@ ImportReport Import::run(const std::vector<std::string>& dropped)
             addPackage(path);
         else if (goesWithDroppedPackage(path, dropped))
             continue;
-        else if (mayBeArchive(path, true))
+        else if (mayBeArchive(path, FoundIn::Downloads))
             addArchive(path);
         else
             skip(path, SkipReason::NoMaps);
@@ -378,7 +382,7 @@ bool Import::copyMapsOf(const std::string& source, const std::string& target, co
                 }
             }
             packages.push_back(name);
-        } else if (!isCompanion(name) && mayBeArchive(path, false)) {
+        } else if (mayBeArchive(path, FoundIn::Downloads)) {
             const std::string folderName = taken.takeFree(folderNameFor(name, true));
             const std::string unpacked = target + folderName;
             if (folderName.empty() || !platform::makeFolder(unpacked)) {
@@ -410,7 +414,7 @@ bool Import::unpackInto(const std::string& archive, const std::string& target, c
         const std::string name = catalogue::fileNameOf(file);
         if (isPackage(name)) {
             packages.push_back(name);
-        } else if (depth + 1 < kMostNesting && mayBeArchive(file, false)) {
+        } else if (depth + 1 < kMostNesting && mayBeArchive(file, FoundIn::Archive)) {
             // An archive in the archive: unpacked beside itself, and then not kept.
             const std::string beside = file.substr(0, platform::lastComponentStart(file));
             std::string folder;
