@@ -17,7 +17,7 @@ public:
     void beep() override {}
     void showError(const QString& message) override;
     bool askYesNo(QWidget*, const QString&, const QString&) override { return true; }
-    void showMessage(QWidget*, const QString&) override {}
+    void showMessage(QWidget*, const QString&, const QString&) override {}
     FolderPicker& folderPicker() override { return *this; }
     std::optional<std::string> pickFolder(const TFolderBrowser&) override { return std::nullopt; }
 };

@@ -35,8 +35,8 @@ public:
     virtual void showError(const QString& message) = 0;
     /// A modal Yes/No box without icon, Yes the default; true for Yes.
     virtual bool askYesNo(QWidget* parent, const QString& caption, const QString& text) = 0;
-    /// A plain message box with OK.
-    virtual void showMessage(QWidget* parent, const QString& text) = 0;
+    /// A plain message box with OK; `details`, where given, behind its button for them.
+    virtual void showMessage(QWidget* parent, const QString& text, const QString& details = {}) = 0;
     /// The folder picker behind the browse buttons.
     virtual FolderPicker& folderPicker() = 0;
 

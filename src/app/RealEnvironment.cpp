@@ -33,9 +33,10 @@ bool RealEnvironment::askYesNo(QWidget* parent, const QString& caption, const QS
     return box.exec() == QMessageBox::Yes;
 }
 
-void RealEnvironment::showMessage(QWidget* parent, const QString& text)
+void RealEnvironment::showMessage(QWidget* parent, const QString& text, const QString& details)
 {
     QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
+    box.setDetailedText(details);
     box.exec();
 }

@@ -13,7 +13,7 @@ public:
     void beep() override;
     void showError(const QString& message) override;
     bool askYesNo(QWidget* parent, const QString& caption, const QString& text) override;
-    void showMessage(QWidget* parent, const QString& text) override;
+    void showMessage(QWidget* parent, const QString& text, const QString& details) override;
     FolderPicker& folderPicker() override { return m_picker; }
 
 private:

@@ -11,6 +11,10 @@
 #include <string>
 #include <vector>
 
+namespace operations {
+enum class SkipReason;
+}
+
 class ComboBox;
 class Environment;
 class PathListView;
@@ -105,7 +109,6 @@ public:
     /// Adds the dropped or pasted files, folders and archives to the new-maps folder, rebuilds
     /// the list of new maps and reports what was added and skipped.
     void addMaps(const std::vector<std::string>& paths);
-    void FormDragDrop(const QMimeData* dropped);
     /// Ctrl+V: the files a file manager put on the clipboard.
     void pasteMaps();
 
@@ -240,6 +243,8 @@ private:
     QString languageText(std::size_t n, const char* builtIn) const;
     /// Text `n` of adding maps: its language line, or the built-in German text.
     QString importText(std::size_t n) const;
+    /// The language's text for why something was not added.
+    QString skipReasonText(operations::SkipReason reason) const;
 
     Environment& m_env;
     TForm2* m_form2 = nullptr;

@@ -37,4 +37,8 @@ inline constexpr std::size_t kFirstSkipReason = 25; ///< one line per reason, in
 /// Typed text that the INI file's character set cannot hold.
 inline constexpr std::size_t kIniCharset = 38;
 
+// Adding maps, lines that came later.
+inline constexpr std::size_t kTooLittleRoom = 39; ///< the reason of SkipReason::TooLittleRoom and those after it
+inline constexpr std::size_t kMoreLines = 40;     ///< "… and %1 more", after the first lines of the report
+
 } // namespace localisation::lines

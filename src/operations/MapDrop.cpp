@@ -17,6 +17,7 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QProgressDialog>
+#include <QTimer>
 #include <QUrl>
 
 #include <memory>
@@ -49,6 +50,46 @@ constexpr const char* kBuiltInImportTexts[] = {
 };
 static_assert(std::size(kBuiltInImportTexts) == lines::kFirstSkipReason - lines::kFolderMissing
                                                      + static_cast<std::size_t>(operations::SkipReason::Unreadable) + 1);
+
+/// The built-in texts of the lines after the INI editor's, in their order.
+constexpr const char* kBuiltInLaterImportTexts[] = {
+    "der Datenträger behielte zu wenig freien Platz",
+    "… und %1 weitere",
+};
+static_assert(std::size(kBuiltInLaterImportTexts) == lines::kMoreLines - lines::kTooLittleRoom + 1);
+
+/// How many names and skipped entries the report shows at most; the rest are counted, and all
+/// of them are in its details.
+constexpr int kMostShownLines = 20;
+/// How many characters of one name the report shows at most.
+constexpr int kMostShownCharacters = 120;
+
+/// A name from the report for the eye: each of its parts (folders, an archive and its entry)
+/// shown by itself, so that one part in another character set garbles no other.
+QString legible(std::string_view what)
+{
+    QString shown;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= what.size(); ++i) {
+        const bool end = i == what.size();
+        const std::size_t separator = end ? 0 : what[i] == '/' || what[i] == '\\' ? 1 : what.compare(i, 2, ": ") == 0 ? 2 : 0;
+        if (!end && separator == 0)
+            continue;
+        shown += toDisplay(what.substr(start, i - start)) + QString::fromUtf8(what.substr(i, separator).data(), static_cast<int>(separator));
+        start = i + separator;
+        i += separator ? separator - 1 : 0;
+    }
+    return shown;
+}
+
+/// `text` shortened in its middle to what a message box can show.
+QString shortened(const QString& text)
+{
+    if (text.size() <= kMostShownCharacters)
+        return text;
+    const int half = kMostShownCharacters / 2;
+    return text.left(half) + QChar(0x2026) + text.right(half);
+}
 
 /// The local files among dropped or pasted data, as the bytes of their paths.
 std::vector<std::string> localPaths(const QMimeData* data)
@@ -106,7 +147,16 @@ private:
 
 QString TForm1::importText(std::size_t n) const
 {
-    return languageText(n, kBuiltInImportTexts[n - lines::kFolderMissing]);
+    return languageText(n, n >= lines::kTooLittleRoom ? kBuiltInLaterImportTexts[n - lines::kTooLittleRoom]
+                                                      : kBuiltInImportTexts[n - lines::kFolderMissing]);
+}
+
+QString TForm1::skipReasonText(operations::SkipReason reason) const
+{
+    // The reasons after "unreadable" came after the INI editor's line.
+    const auto n = static_cast<std::size_t>(reason);
+    const auto later = static_cast<std::size_t>(operations::SkipReason::TooLittleRoom);
+    return importText(n >= later ? lines::kTooLittleRoom + n - later : lines::kFirstSkipReason + n);
 }
 
 void TForm1::addMaps(const std::vector<std::string>& paths)
@@ -127,27 +177,37 @@ void TForm1::addMaps(const std::vector<std::string>& paths)
     }
     refreshFileList(1);
 
+    // The first lines in the box, everything behind its details button.
     QStringList names;
     for (const std::string& map : report.addedMaps)
         names.append(toDisplay(catalogue::dropExtension(map)));
+    QStringList skipped;
+    for (const operations::Skipped& entry : report.skipped)
+        skipped.append(legible(entry.what) + QStringLiteral(": ") + skipReasonText(entry.reason));
+    const auto firstOf = [this](const QStringList& all, const QString& separator) {
+        QStringList shown;
+        for (int i = 0; i < all.size() && i < kMostShownLines; ++i)
+            shown.append(shortened(all[i]));
+        if (all.size() > kMostShownLines)
+            shown.append(importText(lines::kMoreLines).arg(all.size() - kMostShownLines));
+        return shown.join(separator);
+    };
     const std::size_t added = report.addedMaps.size();
-    QString text = QString::number(added) + QLatin1Char(' ')
+    const QString heading = QString::number(added) + QLatin1Char(' ')
         + (added == 1 ? languageText(lines::kMap, "Datei") : languageText(lines::kMaps, "Dateien")) + QLatin1Char(' ')
         + importText(lines::kAdded);
+    QString text = heading;
     if (!names.isEmpty())
-        text += QStringLiteral(": ") + names.join(QStringLiteral(", "));
-    if (!report.skipped.empty()) {
-        text += QStringLiteral("\n\n") + importText(lines::kSkipped);
-        for (const operations::Skipped& skipped : report.skipped)
-            text += QLatin1Char('\n') + toDisplay(skipped.what) + QStringLiteral(": ")
-                + importText(lines::kFirstSkipReason + static_cast<std::size_t>(skipped.reason));
+        text += QStringLiteral(": ") + firstOf(names, QStringLiteral(", "));
+    if (!skipped.isEmpty())
+        text += QStringLiteral("\n\n") + importText(lines::kSkipped) + QLatin1Char('\n') + firstOf(skipped, QStringLiteral("\n"));
+    QString details;
+    if (names.size() > kMostShownLines || skipped.size() > kMostShownLines) {
+        details = heading + QStringLiteral(":\n") + names.join(QLatin1Char('\n'));
+        if (!skipped.isEmpty())
+            details += QStringLiteral("\n\n") + importText(lines::kSkipped) + QLatin1Char('\n') + skipped.join(QLatin1Char('\n'));
     }
-    m_env.showMessage(this, text);
-}
-
-void TForm1::FormDragDrop(const QMimeData* dropped)
-{
-    addMaps(localPaths(dropped));
+    m_env.showMessage(this, text, details);
 }
 
 void TForm1::pasteMaps()
@@ -166,8 +226,9 @@ void TForm1::dragEnterEvent(QDragEnterEvent* event)
 
 void TForm1::dropEvent(QDropEvent* event)
 {
+    // The drop is taken and the program it came from goes on at once (Explorer waits until the
+    // drop returns); the maps are added right after.
     event->setDropAction(Qt::CopyAction);
     event->accept();
-    const QMimeData* dropped = event->mimeData();
-    runGuarded(m_env, [this, dropped] { FormDragDrop(dropped); });
+    QTimer::singleShot(0, this, [this, paths = localPaths(event->mimeData())] { runGuarded(m_env, [&] { addMaps(paths); }); });
 }

@@ -34,7 +34,11 @@ public:
             answers.pop_front();
         return yes;
     }
-    void showMessage(QWidget*, const QString& text) override { messages.append(text); }
+    void showMessage(QWidget*, const QString& text, const QString& details) override
+    {
+        messages.append(text);
+        messageDetails.append(details);
+    }
     FolderPicker& folderPicker() override { return *this; }
     std::optional<std::string> pickFolder(const TFolderBrowser& browser) override
     {
@@ -49,6 +53,7 @@ public:
     QStringList errors;
     QStringList questions;
     QStringList messages;
+    QStringList messageDetails; ///< what each message had behind its details button
     QStringList pickerTitles;
     std::deque<bool> answers;
     std::deque<std::optional<std::string>> pickerAnswers;

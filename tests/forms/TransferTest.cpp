@@ -289,7 +289,10 @@ private slots:
         TForm1& form = *world.start().Form1;
         form.gameTypes->tabs()->setCurrentIndex(1); // the DM tab's mask holds for the rebuilt list
 
+        // The drop returns before anything is added: the program it came from goes on.
         QVERIFY(drop(form.Panel2, {downloads + native("/DM-Pack.zip"), loose}));
+        QCOMPARE(listFolder(world.newMaps), std::string());
+        QTRY_COMPARE(world.env->messages.size(), 1);
         QCOMPARE(world.env->messages, QStringList{"2 maps added: DM-Zipped, CTF-Loose\n\nSkipped:\n"
                                                   "DM-Pack.zip: ../DM-Escape.vsm: its path leads out of its folder"});
         QCOMPARE(itemsOf(form.newFiles), QStringList{"DM-Zipped"});
@@ -308,15 +311,33 @@ private slots:
         QCOMPARE(listFolder(world.newMaps), std::string("CTF-Loose.vsm DM-Pack DM-Pack (2)"));
         QCOMPARE(itemsOf(form.newFiles), (QStringList{"DM-Zipped", "DM-Zipped"}));
 
+        // A pack of many hostile entries: the box shows the first 20 and counts the rest; all
+        // of them are behind its details button.
+        std::vector<ArchiveEntry> hostile;
+        for (int i = 0; i < 50; ++i)
+            hostile.emplace_back("../DM-" + std::to_string(100 + i) + ".vsm", "x");
+        hostile.emplace_back("DM-Kept.vsm", "kept");
+        writeArchive(downloads + native("/DM-Many.zip"), "zip", hostile);
+        QVERIFY(drop(form.Panel2, {downloads + native("/DM-Many.zip")}));
+        QTRY_COMPARE(world.env->messages.size(), 3);
+        const QStringList shown = world.env->messages.last().split(QLatin1Char('\n'));
+        QCOMPARE(shown.size(), 2 + 1 + 20 + 1);
+        QCOMPARE(shown[3], QStringLiteral("DM-Many.zip: ../DM-100.vsm: its path leads out of its folder"));
+        QCOMPARE(shown.last(), QStringLiteral("\u2026 and 30 more"));
+        const QStringList details = world.env->messageDetails.last().split(QLatin1Char('\n'));
+        QVERIFY(details.contains(QStringLiteral("DM-Kept")));
+        QVERIFY(details.contains(QStringLiteral("DM-Many.zip: ../DM-149.vsm: its path leads out of its folder")));
+
         // Nothing on the clipboard but text: a beep. No new-maps folder: an error, nothing changes.
         QApplication::clipboard()->setText(QStringLiteral("DM-Pack.zip"));
         QTest::keyClick(&form, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(world.env->beeps, 1);
         form.NewMapsFolder = world.root.path() + native("/gone");
         QVERIFY(drop(&form, {loose}));
+        QTRY_COMPARE(world.env->errors.size(), 1);
         QCOMPARE(world.env->errors, QStringList{"The folder for new maps does not exist: " + QString::fromStdString(form.NewMapsFolder)});
-        QCOMPARE(world.env->messages.size(), 2);
-        QCOMPARE(listFolder(downloads), std::string("CTF-Loose.vsm DM-Pack.zip"));
+        QCOMPARE(world.env->messages.size(), 3);
+        QCOMPARE(listFolder(downloads), std::string("CTF-Loose.vsm DM-Many.zip DM-Pack.zip"));
     }
 };
 

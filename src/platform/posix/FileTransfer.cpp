@@ -60,6 +60,9 @@ bool moveToFreeName(const std::string& from, const std::string& to, LeftoverSwee
         return true;
     if (errno != EXDEV || !placeCopy(from, to, sweep))
         return false;
+    // The source goes only once the file and its entry in the folder are on the disk: after a
+    // power cut the map is at one of its places under its own name.
+    syncFolderOf(to);
     unlink(from.c_str());
     return true;
 }

@@ -1,5 +1,7 @@
 #include "platform/posix/PosixFiles.h"
 
+#include "platform/PathSeparator.h"
+
 #include <cerrno>
 #include <cstdio>
 
@@ -11,6 +13,16 @@ namespace platform {
 int openForReading(const std::string& path)
 {
     return open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+}
+
+void syncFolderOf(const std::string& path)
+{
+    const std::string folder = path.substr(0, lastComponentStart(path));
+    const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        (void)fsync(fd);
+        close(fd);
+    }
 }
 
 bool writeAll(int fd, const void* bytes, std::size_t size)

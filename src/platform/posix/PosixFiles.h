@@ -15,6 +15,9 @@ int openForReading(const std::string& path);
 /// Writes all `size` bytes to `fd`, going on after interruptions; false when a write fails.
 bool writeAll(int fd, const void* bytes, std::size_t size);
 
+/// Flushes the entries of the folder that holds `path` to disk (a rename into it included).
+void syncFolderOf(const std::string& path);
+
 /// True when a file has no write permission for anyone: Windows' read-only attribute.
 bool isMarkedReadOnly(const struct stat& info);
 

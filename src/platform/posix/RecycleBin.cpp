@@ -4,6 +4,8 @@
 
 #include "platform/FileTransfer.h"
 
+#include "platform/posix/PosixFiles.h"
+
 #include <gio/gio.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,7 +15,8 @@ namespace platform {
 bool recycleFile(const std::string& path)
 {
     struct stat info {};
-    if (lstat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode))
+    // A read-only file (no write permission for anyone) stays, as on Windows.
+    if (lstat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode) || isMarkedReadOnly(info))
         return false;
     GFile* file = g_file_new_for_path(path.c_str());
     GError* error = nullptr;

@@ -23,11 +23,12 @@ namespace {
 
 constexpr std::string_view kTemporaryMark = ".vsmtmp-";
 
-/// True for a name that TempFile::createBeside makes: a dot, a name, the mark, six characters.
+/// True for a name that TempFile::createBeside makes: the mark and six characters, after a
+/// dot and the target's name in what earlier versions made.
 bool isTemporaryName(std::string_view name)
 {
     const auto mark = name.rfind(kTemporaryMark);
-    return name.size() > 1 && name[0] == '.' && mark != std::string_view::npos && mark > 1
+    return name.size() > 1 && name[0] == '.' && mark != std::string_view::npos && (mark == 0 || mark > 1)
         && name.size() - mark - kTemporaryMark.size() == 6;
 }
 
@@ -55,8 +56,8 @@ TempFile::~TempFile()
 
 TempFile TempFile::createBeside(const std::string& target)
 {
-    const auto cut = lastComponentStart(target);
-    std::string text = target.substr(0, cut) + "." + target.substr(cut) + std::string(kTemporaryMark) + "XXXXXX";
+    // A short name of fixed length, so that a target of the longest name has one too.
+    std::string text = target.substr(0, lastComponentStart(target)) + std::string(kTemporaryMark) + "XXXXXX";
     std::vector<char> pattern(text.begin(), text.end());
     pattern.push_back('\0');
     TempFile temp;

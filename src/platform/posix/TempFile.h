@@ -8,7 +8,7 @@ namespace platform {
 
 /// A temporary file in the folder of a target file, for writes that must appear at the
 /// target whole or not at all. It is removed on destruction unless renamed into place.
-/// Its name (".<target name>.vsmtmp-XXXXXX") ends in no map file's extension, so no list
+/// Its name (".vsmtmp-XXXXXX") ends in no map file's extension, so no list
 /// shows it; it is locked while open, so that a leftover of a killed program can be told
 /// from one that another running program is still writing.
 class TempFile {

@@ -8,7 +8,8 @@ namespace platform {
 bool recycleFile(const std::string& path)
 {
     const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
+    // A read-only file stays, as a plain delete of it fails.
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)))
         return false;
     // The shell's undoable delete: into the recycle bin of the file's drive, or for good where
     // that drive has none. Full path, list ended by a second NUL; no question, no progress.
