@@ -8,14 +8,19 @@
 #include "platform/FolderTree.h"
 #include "platform/PathSeparator.h"
 #include "ArchiveMaker.h"
+#include "ChildProcess.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
+#include <thread>
 
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include <sys/stat.h>
 #endif
 
 using operations::SkipReason;
@@ -88,6 +93,19 @@ TEST(ArchiveEntryNames, KeepsEntriesInsideTheirFolder)
     EXPECT_EQ(components("./a\\b//c/"), (Components{"a", "b", "c"}));
     EXPECT_EQ(components("a..b/..c"), (Components{"a..b", "..c"}));
     EXPECT_EQ(components("./"), Components{});
+    // Names this system cannot hold: on Windows its forbidden characters and device names, also
+    // with spaces or dots before an extension.
+#ifdef _WIN32
+    for (const char* device : {"NUL .vsm", "COM1 .vsm", "con.txt", "aux..vsm", "CONIN$", "conout$.ini", "COM\xB9.vsm",
+                               "LPT\xB3", "PRN", "a:b", "dot.", "space "})
+        EXPECT_FALSE(platform::canHoldName(device)) << device;
+    for (const char* fine : {"COM10.vsm", "NULL.vsm", "CONSOLE", "LPT.txt", "DM-Deck.vsm"})
+        EXPECT_TRUE(platform::canHoldName(fine)) << fine;
+#else
+    EXPECT_TRUE(platform::canHoldName("NUL .vsm"));
+    EXPECT_FALSE(platform::canHoldName("a/b"));
+    EXPECT_FALSE(platform::canHoldName(std::string(256, 'n')));
+#endif
     for (const char* hostile : {"../x.vsm", "a/../../x.vsm", "a\\..\\x", "/etc/x", "\\\\server\\share\\x", "C:x.vsm",
                                 "c:\\x.vsm", "z:/x", "..", ""})
         EXPECT_EQ(std::get<SkipReason>(operations::entryComponents(hostile)), SkipReason::OutsideItsFolder) << hostile;
@@ -152,7 +170,7 @@ TEST(MapImport, PackagesFoldersAndArchivesBecomeMapsInTheNewMapsFolder)
     world.root.write("downloads/Collection/deep/CTF-Deep_LOC_INT.vsp", "deep loc");
     world.root.write("downloads/Collection/notes/notes.txt", "no map");
     writeArchive(world.root / "downloads/Collection/WAR-Zipped.zip", "zip", {{"WAR-Zipped.vsm", "war"}});
-    const std::string umlautMap = "+" + named(kUmlautMap) + ".vsm";
+    const std::string umlautMap = std::string("+").append(named(kUmlautMap)).append(".vsm");
     EXPECT_EQ(world.import({zip, seven, world.root / "downloads/Collection"}, progress),
               umlautMap + " +CTF-Seven.vsm +DM-Inner.vsm +CTF-Deep.vsm +DM-Top.vsm +WAR-Zipped.vsm |");
     EXPECT_GT(progress.calls, 0);
@@ -241,6 +259,35 @@ TEST(MapImport, HostileDamagedEncryptedOrCancelledArchivesLeaveNothingBehind)
              return w.download("DM-Big.zip", "zip", {{"DM-A.vsm", std::string(2 << 20, 'a')}, {"DM-B.vsm", std::string(2 << 20, 'b')}});
          },
          3, "| DM-Big.zip:9", ""},
+        {"archives of one name side by side in a folder, each in a folder of its own",
+         [](const ImportWorld& w) {
+             w.root.makeFolder("downloads/Same");
+             writeArchive(w.root / "downloads/Same/bla.zip", "zip", {{"DM-Zip.vsm", "z"}});
+             writeArchive(w.root / "downloads/Same/bla.7z", "7zip", {{"DM-Seven.vsm", "s"}});
+             writeArchive(w.root / "downloads/Same/BLA.tar", "tar", {{"DM-Tar.vsm", "t"}});
+             return w.root / "downloads/Same";
+         },
+         -1, "+DM-Seven.vsm +DM-Tar.vsm +DM-Zip.vsm |",
+         "Same, Same/bla, Same/bla/DM-Seven.vsm, Same/BLA (2), Same/BLA (2)/DM-Tar.vsm, Same/bla (3), Same/bla (3)/DM-Zip.vsm"},
+        {"a map whose name has 250 bytes",
+         [](const ImportWorld& w) { return w.root.write("downloads/DM-" + std::string(243, 'n') + ".vsm", "long"); },
+         -1, "+DM-" + std::string(243, 'n') + ".vsm |", "DM-" + std::string(243, 'n') + ".vsm"},
+#ifndef _WIN32
+        {"named pipes in a dropped folder are never opened",
+         [](const ImportWorld& w) {
+             w.root.write("downloads/Piped/DM-Good.vsm", "good");
+             mkfifo((w.root / "downloads/Piped/DM-Pipe.vsm").c_str(), 0644);
+             mkfifo((w.root / "downloads/Piped/pipe.zip").c_str(), 0644);
+             return w.root / "downloads/Piped";
+         },
+         -1, "+DM-Good.vsm | Piped/DM-Pipe.vsm:2 Piped/pipe.zip:2", "Piped, Piped/DM-Good.vsm"},
+        {"a named pipe dropped",
+         [](const ImportWorld& w) {
+             mkfifo((w.root / "downloads/pipe.vsm").c_str(), 0644);
+             return w.root / "downloads/pipe.vsm";
+         },
+         -1, "| pipe.vsm:2", ""},
+#endif
         {"an archive without maps",
          [](const ImportWorld& w) { return w.download("Pictures.zip", "zip", {{"a.png", "png"}}); },
          -1, "| Pictures.zip:10", ""},
@@ -258,4 +305,35 @@ TEST(MapImport, HostileDamagedEncryptedOrCancelledArchivesLeaveNothingBehind)
         EXPECT_EQ(tree(world.newMaps), row.left) << row.name;
         EXPECT_EQ(listFolder(world.root.path()), "downloads new maps") << row.name;
     }
+}
+
+TEST(MapImport, TwoRunningCopiesImportIntoOneFolderAtOnce)
+{
+    // Another copy of the program unpacks a pack slowly; this one adds a map meanwhile and
+    // sweeps leftovers, which must leave the other's unfinished folder alone.
+    ImportWorld world;
+    std::vector<ArchiveEntry> maps;
+    for (int i = 0; i < 10; ++i)
+        maps.emplace_back("DM-Slow" + std::to_string(i) + ".vsm", std::string(4096, 's'));
+    const std::string pack = world.download("DM-Slow.zip", "zip", maps);
+    ChildProcess other("file_mover", {"import", pack, world.newMaps});
+    ASSERT_TRUE(other.started());
+    const auto unfinished = [&] {
+        const auto entries = platform::searchDirectory(world.newMaps + native("/"), "*");
+        for (const auto entry : entries.value_or(platform::DirectoryEntries {})) {
+            if (operations::isUnfinishedImport(entry.name))
+                return true;
+        }
+        return false;
+    };
+    for (int wait = 0; wait < 500 && !unfinished(); ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ASSERT_TRUE(unfinished());
+    CountingProgress progress;
+    EXPECT_EQ(world.import({world.root.write("downloads/CTF-Mine.vsm", "mine")}, progress), "+CTF-Mine.vsm |");
+    EXPECT_EQ(other.wait(), 10);
+    EXPECT_EQ(listFolder(world.newMaps), "CTF-Mine.vsm DM-Slow");
+    EXPECT_EQ(listFolder(world.newMaps + native("/DM-Slow")),
+              "DM-Slow0.vsm DM-Slow1.vsm DM-Slow2.vsm DM-Slow3.vsm DM-Slow4.vsm DM-Slow5.vsm DM-Slow6.vsm "
+              "DM-Slow7.vsm DM-Slow8.vsm DM-Slow9.vsm");
 }

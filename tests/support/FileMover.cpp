@@ -1,10 +1,28 @@
-// A helper program for the tests that end a file transfer midway:
-//   file_mover move FROM TO      moves one file, exit code 0 when it was moved
-//   file_mover shuttle A B       moves a file from A to B and back until it is ended
+// A helper program for the tests that end a file transfer midway or run two imports at once:
+//   file_mover move FROM TO        moves one file, exit code 0 when it was moved
+//   file_mover shuttle A B         moves a file from A to B and back until it is ended
+//   file_mover import FROM FOLDER  adds the maps of FROM to FOLDER slowly; exit code: how many
 
+#include "operations/MapImport.h"
 #include "platform/FileTransfer.h"
 
+#include <chrono>
 #include <string>
+#include <thread>
+
+namespace {
+
+/// Takes its time over every step of an unpacking, as on a slow disk.
+class SlowProgress : public operations::UnpackProgress {
+public:
+    bool unpacking(const std::string&, std::uint64_t, std::uint64_t) override
+    {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        return true;
+    }
+};
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -13,6 +31,10 @@ int main(int argc, char** argv)
     const std::string mode = argv[1], first = argv[2], second = argv[3];
     if (mode == "move")
         return platform::moveFile(first, second) ? 0 : 1;
+    if (mode == "import") {
+        SlowProgress progress;
+        return static_cast<int>(operations::importMaps({first}, second, progress).addedMaps.size());
+    }
     if (mode != "shuttle")
         return 2;
     for (;;) {
