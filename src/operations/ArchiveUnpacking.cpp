@@ -147,11 +147,7 @@ Unpacked unpackArchive(const std::string& archivePath, const std::string& folder
     }
     archive* a = reader.get();
     std::unordered_set<std::string> written;
-    std::uint64_t total = 0;
-    try {
-        total = static_cast<std::uint64_t>(platform::fileSize(archivePath));
-    } catch (const std::exception&) {
-    }
+    const std::uint64_t total = sizeOrZero(archivePath);
     for (;;) {
         archive_entry* entry = nullptr;
         const int status = archive_read_next_header(a, &entry);

@@ -143,12 +143,7 @@ std::optional<SkipReason> copyNewFile(const std::string& from, const std::string
     platform::FileReader in(from);
     if (!in.valid())
         return SkipReason::Unreadable;
-    std::uint64_t size = 0;
-    try {
-        size = static_cast<std::uint64_t>(platform::fileSize(from));
-    } catch (const std::exception&) {
-    }
-    ImportedFile out(to, folder, size);
+    ImportedFile out(to, folder, sizeOrZero(from));
     std::vector<char> block(1u << 20);
     std::uint64_t at = 0;
     for (;;) {
@@ -269,12 +264,7 @@ void Import::addPackage(const std::string& package)
     const auto files = mapFileSet(package);
     for (const std::string& file : files) {
         const std::string name = catalogue::fileNameOf(file);
-        std::uint64_t size = 0;
-        try {
-            size = static_cast<std::uint64_t>(platform::fileSize(file));
-        } catch (const std::exception&) {
-        }
-        const auto room = roomFor(m_folder, size);
+        const auto room = roomFor(m_folder, sizeOrZero(file));
         if (!room && platform::copyFileWithoutReplacing(file, m_folder + name)) {
             if (file == package)
                 m_report.addedMaps.push_back(name);
