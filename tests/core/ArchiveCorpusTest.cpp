@@ -38,6 +38,7 @@ std::string corpusFolder()
     return fs::is_directory(fs::u8path(folder)) ? folder : std::string();
 }
 
+#ifndef _WIN32
 /// The regular files below `folder`, by their path relative to it.
 std::set<std::string> filesBelow(const std::string& folder)
 {
@@ -74,6 +75,7 @@ std::string comparable(std::string path)
         path.erase(0, path[0] == '/' ? 1 : 2);
     return path;
 }
+#endif
 
 } // namespace
 

@@ -271,6 +271,12 @@ TEST(RecycleFile, SendsOneFileToTheTrashFromWhereItCanBeRestored)
     EXPECT_FALSE(recycleFile(root / "new maps/DM-Missing.vsm"));
     EXPECT_FALSE(recycleFile(root / "folder"));
     EXPECT_TRUE(folderExists(root / "folder"));
+    // A read-only map stays, as a plain delete of it fails.
+    const std::string locked = root.write("new maps/DM-Locked.vsm", "locked");
+    std::filesystem::permissions(locked, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+    EXPECT_FALSE(recycleFile(locked));
+    EXPECT_EQ(readFile(locked), "locked");
+    std::filesystem::permissions(locked, std::filesystem::perms::owner_all);
 #ifndef _WIN32
     // The home trash of a home of this test's own.
     setenv("HOME", root.path().c_str(), 1);

@@ -269,10 +269,11 @@ TEST(MapImport, HostileDamagedEncryptedOrCancelledArchivesLeaveNothingBehind)
          },
          -1, "+DM-Seven.vsm +DM-Tar.vsm +DM-Zip.vsm |",
          "Same, Same/bla, Same/bla/DM-Seven.vsm, Same/BLA (2), Same/BLA (2)/DM-Tar.vsm, Same/bla (3), Same/bla (3)/DM-Zip.vsm"},
+#ifndef _WIN32
+        // (On Windows a path that long is longer than the system's paths are.)
         {"a map whose name has 250 bytes",
          [](const ImportWorld& w) { return w.root.write("downloads/DM-" + std::string(243, 'n') + ".vsm", "long"); },
          -1, "+DM-" + std::string(243, 'n') + ".vsm |", "DM-" + std::string(243, 'n') + ".vsm"},
-#ifndef _WIN32
         {"named pipes in a dropped folder are never opened",
          [](const ImportWorld& w) {
              w.root.write("downloads/Piped/DM-Good.vsm", "good");
