@@ -112,7 +112,7 @@ TEST(ArchiveCorpus, ArchivesOfOtherToolsGiveWhatBsdtarGivesLessWhatTheReportName
     };
 
     // Archives refused whole, each for the reason that fits; the others are unpacked.
-    const std::map<std::string, SkipReason> refused = {
+    std::map<std::string, SkipReason> refused = {
         {"7zr-crc_corrupted.7z", SkipReason::Damaged},
         {"7zr-zstd.7z", SkipReason::Unsupported},
         {"cc-bla-deflate64-7z.7z", SkipReason::Unsupported},
@@ -130,6 +130,10 @@ TEST(ArchiveCorpus, ArchivesOfOtherToolsGiveWhatBsdtarGivesLessWhatTheReportName
         {"go-test-baddirsz.zip", SkipReason::Damaged},
         {"7zr-archive.7z-001.7z", SkipReason::Damaged},
     };
+#ifdef _WIN32
+    // The Windows build of the archive library reads no Zstandard.
+    refused.emplace("la-test_read_format_zip_zstd.zipx", SkipReason::Unsupported);
+#endif
     for (const std::string& archive : archives) {
         const auto expected = refused.find(archive);
         EXPECT_EQ(reasonOf(archive), expected == refused.end() ? -1 : static_cast<int>(expected->second)) << archive;
@@ -142,7 +146,7 @@ TEST(ArchiveCorpus, ArchivesOfOtherToolsGiveWhatBsdtarGivesLessWhatTheReportName
     for (const auto& entry : fs::recursive_directory_iterator(newMaps)) {
         EXPECT_FALSE(entry.is_symlink()) << entry.path();
         EXPECT_TRUE(entry.is_regular_file() || entry.is_directory()) << entry.path();
-        EXPECT_EQ(entry.path().filename().string().find("vsm-unpacking"), std::string::npos) << entry.path();
+        EXPECT_EQ(entry.path().filename().wstring().find(L"vsm-unpacking"), std::wstring::npos) << entry.path();
     }
 
     // An entry without a file type is a plain file; a member that only begins like an empty
@@ -155,7 +159,8 @@ TEST(ArchiveCorpus, ArchivesOfOtherToolsGiveWhatBsdtarGivesLessWhatTheReportName
     const std::string sparse = placed + native("gotar-gnu-incremental/test2/sparse");
     ASSERT_TRUE(fs::is_regular_file(sparse));
     EXPECT_EQ(fs::file_size(sparse), 536870912u);
-    EXPECT_TRUE(fs::is_regular_file(fs::u8path(placed + native("cc-utf8-7zip-test/\u00D6lf\u00E4sser.txt"))));
+    // (A narrow name is this system's own: UTF-8 on Linux, the ANSI code page on Windows.)
+    EXPECT_TRUE(fs::is_regular_file(placed + native("cc-utf8-7zip-test/\u00D6lf\u00E4sser.txt")));
     EXPECT_FALSE(named("corpus/7zr-extra_payload_data.7z: src/bra.txt"));
 
 #ifndef _WIN32

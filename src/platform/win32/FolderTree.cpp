@@ -38,14 +38,6 @@ void removeContents(const std::string& path)
     FindClose(search);
 }
 
-/// Removes the held folder `path` with all it holds, the folder itself through its handle.
-void removeHeldTree(const std::string& path, HANDLE hold)
-{
-    removeContents(path);
-    FILE_DISPOSITION_INFO gone {TRUE};
-    SetFileInformationByHandle(hold, FileDispositionInfo, &gone, sizeof gone);
-}
-
 /// The wide form of an ANSI path.
 std::wstring widePath(const std::string& path)
 {
@@ -111,12 +103,12 @@ TemporaryFolder::TemporaryFolder(const std::string& folder, std::string_view pre
 
 TemporaryFolder::~TemporaryFolder()
 {
-    if (m_hold == -1)
-        return;
-    const HANDLE hold = reinterpret_cast<HANDLE>(m_hold);
+    // Let go first: a folder search inside it would not share the hold. Whoever removes it
+    // then, it is meant to go; a new temporary folder is always made under a new name.
+    if (m_hold != -1)
+        CloseHandle(reinterpret_cast<HANDLE>(m_hold));
     if (!m_path.empty())
-        removeHeldTree(m_path, hold);
-    CloseHandle(hold);
+        removeTree(m_path);
 }
 
 bool TemporaryFolder::placeAt(const std::string& to)
@@ -145,13 +137,12 @@ bool TemporaryFolder::placeAt(const std::string& to)
 
 void removeAbandonedFolder(const std::string& path)
 {
-    // Held while it is removed, so that no program takes it meanwhile; a folder that a running
-    // program holds cannot be opened so.
+    // A folder that a running program holds cannot be opened so.
     const HANDLE hold = holdFolder(path);
     if (hold == INVALID_HANDLE_VALUE)
         return;
-    removeHeldTree(path, hold);
     CloseHandle(hold);
+    removeTree(path);
 }
 
 std::optional<DiskSpace> diskSpace(const std::string& folder)
