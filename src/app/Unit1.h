@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/FileManagement.h"
+#include "operations/IniText.h"
 #include "settings/LineList.h"
 
 #include <QPixmap>
@@ -230,8 +231,8 @@ private:
     void transferMapFiles(bool move);
     /// Loads the INI editor from a file, every line break made CR LF and nothing else changed.
     void loadEditorFromFile(const std::string& path);
-    /// Shows the bytes of an INI text (line breaks CR LF) in the editor and notes their encoding.
-    void setEditorText(const std::string& text);
+    /// Shows an INI text in the editor.
+    void setEditorText(operations::IniText ini);
     /// Puts the text that waits for the hidden editor in place (nothing when none waits).
     void placeWaitingEditorText();
     /// The editor's text as the bytes of an INI file in its encoding; nothing when typed text
@@ -239,6 +240,8 @@ private:
     std::optional<std::string> editorBytes() const;
     /// Saves the editor's text as the shown map's INI file, or reports why it cannot.
     void saveEditor();
+    /// Says that the character set of the INI file at `path` cannot hold the text.
+    void showIniCharsetError(const std::string& path);
     /// Language line `n`, or `builtIn` (UTF-8) where the language has no such line.
     QString languageText(std::size_t n, const char* builtIn) const;
     /// Text `n` of adding maps: its language line, or the built-in German text.
@@ -253,15 +256,7 @@ private:
     bool m_centred = false;
     bool m_installingAll = false;
     std::unique_ptr<platform::FolderNames> m_publishedNames; ///< while all maps are installed
-    /// How the editor's text is saved: in the encoding of the file it came from.
-    enum class IniEncoding {
-        Open,   ///< plain ASCII or new: the game's code page where the text fits, else UTF-8
-        Legacy, ///< the game's code page (Windows-1252; the ANSI code page on Windows)
-        Utf8,   ///< UTF-8, with the byte-order mark where the file had one
-    };
-    IniEncoding m_iniEncoding = IniEncoding::Open;
-    bool m_iniBom = false;   ///< the file began with a UTF-8 byte-order mark
-    std::string m_iniLoaded; ///< the bytes shown, written back as they are while the text is unchanged
-    int m_iniRevision = 0;   ///< the editor document's revision when the text was shown
+    operations::IniText m_ini; ///< the text shown and the bytes and encoding of its file
+    int m_iniRevision = 0;     ///< the editor document's revision when the text was shown
     std::optional<QString> m_editorTextWaiting; ///< the text shown, not yet in the hidden editor
 };

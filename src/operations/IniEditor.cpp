@@ -26,23 +26,12 @@ std::string iniPathOf(const std::string& mapPath)
     return platform::nameOnDisk(catalogue::basePath(mapPath) + catalogue::kIniSuffix);
 }
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-bool isPlainAscii(std::string_view bytes)
-{
-    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 } // namespace
 
-void TForm1::setEditorText(const std::string& bytes)
+void TForm1::setEditorText(operations::IniText ini)
 {
-    const bool utf8 = platform::isUtf8OnlyText(bytes);
-    m_iniEncoding = utf8 ? IniEncoding::Utf8 : isPlainAscii(bytes) ? IniEncoding::Open : IniEncoding::Legacy;
-    m_iniBom = utf8 && bytes.starts_with(kByteOrderMark);
-    m_iniLoaded = bytes;
-    const std::string_view text = std::string_view(bytes).substr(m_iniBom ? kByteOrderMark.size() : 0);
-    m_editorTextWaiting = toDisplay(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    m_ini = std::move(ini);
+    m_editorTextWaiting = QString::fromStdString(m_ini.text()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     // Install all fills the panel for every map: the hidden editor (outside mapper mode) only
     // needs the last of those texts, put in place when the run ends or the editor is shown.
     if (!(m_installingAll && Panel6->isHidden()))
@@ -63,7 +52,7 @@ void TForm1::placeWaitingEditorText()
 
 void TForm1::loadEditorFromFile(const std::string& path)
 {
-    setEditorText(settings::withCrLfBreaks(platform::readWholeFile(path)));
+    setEditorText(operations::IniText::fromFile(platform::readWholeFile(path)));
 }
 
 std::optional<std::string> TForm1::editorBytes() const
@@ -71,22 +60,20 @@ std::optional<std::string> TForm1::editorBytes() const
     // Unchanged, it is written back as it was loaded: also what the editor's document would
     // have turned into line breaks (U+2029 and the like).
     if (m_editorTextWaiting || iniContent->document()->revision() == m_iniRevision)
-        return m_iniLoaded;
+        return m_ini.bytes();
     // Each line exactly as the editor holds it (a no-break space stays one, a line separator
     // breaks no line), the lines joined by CR LF.
     QStringList lines;
     for (QTextBlock block = iniContent->document()->begin(); block.isValid(); block = block.next())
         lines.append(block.text());
-    const std::string text = lines.join(QStringLiteral("\r\n")).toStdString();
-    switch (m_iniEncoding) {
-    case IniEncoding::Utf8:
-        return std::string(m_iniBom ? kByteOrderMark : "") + text;
-    case IniEncoding::Legacy:
-        return platform::legacyBytesFromDisplay(text);
-    case IniEncoding::Open:
-        break;
-    }
-    return platform::legacyBytesFromDisplay(text).value_or(fromDisplay(QString::fromStdString(text)));
+    return m_ini.bytesFor(lines.join(QStringLiteral("\r\n")).toStdString());
+}
+
+void TForm1::showIniCharsetError(const std::string& path)
+{
+    m_env.showError(languageText(localisation::lines::kIniCharset,
+                                 "Der Zeichensatz der Datei kann den eingegebenen Text nicht aufnehmen; sie bleibt unverändert:")
+                    + QLatin1Char(' ') + toDisplay(path));
 }
 
 /// Saves the editor's text as the map's INI file; typed text that the file's character set
@@ -96,9 +83,7 @@ void TForm1::saveEditor()
     const std::string path = iniPathOf(SelectedMapPath);
     const auto bytes = editorBytes();
     if (!bytes) {
-        m_env.showError(languageText(localisation::lines::kIniCharset,
-                                     "Der Zeichensatz der Datei kann den eingegebenen Text nicht aufnehmen; sie bleibt unverändert:")
-                        + QLatin1Char(' ') + toDisplay(path));
+        showIniCharsetError(path);
         return;
     }
     platform::saveFileAtomically(path, *bytes);
@@ -111,7 +96,13 @@ void TForm1::inieditClick()
         return;
     }
     operations::fillIniTemplate(Memo2, catalogue::baseName(SelectedMapPath));
-    setEditorText(settings::joinLines(Memo2));
+    // A new file is text of the game's code page where that holds it (the map's name may not).
+    const auto ini = operations::IniText::fromNewText(platform::displayFromBytes(settings::joinLines(Memo2)));
+    if (!ini) {
+        showIniCharsetError(iniPathOf(SelectedMapPath));
+        return;
+    }
+    setEditorText(*ini);
     saveEditor();
     showMapInfo(SelectedMapPath);
 }

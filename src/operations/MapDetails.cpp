@@ -68,7 +68,7 @@ void TForm1::showMapInfo(const std::string& path)
     } else {
         if (MapperMode)
             iniedit->show();
-        setEditorText({});
+        setEditorText(operations::IniText());
     }
 
     const auto localisation = companionFile(base + catalogue::kLocalisationSuffix);

@@ -111,6 +111,13 @@ private slots:
         QCOMPARE(readFile(world.newMaps + native("/Deck.ini")),
                  "[Deck VSUIDataProvider_MapInfo]\r\nMapName=Deck\r\nFriendlyName=Deck\r\n" + kTemplateTail);
         QCOMPARE(form.Memo2[1], std::string("MapName=Deck"));
+
+        // A map named in the game's code page gets an INI file in it, as the game reads it.
+        World::put(world.newMaps + native("/DM-D\u00fcne.vsm"));
+        form.showMapInfo(world.newMaps + native("/DM-D\u00fcne.vsm"));
+        QTest::mouseClick(form.iniedit, Qt::LeftButton);
+        QVERIFY(readFile(world.newMaps + native("/DM-D\u00fcne.ini")).find("\r\nMapName=DM-D\xfcne\r\n") != std::string::npos);
+        QCOMPARE(form.iniContent->toPlainText().split(QLatin1Char('\n'))[1], QStringLiteral("MapName=DM-D\u00fcne"));
     }
 
     void saveAndReset()
@@ -211,6 +218,31 @@ private slots:
         form.iniContent->setPlainText(QStringLiteral("Description=Größe\n"));
         QTest::mouseClick(form.Button5, Qt::LeftButton);
         QCOMPARE(readFile(world.newMaps + native("/CTF-Face.ini")), std::string("Description=Gr\xf6\xdf" "e\r\n"));
+
+        // Typed text the code page cannot hold in a plain-ASCII file: UTF-8 where such a file is
+        // read back as UTF-8, else refused; never look-alikes.
+        World::put(world.newMaps + native("/CTF-Face.ini"), "Description=\n");
+        form.showMapInfo(world.newMaps + native("/CTF-Face.vsm"));
+        form.iniContent->setPlainText(QStringLiteral("Description=\u0141\u00f3d\u017a\n"));
+        QTest::mouseClick(form.Button5, Qt::LeftButton);
+#ifdef _WIN32
+        QCOMPARE(readFile(world.newMaps + native("/CTF-Face.ini")), std::string("Description=\r\n"));
+        QCOMPARE(world.env->errors.size(), 3);
+        world.env->errors.removeLast();
+#else
+        QCOMPARE(readFile(world.newMaps + native("/CTF-Face.ini")), std::string("Description=\xc5\x81\xc3\xb3" "d\xc5\xba\r\n"));
+#endif
+        // A UTF-16 file is read as such; unchanged it is written back byte for byte, edited in
+        // UTF-16 with its mark.
+        const std::string utf16("\xFF\xFE" "A\0=\0B\0\r\0\n\0" "C\0", 14);
+        World::put(world.newMaps + native("/CTF-Face.ini"), utf16);
+        form.showMapInfo(world.newMaps + native("/CTF-Face.vsm"));
+        QCOMPARE(form.iniContent->toPlainText(), QStringLiteral("A=B\nC"));
+        QTest::mouseClick(form.Button5, Qt::LeftButton);
+        QCOMPARE(readFile(world.newMaps + native("/CTF-Face.ini")), utf16);
+        form.iniContent->setPlainText(QStringLiteral("A=\u0151"));
+        QTest::mouseClick(form.Button5, Qt::LeftButton);
+        QCOMPARE(readFile(world.newMaps + native("/CTF-Face.ini")), std::string("\xFF\xFE" "A\0=\0\x51\x01", 8));
 
         // A save that cannot create the file reports it and writes nothing.
         std::filesystem::remove_all(world.newMaps);
