@@ -120,7 +120,7 @@ void TForm1::FormCreate()
         Config = DefaultConfig;
         FirstStart = true;
     }
-    FileMask = "*.vsm";
+    FileMask = catalogue::kMapMask;
     if (!FirstStart)
         refreshAllFileLists();
     typePreview->setPixmap(Image6);

@@ -1,6 +1,6 @@
 #include "catalogue/FileManagement.h"
 
-#include "operations/MapImport.h"
+#include "catalogue/MapNames.h"
 #include "platform/DirectorySearch.h"
 #include "platform/FileSystem.h"
 #include "platform/PathSeparator.h"
@@ -63,7 +63,7 @@ void findIn(std::string folder, const std::string& mask, bool recursive, std::ve
         descent.push_back({folder, std::nullopt, false});
         for (const auto entry : search.subfolders.value_or(platform::DirectoryEntries{})) {
             // A folder still being put together by an import holds no finished map.
-            if (entry.name == "." || entry.name == ".." || operations::isUnfinishedImport(entry.name))
+            if (entry.name == "." || entry.name == ".." || catalogue::isUnfinishedImport(entry.name))
                 continue;
             std::string subfolder = folder;
             subfolder += entry.name;

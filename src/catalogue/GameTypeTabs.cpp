@@ -3,6 +3,7 @@
 #include "app/Controls.h"
 #include "app/Display.h"
 #include "app/Unit1.h"
+#include "catalogue/MapNames.h"
 #include "platform/NameCompare.h"
 
 #include <QLabel>
@@ -34,7 +35,7 @@ void TForm1::gameTypesChange()
 
 std::string TForm1::tabMask(int index) const
 {
-    return index == 0 ? "*.vsm" : gameTypes->gameTypeAt(index) + "*.vsm";
+    return index == 0 ? catalogue::kMapMask : gameTypes->gameTypeAt(index) + catalogue::kMapMask;
 }
 
 void TForm1::gameTypesClick(int index)

@@ -1,6 +1,7 @@
 #include "catalogue/MapNames.h"
 
 #include "platform/FileSystem.h"
+#include "platform/NameCompare.h"
 #include "platform/PathSeparator.h"
 
 #include <algorithm>
@@ -21,6 +22,22 @@ std::string nativePath(std::string path)
 std::string fileNameOf(const std::string& path)
 {
     return path.substr(platform::lastComponentStart(path));
+}
+
+bool isUnfinishedImport(std::string_view folderName)
+{
+    // Hidden by a leading "." on Linux, "~" on Windows.
+    return folderName.size() > kUnfinishedImportPrefix.size() + 1 && (folderName[0] == '.' || folderName[0] == '~')
+        && folderName.substr(1, kUnfinishedImportPrefix.size()) == kUnfinishedImportPrefix;
+}
+
+bool isCompanionName(const std::string& name)
+{
+    const auto endsWith = [&](std::string_view suffix) {
+        return name.size() >= suffix.size()
+            && platform::namesEqual(std::string_view(name).substr(name.size() - suffix.size()), suffix);
+    };
+    return endsWith(kIniSuffix) || endsWith(kLocalisationSuffix);
 }
 
 std::string dropExtension(const std::string& text)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 /// Names derived from a map package's path, and the game's map folders.
 namespace catalogue {
@@ -8,12 +9,22 @@ namespace catalogue {
 /// The part of `path` after its last folder separator.
 std::string fileNameOf(const std::string& path);
 
-/// The extension of a map package.
+/// The extension of a map package, and the mask that finds every package.
 inline constexpr const char* kPackageExtension = ".vsm";
+inline constexpr const char* kMapMask = "*.vsm";
 
 /// The companions of a map package: base name + suffix, beside it; names compare without case.
 inline constexpr const char* kIniSuffix = ".ini";
 inline constexpr const char* kLocalisationSuffix = "_LOC_INT.vsp";
+
+/// The name of a hidden folder in which an import puts an archive or folder together before it
+/// takes its place starts with "." or "~" and this; no list shows what is in one, and one left
+/// by a program ended midway is removed at the next import.
+inline constexpr std::string_view kUnfinishedImportPrefix = "vsm-unpacking-";
+bool isUnfinishedImport(std::string_view folderName);
+
+/// True for the name of a map's companion file, whatever its case.
+bool isCompanionName(const std::string& name);
 
 /// `text` less its last four characters (empty when it is shorter).
 std::string dropExtension(const std::string& text);

@@ -3,6 +3,7 @@
 #include "app/Display.h"
 #include "app/Environment.h"
 #include "app/Unit1.h"
+#include "catalogue/MapFileSet.h"
 #include "catalogue/MapNames.h"
 #include "operations/IniTemplate.h"
 #include "localisation/LanguageLines.h"
@@ -17,16 +18,6 @@
 #include <algorithm>
 #include <string_view>
 #include <utility>
-
-namespace {
-
-/// The INI file of a map: base path + ".ini", under the name it already has on disk.
-std::string iniPathOf(const std::string& mapPath)
-{
-    return platform::nameOnDisk(catalogue::basePath(mapPath) + catalogue::kIniSuffix);
-}
-
-} // namespace
 
 void TForm1::setEditorText(operations::IniText ini)
 {
@@ -80,7 +71,7 @@ void TForm1::showIniCharsetError(const std::string& path)
 /// cannot hold is reported, and the file stays as it was.
 void TForm1::saveEditor()
 {
-    const std::string path = iniPathOf(SelectedMapPath);
+    const std::string path = catalogue::iniPathOf(SelectedMapPath);
     const auto bytes = editorBytes();
     if (!bytes) {
         showIniCharsetError(path);
@@ -99,7 +90,7 @@ void TForm1::inieditClick()
     // A new file is text of the game's code page where that holds it (the map's name may not).
     const auto ini = operations::IniText::fromNewText(platform::displayFromBytes(settings::joinLines(Memo2)));
     if (!ini) {
-        showIniCharsetError(iniPathOf(SelectedMapPath));
+        showIniCharsetError(catalogue::iniPathOf(SelectedMapPath));
         return;
     }
     setEditorText(*ini);
@@ -123,7 +114,7 @@ void TForm1::Button6Click()
         m_env.beep();
         return;
     }
-    loadEditorFromFile(iniPathOf(SelectedMapPath));
+    loadEditorFromFile(catalogue::iniPathOf(SelectedMapPath));
 }
 
 void TForm1::iniContentChange()

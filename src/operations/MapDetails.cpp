@@ -4,6 +4,7 @@
 #include "app/Display.h"
 #include "app/Unit1.h"
 #include "catalogue/FileManagement.h"
+#include "catalogue/MapFileSet.h"
 #include "catalogue/MapNames.h"
 #include "operations/SizeText.h"
 #include "platform/FileSystem.h"
@@ -17,13 +18,6 @@ namespace {
 
 constexpr int kLit = 255;
 constexpr int kFaded = 40;
-
-/// The existing file named like `path` whatever its case, or nothing.
-std::optional<std::string> companionFile(const std::string& path)
-{
-    const auto found = platform::findIgnoringCase(path);
-    return found && platform::fileExists(*found) ? found : std::nullopt;
-}
 
 char decimalSeparator()
 {
@@ -60,24 +54,20 @@ void TForm1::showMapInfo(const std::string& path)
     Label4->setText(toDisplay(MapNameOf(path)));
     setLitRow(VSMexists, Label1, true);
 
-    const auto ini = companionFile(base + catalogue::kIniSuffix);
-    setLitRow(INIexists, Label2, ini.has_value());
-    if (ini) {
+    const catalogue::MapFileSet files = catalogue::mapFileSetOf(path);
+    setLitRow(INIexists, Label2, files.ini.has_value());
+    if (files.ini) {
         iniedit->hide();
-        loadEditorFromFile(*ini);
+        loadEditorFromFile(*files.ini);
     } else {
         if (MapperMode)
             iniedit->show();
         setEditorText(operations::IniText());
     }
+    setLitRow(LOCexists, Label3, files.localisation.has_value());
 
-    const auto localisation = companionFile(base + catalogue::kLocalisationSuffix);
-    setLitRow(LOCexists, Label3, localisation.has_value());
-
-    std::int64_t total = FileSizeOf(path);
-    if (ini)
-        total += FileSizeOf(*ini);
-    if (localisation)
-        total += FileSizeOf(*localisation);
+    std::int64_t total = 0;
+    for (const std::string& file : files.files())
+        total += FileSizeOf(file);
     Label11->setText(toDisplay(operations::sizeText(total, decimalSeparator())));
 }

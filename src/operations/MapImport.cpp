@@ -1,5 +1,6 @@
 #include "operations/MapImport.h"
 
+#include "catalogue/MapFileSet.h"
 #include "catalogue/MapNames.h"
 #include "operations/ArchiveUnpacking.h"
 #include "operations/ImportedFile.h"
@@ -18,7 +19,6 @@ namespace operations {
 
 namespace {
 
-constexpr std::string_view kUnfinishedPrefix = "vsm-unpacking-";
 /// Archives in archives are unpacked this deep, no deeper: an archive that holds itself ends here.
 constexpr int kMostNesting = 3;
 
@@ -34,12 +34,6 @@ bool isPackage(std::string_view name)
     return hasSuffix(name, catalogue::kPackageExtension);
 }
 
-/// True for a map file set's companion, which is never taken for an archive.
-bool isCompanion(std::string_view name)
-{
-    return hasSuffix(name, catalogue::kIniSuffix) || hasSuffix(name, ".vsp");
-}
-
 /// Where a file was found, for telling whether it is an archive.
 enum class FoundIn { Downloads, Archive };
 
@@ -49,23 +43,10 @@ enum class FoundIn { Downloads, Archive };
 /// empty archive stays the file it is.
 bool mayBeArchive(const std::string& path, FoundIn where)
 {
-    if (isPackage(path) || isCompanion(path))
+    if (isPackage(path) || catalogue::isCompanionName(path))
         return false;
     const ArchiveProbe probe = probeArchive(path);
     return probe == ArchiveProbe::Entries || (where == FoundIn::Downloads && probe != ArchiveProbe::NotAnArchive);
-}
-
-/// The files of the map file set of `package` that exist: the package, then its INI and
-/// localisation files as they are spelt beside it.
-std::vector<std::string> mapFileSet(const std::string& package)
-{
-    std::vector<std::string> files {package};
-    const std::string base = catalogue::basePath(package);
-    for (const char* suffix : {catalogue::kIniSuffix, catalogue::kLocalisationSuffix}) {
-        if (auto companion = platform::findIgnoringCase(base + suffix); companion && platform::fileExists(*companion))
-            files.push_back(*companion);
-    }
-    return files;
 }
 
 /// A companion file that goes along with a package among `dropped` anyway.
@@ -253,7 +234,7 @@ void Import::removeLeftovers()
 {
     if (const auto entries = platform::searchDirectory(m_folder, "*")) {
         for (const auto entry : *entries) {
-            if (entry.isFolder && !entry.isLink && isUnfinishedImport(entry.name))
+            if (entry.isFolder && !entry.isLink && catalogue::isUnfinishedImport(entry.name))
                 platform::removeAbandonedFolder(m_folder + std::string(entry.name));
         }
     }
@@ -261,7 +242,7 @@ void Import::removeLeftovers()
 
 void Import::addPackage(const std::string& package)
 {
-    const auto files = mapFileSet(package);
+    const auto files = catalogue::mapFileSetOf(package).files();
     for (const std::string& file : files) {
         const std::string name = catalogue::fileNameOf(file);
         const auto room = roomFor(m_folder, sizeOrZero(file));
@@ -283,7 +264,7 @@ void Import::addFolder(const std::string& folder)
         skip(folder, SkipReason::HoldsMapsFolder);
         return;
     }
-    platform::TemporaryFolder temporary(m_folder, kUnfinishedPrefix);
+    platform::TemporaryFolder temporary(m_folder, catalogue::kUnfinishedImportPrefix);
     if (temporary.path().empty()) {
         skip(folder, SkipReason::Unreadable);
         return;
@@ -296,7 +277,7 @@ void Import::addFolder(const std::string& folder)
 
 void Import::addArchive(const std::string& archive)
 {
-    platform::TemporaryFolder temporary(m_folder, kUnfinishedPrefix);
+    platform::TemporaryFolder temporary(m_folder, catalogue::kUnfinishedImportPrefix);
     if (temporary.path().empty()) {
         skip(archive, SkipReason::Unreadable);
         return;
@@ -344,7 +325,7 @@ bool Import::copyMapsOf(const std::string& source, const std::string& target, co
         if (name == "." || name == ".." || entry.isLink)
             continue;
         if (entry.isFolder) {
-            if (isUnfinishedImport(name))
+            if (catalogue::isUnfinishedImport(name))
                 continue;
             const std::string subfolder = target + name;
             const std::size_t before = packages.size();
@@ -429,12 +410,6 @@ bool Import::unpackInto(const std::string& archive, const std::string& target, c
 
 } // namespace
 
-bool isUnfinishedImport(std::string_view folderName)
-{
-    // Hidden by a leading "." on Linux, "~" on Windows.
-    return folderName.size() > kUnfinishedPrefix.size() + 1 && (folderName[0] == '.' || folderName[0] == '~')
-        && folderName.substr(1, kUnfinishedPrefix.size()) == kUnfinishedPrefix;
-}
 
 ImportReport importMaps(const std::vector<std::string>& dropped, const std::string& newMapsFolder,
                         UnpackProgress& progress)

@@ -47,10 +47,6 @@ public:
     virtual bool unpacking(const std::string& archive, std::uint64_t done, std::uint64_t total) = 0;
 };
 
-/// True for the name of a hidden folder in which an archive or folder is put together before it
-/// takes its place; one left by a program ended midway is removed at the next import.
-bool isUnfinishedImport(std::string_view folderName);
-
 /// Adds each of `dropped` to `newMapsFolder` (an existing folder, without closing separator):
 /// - a map package, with the companion files beside it, into its top level; a file whose name is
 ///   taken there (in any case) is skipped;

@@ -4,6 +4,7 @@
 #include "app/Display.h"
 #include "app/Environment.h"
 #include "app/Unit1.h"
+#include "catalogue/MapFileSet.h"
 #include "catalogue/MapNames.h"
 #include "localisation/LanguageLines.h"
 #include "platform/FileSystem.h"
@@ -39,14 +40,15 @@ void TForm1::setChangesDrawn(bool drawn)
 
 void TForm1::transferMapFiles(bool move)
 {
-    const std::string base = catalogue::basePath(SelectedMapPath);
+    // The companions go along as the captions show them (black: the file is there); they get
+    // the package's spelling of the name.
+    const catalogue::MapFileSet set = catalogue::mapFileSetOf(SelectedMapPath);
     const std::string name = catalogue::baseName(SelectedMapPath);
-    std::vector<platform::FileToPlace> files{{SelectedMapPath, catalogue::fileNameOf(SelectedMapPath)}};
-    using catalogue::kIniSuffix, catalogue::kLocalisationSuffix;
-    if (textColour(Label2) == colours::black)
-        files.push_back({platform::nameOnDisk(base + kIniSuffix), name + kIniSuffix});
-    if (textColour(Label3) == colours::black)
-        files.push_back({platform::nameOnDisk(base + kLocalisationSuffix), name + kLocalisationSuffix});
+    std::vector<platform::FileToPlace> files{{set.package, catalogue::fileNameOf(set.package)}};
+    if (textColour(Label2) == colours::black && set.ini)
+        files.push_back({*set.ini, name + catalogue::kIniSuffix});
+    if (textColour(Label3) == colours::black && set.localisation)
+        files.push_back({*set.localisation, name + catalogue::kLocalisationSuffix});
     // Failures are not reported: the rebuilt lists show the outcome.
     const std::string destination = catalogue::publishedFolder(DocumentsFolder) + platform::kPathSeparator;
     if (!move)
@@ -141,9 +143,8 @@ void TForm1::Button4Click()
     if (publishedFiles->itemIndex() == -1) {
         m_env.beep();
     } else if (m_env.askYesNo(this, QStringLiteral("...!"), toDisplay(languageLine(localisation::lines::kDeleteQuestion)))) {
-        const std::string base = catalogue::basePath(SelectedMapPath);
-        for (const std::string& path : {SelectedMapPath, base + catalogue::kIniSuffix, base + catalogue::kLocalisationSuffix})
-            platform::recycleFile(platform::nameOnDisk(path));
+        for (const std::string& path : catalogue::mapFileSetOf(SelectedMapPath).files())
+            platform::recycleFile(path);
     }
     refreshFileList(2);
 }

@@ -65,8 +65,13 @@ TEST(FindFiles, MaskFiltersFilesOnlyAndFoldersAreEnteredWhateverTheirName)
     root.write("M/ctf-small.vsm");
     root.write("M/.hidden/CTF-Hidden.vsm");
     root.write("M/DM-x/CTF-In.vsm");
+    // An import's unfinished folders are passed over; a folder only named like one is not.
+    root.write("M/.vsm-unpacking-Ab12Cd/CTF-Half.vsm");
+    root.write("M/~vsm-unpacking-0000ABCD/CTF-Half.vsm");
+    root.write("M/vsm-unpacking-/CTF-Named.vsm");
     EXPECT_EQ(find(root, root / "M", "CTF*.vsm"),
-              (Paths{"M/.hidden/CTF-Hidden.vsm", "M/DM-x/CTF-In.vsm", "M/CTF-Face.vsm", "M/ctf-small.vsm"}));
+              (Paths{"M/.hidden/CTF-Hidden.vsm", "M/DM-x/CTF-In.vsm", "M/vsm-unpacking-/CTF-Named.vsm", "M/CTF-Face.vsm",
+                     "M/ctf-small.vsm"}));
 }
 
 TEST(FindFiles, AccumulatesUntilResetAndIgnoresMissingOrEmptyFolders)

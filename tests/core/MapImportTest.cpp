@@ -2,6 +2,7 @@
 // is skipped and why, and that nothing is ever replaced or left half-done.
 
 #include "catalogue/FileManagement.h"
+#include "catalogue/MapNames.h"
 #include "operations/ArchiveEntryNames.h"
 #include "operations/MapImport.h"
 #include "platform/DirectorySearch.h"
@@ -322,7 +323,7 @@ TEST(MapImport, TwoRunningCopiesImportIntoOneFolderAtOnce)
     const auto unfinished = [&] {
         const auto entries = platform::searchDirectory(world.newMaps + native("/"), "*");
         for (const auto entry : entries.value_or(platform::DirectoryEntries {})) {
-            if (operations::isUnfinishedImport(entry.name))
+            if (catalogue::isUnfinishedImport(entry.name))
                 return true;
         }
         return false;

@@ -1,6 +1,7 @@
 // Archives: whatever bytes are dropped as an archive, nothing is written outside the new-maps
 // folder, no link is made, and no unfinished folder stays behind.
 
+#include "catalogue/MapNames.h"
 #include "operations/MapImport.h"
 #include "platform/FolderTree.h"
 #include "platform/TextFile.h"
@@ -46,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     for (const auto& entry : fs::recursive_directory_iterator(world() / "new")) {
         const std::string name = entry.path().filename().string();
-        if (entry.is_symlink() || (entry.is_directory() && operations::isUnfinishedImport(name)))
+        if (entry.is_symlink() || (entry.is_directory() && catalogue::isUnfinishedImport(name)))
             std::abort();
         if (!entry.is_directory() && !entry.is_regular_file())
             std::abort();
