@@ -51,12 +51,10 @@ void TForm1::transferMapFiles(bool move)
         files.push_back({*set.localisation, name + catalogue::kLocalisationSuffix});
     // Failures are not reported: the rebuilt lists show the outcome.
     const std::string destination = catalogue::publishedFolder(DocumentsFolder) + platform::kPathSeparator;
-    if (!move)
-        platform::copyFilesInto(destination, files);
-    else if (m_publishedNames && m_publishedNames->folder() == destination)
-        platform::moveFilesInto(*m_publishedNames, files);
+    if (move)
+        platform::moveFilesInto(destination, files, m_publishedNames.get());
     else
-        platform::moveFilesInto(destination, files);
+        platform::copyFilesInto(destination, files);
 }
 
 void TForm1::installmap()

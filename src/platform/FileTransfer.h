@@ -33,10 +33,9 @@ struct FileToPlace {
 };
 
 /// Moves each of `files` in turn into `folder` (which ends in the separator), as `moveFile`
-/// would, or copies each as `copyFile` would; the folder's names are read once for all of them.
-void moveFilesInto(const std::string& folder, const std::vector<FileToPlace>& files);
-/// The same, the folder's names known from `folder` (many moves into one folder in a row).
-void moveFilesInto(FolderNames& folder, const std::vector<FileToPlace>& files);
+/// would, or copies each as `copyFile` would; the folder's names are read once for all of them,
+/// or taken from `namesThere` where they are kept for that folder (many moves in a row).
+void moveFilesInto(const std::string& folder, const std::vector<FileToPlace>& files, FolderNames* namesThere = nullptr);
 void copyFilesInto(const std::string& folder, const std::vector<FileToPlace>& files);
 
 /// Sends one file to the system's recycle bin, from where the user can restore it (on Linux the

@@ -3,12 +3,11 @@
 #include "platform/Errors.h"
 #include "platform/NameCompare.h"
 #include "platform/PathSeparator.h"
+#include "platform/posix/DirectoryReader.h"
 #include "platform/posix/PosixFiles.h"
 
 #include <cerrno>
-#include <memory>
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -47,11 +46,9 @@ std::vector<std::optional<std::string>> findAllIgnoringCase(const std::string& f
     }
     if (missing == 0)
         return found;
-    std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(folder.empty() ? "." : folder.c_str()), closedir);
-    if (!dir)
-        return found;
-    const dirent* entry;
-    while (missing > 0 && (entry = readdir(dir.get()))) {
+    DirectoryReader dir(folder);
+    const dirent64* entry;
+    while (missing > 0 && (entry = dir.next())) {
         for (std::size_t i = 0; i < names.size(); ++i) {
             if (!found[i] && namesEqual(entry->d_name, names[i])) {
                 found[i] = entry->d_name;

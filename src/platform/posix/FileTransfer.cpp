@@ -135,14 +135,11 @@ bool copyFileWithoutReplacing(const std::string& from, const std::string& to)
     return !findIgnoringCase(to) && placeCopy(from, to, sweep);
 }
 
-void moveFilesInto(const std::string& folder, const std::vector<FileToPlace>& files)
+void moveFilesInto(const std::string& folder, const std::vector<FileToPlace>& files, FolderNames* namesThere)
 {
-    moveEach(folder, files, findAllIgnoringCase(folder, namesOf(files)));
-}
-
-void moveFilesInto(FolderNames& folder, const std::vector<FileToPlace>& files)
-{
-    moveEach(folder.folder(), files, folder.find(namesOf(files)));
+    const auto names = namesOf(files);
+    moveEach(folder, files, namesThere && namesThere->folder() == folder ? namesThere->find(names)
+                                                                          : findAllIgnoringCase(folder, names));
 }
 
 void copyFilesInto(const std::string& folder, const std::vector<FileToPlace>& files)

@@ -2,12 +2,12 @@
 
 #include "platform/FileSystem.h"
 #include "platform/NameCompare.h"
+#include "platform/posix/DirectoryReader.h"
 
 #include <cerrno>
 #include <set>
 #include <unordered_map>
 
-#include <dirent.h>
 #include <limits.h>
 #include <sys/inotify.h>
 #include <unistd.h>
@@ -58,12 +58,11 @@ struct FolderNames::Notices {
     bool reread(const std::string& folder)
     {
         names.clear();
-        DIR* dir = opendir(folder.c_str());
-        if (!dir)
+        DirectoryReader dir(folder);
+        if (!dir.valid())
             return false;
-        while (const dirent* entry = readdir(dir))
+        while (const dirent64* entry = dir.next())
             add(entry->d_name);
-        closedir(dir);
         return drain();
     }
 };

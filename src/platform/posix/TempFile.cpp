@@ -3,6 +3,7 @@
 #include "platform/FileSystem.h"
 #include "platform/LeftoverSweep.h"
 #include "platform/PathSeparator.h"
+#include "platform/posix/DirectoryReader.h"
 #include "platform/posix/PosixFiles.h"
 
 #include <cerrno>
@@ -10,7 +11,6 @@
 #include <utility>
 #include <vector>
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -72,10 +72,8 @@ TempFile TempFile::createBeside(const std::string& target)
 
 void removeLeftoverTemporaries(const std::string& folder)
 {
-    DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
-    if (!dir)
-        return;
-    while (const dirent* entry = readdir(dir)) {
+    DirectoryReader dir(folder);
+    while (const dirent64* entry = dir.next()) {
         if (!isTemporaryName(entry->d_name))
             continue;
         const std::string path = folder + entry->d_name;
@@ -88,7 +86,6 @@ void removeLeftoverTemporaries(const std::string& folder)
             unlink(path.c_str());
         close(fd);
     }
-    closedir(dir);
 }
 
 bool TempFile::write(const std::string& bytes)

@@ -1,7 +1,6 @@
 #include "platform/FileTransfer.h"
 
 #include "platform/FileSystem.h"
-#include "platform/FolderNames.h"
 #include "platform/LeftoverSweep.h"
 #include "platform/win32/TemporaryFile.h"
 
@@ -79,17 +78,12 @@ bool copyFileWithoutReplacing(const std::string& from, const std::string& to)
     return placeCopy(from, to, sweep);
 }
 
-void moveFilesInto(const std::string& folder, const std::vector<FileToPlace>& files)
+void moveFilesInto(const std::string& folder, const std::vector<FileToPlace>& files, FolderNames*)
 {
     // The file system itself refuses a namesake in any case: nothing to read beforehand.
     LeftoverSweep sweep(folder);
     for (const FileToPlace& file : files)
         moveOne(file.from, folder + file.name, sweep);
-}
-
-void moveFilesInto(FolderNames& folder, const std::vector<FileToPlace>& files)
-{
-    moveFilesInto(folder.folder(), files);
 }
 
 void copyFilesInto(const std::string& folder, const std::vector<FileToPlace>& files)
