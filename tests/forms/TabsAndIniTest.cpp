@@ -113,10 +113,15 @@ private slots:
         QCOMPARE(form.Memo2[1], std::string("MapName=Deck"));
 
         // A map named in the game's code page gets an INI file in it, as the game reads it.
-        World::put(world.newMaps + native("/DM-D\u00fcne.vsm"));
-        form.showMapInfo(world.newMaps + native("/DM-D\u00fcne.vsm"));
+#ifdef _WIN32
+        const std::string dune = "/DM-D\xfcne"; // names are in the ANSI code page
+#else
+        const std::string dune = "/DM-D\xc3\xbcne";
+#endif
+        World::put(world.newMaps + native(dune + ".vsm"));
+        form.showMapInfo(world.newMaps + native(dune + ".vsm"));
         QTest::mouseClick(form.iniedit, Qt::LeftButton);
-        QVERIFY(readFile(world.newMaps + native("/DM-D\u00fcne.ini")).find("\r\nMapName=DM-D\xfcne\r\n") != std::string::npos);
+        QVERIFY(readFile(world.newMaps + native(dune + ".ini")).find("\r\nMapName=DM-D\xfcne\r\n") != std::string::npos);
         QCOMPARE(form.iniContent->toPlainText().split(QLatin1Char('\n'))[1], QStringLiteral("MapName=DM-D\u00fcne"));
     }
 
@@ -226,7 +231,7 @@ private slots:
         form.iniContent->setPlainText(QStringLiteral("Description=\u0141\u00f3d\u017a\n"));
         QTest::mouseClick(form.Button5, Qt::LeftButton);
 #ifdef _WIN32
-        QCOMPARE(readFile(world.newMaps + native("/CTF-Face.ini")), std::string("Description=\r\n"));
+        QCOMPARE(readFile(world.newMaps + native("/CTF-Face.ini")), std::string("Description=\n"));
         QCOMPARE(world.env->errors.size(), 3);
         world.env->errors.removeLast();
 #else
