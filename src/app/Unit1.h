@@ -70,8 +70,9 @@ public:
     void loadLanguage(const std::string& name);
     void setLanguage();
     void LanguageBoxSelect();
-    /// Language line n; fails with the list index error when the language lacks it.
-    const std::string& languageLine(std::size_t n) const;
+    /// Language line `n` for display; where the language lacks it, the built-in text of a line
+    /// added later, else the list index error.
+    QString languageText(std::size_t n) const;
 
     // Map lists (catalogue/MapLists.cpp)
     void refreshFileList(int kind);
@@ -242,10 +243,6 @@ private:
     void saveEditor();
     /// Says that the character set of the INI file at `path` cannot hold the text.
     void showIniCharsetError(const std::string& path);
-    /// Language line `n`, or `builtIn` (UTF-8) where the language has no such line.
-    QString languageText(std::size_t n, const char* builtIn) const;
-    /// Text `n` of adding maps: its language line, or the built-in German text.
-    QString importText(std::size_t n) const;
     /// The language's text for why something was not added.
     QString skipReasonText(operations::SkipReason reason) const;
 

@@ -52,8 +52,8 @@ void TForm1::refreshFileList(int kind)
     ResetFoundFiles();
     FindFiles(folder, FileMask, true);
 
-    const std::string& word = languageLine(FoundFileCount == 1 ? localisation::lines::kMap : localisation::lines::kMaps);
-    countLabel->setText(QStringLiteral("( %1 %2 )").arg(FoundFileCount).arg(toDisplay(word)));
+    const QString word = languageText(FoundFileCount == 1 ? localisation::lines::kMap : localisation::lines::kMaps);
+    countLabel->setText(QStringLiteral("( %1 %2 )").arg(FoundFileCount).arg(word));
 
     // The finder's array becomes the hidden list as it is: its paths are never copied.
     *paths = std::exchange(FoundFiles, {});

@@ -51,9 +51,9 @@ void TForm2::reject()
 
 void TForm2::FormActivate()
 {
-    Button1->setText(toDisplay(m_form1.languageLine(localisation::lines::kDone)));
-    Button3->setText(toDisplay(m_form1.languageLine(localisation::lines::kDelete)));
-    Button2->setText(toDisplay(m_form1.languageLine(localisation::lines::kAdd)));
+    Button1->setText(m_form1.languageText(localisation::lines::kDone));
+    Button3->setText(m_form1.languageText(localisation::lines::kDelete));
+    Button2->setText(m_form1.languageText(localisation::lines::kAdd));
     // Each game type keeps its bytes beside the text it shows.
     ListBox1->clear();
     ListBox1->addItem(m_form1.gameTypes->tabs()->tabText(0));

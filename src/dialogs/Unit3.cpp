@@ -55,19 +55,19 @@ void TForm3::reject()
 
 QString TForm3::promptText() const
 {
-    std::string first = m_form1.languageLine(localisation::lines::kNewMaps);
-    if (!first.empty())
-        first[0] = platform::upperAscii(first[0]);
-    return toDisplay(first + " " + m_form1.languageLine(localisation::lines::kAreLocatedIn) + ":");
+    QString first = m_form1.languageText(localisation::lines::kNewMaps);
+    if (!first.isEmpty() && first[0].unicode() < 0x80)
+        first[0] = QLatin1Char(platform::upperAscii(static_cast<char>(first[0].unicode())));
+    return first + QLatin1Char(' ') + m_form1.languageText(localisation::lines::kAreLocatedIn) + QLatin1Char(':');
 }
 
 void TForm3::FormActivate()
 {
-    setWindowTitle(toDisplay(m_form1.languageLine(localisation::lines::kNewMaps)));
+    setWindowTitle(m_form1.languageText(localisation::lines::kNewMaps));
     Label1->setText(promptText());
     Label1->adjustSize();
-    Button1->setText(toDisplay(m_form1.languageLine(localisation::lines::kDone)));
-    Button2->setText(toDisplay(m_form1.languageLine(localisation::lines::kCancel)));
+    Button1->setText(m_form1.languageText(localisation::lines::kDone));
+    Button2->setText(m_form1.languageText(localisation::lines::kCancel));
     showPath(Button2->isEnabled() ? m_form1.NewMapsFolder : m_form1.DesktopFolder);
 }
 

@@ -26,20 +26,18 @@ void TForm1::loadLanguage(const std::string& name)
     setLanguage();
 }
 
-const std::string& TForm1::languageLine(std::size_t n) const
+QString TForm1::languageText(std::size_t n) const
 {
-    return settings::lineAt(Language, n);
-}
-
-QString TForm1::languageText(std::size_t n, const char* builtIn) const
-{
-    return n < Language.size() ? toDisplay(Language[n]) : QString::fromUtf8(builtIn);
+    // A line the language file lacks: the built-in text of lines added later, else the
+    // list-index error of every list.
+    const char* builtIn = n < Language.size() ? nullptr : localisation::builtInText(n);
+    return builtIn ? QString::fromUtf8(builtIn) : toDisplay(settings::lineAt(Language, n));
 }
 
 void TForm1::setLanguage()
 {
     namespace lines = localisation::lines;
-    const auto line = [this](std::size_t n) { return toDisplay(languageLine(n)); };
+    const auto line = [this](std::size_t n) { return languageText(n); };
     gameTypes->tabs()->setTabText(0, line(lines::kAll));
     Label5->setText(line(lines::kOthers));
     Button1->setText(line(lines::kInstall));

@@ -3,42 +3,55 @@
 #include <cstddef>
 
 /// The interface texts of a language file, by line: line n of the active language is text n.
-/// Line 0 is the marker "LanguageFile".
+/// Line 0 is the marker "LanguageFile". Each line's number follows from the one before it.
 namespace localisation::lines {
 
-inline constexpr std::size_t kAll = 1;            ///< the first game-type tab
-inline constexpr std::size_t kOthers = 2;         ///< the details row of other files
-inline constexpr std::size_t kInstall = 3;        ///< install the selected map
-inline constexpr std::size_t kInstallAll = 4;     ///< install all new maps
-inline constexpr std::size_t kMap = 5;            ///< the count word for one map
-inline constexpr std::size_t kMaps = 6;           ///< the count word for any other number
-inline constexpr std::size_t kStatus = 7;         ///< the status heading
-inline constexpr std::size_t kTotalSize = 8;      ///< the total size heading
-inline constexpr std::size_t kRefresh = 9;        ///< rebuild the lists
-inline constexpr std::size_t kDelete = 10;        ///< delete (a map, a game type)
-inline constexpr std::size_t kSave = 11;          ///< save the INI file
-inline constexpr std::size_t kReset = 12;         ///< reload the INI file
-inline constexpr std::size_t kCopy = 13;          ///< copy (the copy option, the unpublished map)
-inline constexpr std::size_t kDeleteQuestion = 14; ///< the question before a delete
-inline constexpr std::size_t kDone = 15;          ///< close a dialog, confirming
-inline constexpr std::size_t kAdd = 16;           ///< add a game type
-inline constexpr std::size_t kNewMaps = 17;       ///< "new maps", the new-maps folder
-inline constexpr std::size_t kAreLocatedIn = 18;  ///< "are located in", after kNewMaps
-inline constexpr std::size_t kCancel = 19;        ///< close a dialog, cancelling
-inline constexpr std::size_t kWelcome = 20;       ///< the notice of the first start
+inline constexpr std::size_t kAll = 1;                         ///< the first game-type tab
+inline constexpr std::size_t kOthers = kAll + 1;               ///< the details row of other files
+inline constexpr std::size_t kInstall = kOthers + 1;           ///< install the selected map
+inline constexpr std::size_t kInstallAll = kInstall + 1;       ///< install all new maps
+inline constexpr std::size_t kMap = kInstallAll + 1;           ///< the count word for one map
+inline constexpr std::size_t kMaps = kMap + 1;                 ///< the count word for any other number
+inline constexpr std::size_t kStatus = kMaps + 1;              ///< the status heading
+inline constexpr std::size_t kTotalSize = kStatus + 1;         ///< the total size heading
+inline constexpr std::size_t kRefresh = kTotalSize + 1;        ///< rebuild the lists
+inline constexpr std::size_t kDelete = kRefresh + 1;           ///< delete (a map, a game type)
+inline constexpr std::size_t kSave = kDelete + 1;              ///< save the INI file
+inline constexpr std::size_t kReset = kSave + 1;               ///< reload the INI file
+inline constexpr std::size_t kCopy = kReset + 1;               ///< copy (the copy option, the unpublished map)
+inline constexpr std::size_t kDeleteQuestion = kCopy + 1;      ///< the question before a delete
+inline constexpr std::size_t kDone = kDeleteQuestion + 1;      ///< close a dialog, confirming
+inline constexpr std::size_t kAdd = kDone + 1;                 ///< add a game type
+inline constexpr std::size_t kNewMaps = kAdd + 1;              ///< "new maps", the new-maps folder
+inline constexpr std::size_t kAreLocatedIn = kNewMaps + 1;     ///< "are located in", after kNewMaps
+inline constexpr std::size_t kCancel = kAreLocatedIn + 1;      ///< close a dialog, cancelling
+inline constexpr std::size_t kWelcome = kCancel + 1;           ///< the notice of the first start
 
 // Adding maps from drops and pastes.
-inline constexpr std::size_t kFolderMissing = 21; ///< the new-maps folder does not exist
-inline constexpr std::size_t kUnpacking = 22;     ///< the progress of an unpacking
-inline constexpr std::size_t kAdded = 23;         ///< "added", after the count of maps
-inline constexpr std::size_t kSkipped = 24;       ///< the heading of what was skipped
-inline constexpr std::size_t kFirstSkipReason = 25; ///< one line per reason, in the order of SkipReason
-
+inline constexpr std::size_t kFolderMissing = kWelcome + 1;    ///< the new-maps folder does not exist
+inline constexpr std::size_t kUnpacking = kFolderMissing + 1;  ///< the progress of an unpacking
+inline constexpr std::size_t kAdded = kUnpacking + 1;          ///< "added", after the count of maps
+inline constexpr std::size_t kSkipped = kAdded + 1;            ///< the heading of what was skipped
+/// One line per reason why something was not added, in the order of the reasons, up to "could
+/// not be read or written"; the reasons that came later follow kIniCharset.
+inline constexpr std::size_t kFirstSkipReason = kSkipped + 1;
+inline constexpr std::size_t kFirstSkipReasons = 13;
 /// Typed text that the INI file's character set cannot hold.
-inline constexpr std::size_t kIniCharset = 38;
-
-// Adding maps, lines that came later.
-inline constexpr std::size_t kTooLittleRoom = 39; ///< the reason of SkipReason::TooLittleRoom and those after it
-inline constexpr std::size_t kMoreLines = 40;     ///< "… and %1 more", after the first lines of the report
+inline constexpr std::size_t kIniCharset = kFirstSkipReason + kFirstSkipReasons;
+/// The reason "too little room" and those after it.
+inline constexpr std::size_t kLaterSkipReason = kIniCharset + 1;
+inline constexpr std::size_t kLaterSkipReasons = 1;
+/// "… and %1 more", after the first lines of the report of adding maps.
+inline constexpr std::size_t kMoreLines = kLaterSkipReason + kLaterSkipReasons;
+/// One past the last line.
+inline constexpr std::size_t kEnd = kMoreLines + 1;
 
 } // namespace localisation::lines
+
+namespace localisation {
+
+/// The built-in text (UTF-8, German as the program's own language) of line `n` for a language
+/// file that has no such line yet: the lines added after the first twenty; nullptr for others.
+const char* builtInText(std::size_t n);
+
+} // namespace localisation

@@ -46,7 +46,7 @@ void TForm4::Button1Click()
     const std::string name = ComboBox1->entryBytes(index);
     m_form1.loadLanguage(name);
     settings::setLine(m_form1.Config, settings::kLanguageLine, name);
-    m_form1.env().showMessage(this, toDisplay(m_form1.languageLine(localisation::lines::kWelcome)));
+    m_form1.env().showMessage(this, m_form1.languageText(localisation::lines::kWelcome));
     QuitOnClose = false;
     m_form3.show();
     close();

@@ -62,9 +62,7 @@ std::optional<std::string> TForm1::editorBytes() const
 
 void TForm1::showIniCharsetError(const std::string& path)
 {
-    m_env.showError(languageText(localisation::lines::kIniCharset,
-                                 "Der Zeichensatz der Datei kann den eingegebenen Text nicht aufnehmen; sie bleibt unverändert:")
-                    + QLatin1Char(' ') + toDisplay(path));
+    m_env.showError(languageText(localisation::lines::kIniCharset) + QLatin1Char(' ') + toDisplay(path));
 }
 
 /// Saves the editor's text as the map's INI file; typed text that the file's character set

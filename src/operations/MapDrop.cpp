@@ -26,37 +26,10 @@ namespace {
 
 namespace lines = localisation::lines;
 
-/// The built-in texts of adding maps, in the order of their language lines, for a language
-/// file that has no such line yet.
-constexpr const char* kBuiltInImportTexts[] = {
-    "Der Ordner für neue Maps existiert nicht:",
-    "Entpacke",
-    "hinzugefügt",
-    "Übersprungen:",
-    // One per reason, in the order of operations::SkipReason.
-    "sein Pfad führt aus seinem Ordner hinaus",
-    "eine Verknüpfung",
-    "ein Gerät oder eine Sonderdatei",
-    "ein Name, den dieses System nicht schreiben kann",
-    "verschlüsselt",
-    "ein Format oder Verfahren, das nicht gelesen werden kann",
-    "beschädigt",
-    "der Datenträger ist voll",
-    "eine Datei dieses Namens existiert schon",
-    "abgebrochen",
-    "keine Maps darin",
-    "enthält den Ordner für neue Maps",
-    "konnte nicht gelesen oder geschrieben werden",
-};
-static_assert(std::size(kBuiltInImportTexts) == lines::kFirstSkipReason - lines::kFolderMissing
-                                                     + static_cast<std::size_t>(operations::SkipReason::Unreadable) + 1);
-
-/// The built-in texts of the lines after the INI editor's, in their order.
-constexpr const char* kBuiltInLaterImportTexts[] = {
-    "der Datenträger behielte zu wenig freien Platz",
-    "… und %1 weitere",
-};
-static_assert(std::size(kBuiltInLaterImportTexts) == lines::kMoreLines - lines::kTooLittleRoom + 1);
+// The reasons have their language lines in two runs, in their order.
+static_assert(lines::kFirstSkipReasons == static_cast<std::size_t>(operations::SkipReason::Unreadable) + 1);
+static_assert(lines::kLaterSkipReasons
+              == static_cast<std::size_t>(operations::SkipReason::TooLittleRoom) - lines::kFirstSkipReasons + 1);
 
 /// How many names and skipped entries the report shows at most; the rest are counted, and all
 /// of them are in its details.
@@ -145,18 +118,11 @@ private:
 
 } // namespace
 
-QString TForm1::importText(std::size_t n) const
-{
-    return languageText(n, n >= lines::kTooLittleRoom ? kBuiltInLaterImportTexts[n - lines::kTooLittleRoom]
-                                                      : kBuiltInImportTexts[n - lines::kFolderMissing]);
-}
-
 QString TForm1::skipReasonText(operations::SkipReason reason) const
 {
-    // The reasons after "unreadable" came after the INI editor's line.
     const auto n = static_cast<std::size_t>(reason);
-    const auto later = static_cast<std::size_t>(operations::SkipReason::TooLittleRoom);
-    return importText(n >= later ? lines::kTooLittleRoom + n - later : lines::kFirstSkipReason + n);
+    return languageText(n < lines::kFirstSkipReasons ? lines::kFirstSkipReason + n
+                                                     : lines::kLaterSkipReason + n - lines::kFirstSkipReasons);
 }
 
 void TForm1::addMaps(const std::vector<std::string>& paths)
@@ -166,13 +132,13 @@ void TForm1::addMaps(const std::vector<std::string>& paths)
         return;
     }
     if (!platform::folderExists(NewMapsFolder)) {
-        m_env.showError(importText(lines::kFolderMissing) + QLatin1Char(' ') + toDisplay(NewMapsFolder));
+        m_env.showError(languageText(lines::kFolderMissing) + QLatin1Char(' ') + toDisplay(NewMapsFolder));
         return;
     }
     operations::ImportReport report;
     {
         // The progress dialog goes before the report comes.
-        UnpackProgressDialog progress(this, importText(lines::kUnpacking), languageText(lines::kCancel, "abbrechen"));
+        UnpackProgressDialog progress(this, languageText(lines::kUnpacking), languageText(lines::kCancel));
         report = operations::importMaps(paths, NewMapsFolder, progress);
     }
     refreshFileList(1);
@@ -189,23 +155,23 @@ void TForm1::addMaps(const std::vector<std::string>& paths)
         for (int i = 0; i < all.size() && i < kMostShownLines; ++i)
             shown.append(shortened(all[i]));
         if (all.size() > kMostShownLines)
-            shown.append(importText(lines::kMoreLines).arg(all.size() - kMostShownLines));
+            shown.append(languageText(lines::kMoreLines).arg(all.size() - kMostShownLines));
         return shown.join(separator);
     };
     const std::size_t added = report.addedMaps.size();
     const QString heading = QString::number(added) + QLatin1Char(' ')
-        + (added == 1 ? languageText(lines::kMap, "Datei") : languageText(lines::kMaps, "Dateien")) + QLatin1Char(' ')
-        + importText(lines::kAdded);
+        + languageText(added == 1 ? lines::kMap : lines::kMaps) + QLatin1Char(' ')
+        + languageText(lines::kAdded);
     QString text = heading;
     if (!names.isEmpty())
         text += QStringLiteral(": ") + firstOf(names, QStringLiteral(", "));
     if (!skipped.isEmpty())
-        text += QStringLiteral("\n\n") + importText(lines::kSkipped) + QLatin1Char('\n') + firstOf(skipped, QStringLiteral("\n"));
+        text += QStringLiteral("\n\n") + languageText(lines::kSkipped) + QLatin1Char('\n') + firstOf(skipped, QStringLiteral("\n"));
     QString details;
     if (names.size() > kMostShownLines || skipped.size() > kMostShownLines) {
         details = heading + QStringLiteral(":\n") + names.join(QLatin1Char('\n'));
         if (!skipped.isEmpty())
-            details += QStringLiteral("\n\n") + importText(lines::kSkipped) + QLatin1Char('\n') + skipped.join(QLatin1Char('\n'));
+            details += QStringLiteral("\n\n") + languageText(lines::kSkipped) + QLatin1Char('\n') + skipped.join(QLatin1Char('\n'));
     }
     m_env.showMessage(this, text, details);
 }

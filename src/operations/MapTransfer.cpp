@@ -140,7 +140,7 @@ void TForm1::Button4Click()
 {
     if (publishedFiles->itemIndex() == -1) {
         m_env.beep();
-    } else if (m_env.askYesNo(this, QStringLiteral("...!"), toDisplay(languageLine(localisation::lines::kDeleteQuestion)))) {
+    } else if (m_env.askYesNo(this, QStringLiteral("...!"), languageText(localisation::lines::kDeleteQuestion))) {
         for (const std::string& path : catalogue::mapFileSetOf(SelectedMapPath).files())
             platform::recycleFile(path);
     }

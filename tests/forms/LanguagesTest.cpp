@@ -4,6 +4,7 @@
 
 #include "app/Controls.h"
 #include "app/Unit1.h"
+#include "localisation/LanguageLines.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -48,6 +49,17 @@ private slots:
         QCOMPARE(form.gameTypes->tabs()->tabText(0), QStringLiteral("alle"));
         QCOMPARE(form.Label5->text(), QStringLiteral("andere"));
         QCOMPARE(form.Label18->text(), QStringLiteral("alle"));
+
+        // The German file holds every line, and the built-in texts of lines added later are
+        // its own; a language file that lacks them shows those.
+        for (std::size_t n = localisation::lines::kFolderMissing; n < localisation::lines::kEnd; ++n)
+            QCOMPARE(form.languageText(n), QString::fromUtf8(localisation::builtInText(n)));
+        QCOMPARE(form.Language.size(), localisation::lines::kEnd);
+        form.loadLanguage("English");
+        QCOMPARE(form.Language.size(), localisation::lines::kEnd);
+        World::put(world.program + native("/Old.ini"), languageFile(20));
+        form.loadLanguage("Old");
+        QCOMPARE(form.languageText(localisation::lines::kMoreLines), QStringLiteral("\u2026 und %1 weitere"));
     }
 
     void languageOutsideTheBoxStillLoads()
