@@ -4,8 +4,8 @@
 #include "platform/FolderNames.h"
 #include "platform/LeftoverSweep.h"
 #include "platform/NameCompare.h"
+#include "platform/TempFile.h"
 #include "platform/posix/PosixFiles.h"
-#include "platform/posix/TempFile.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -22,21 +22,10 @@ namespace {
 /// open, or an empty TempFile on failure (then nothing is left behind).
 TempFile copyToTemporary(const std::string& from, const std::string& to, LeftoverSweep& sweep)
 {
-    const int in = openForReading(from);
-    if (in < 0)
-        return {};
-    struct stat info {};
-    TempFile temp;
-    // Only regular files: reading a pipe or a device would wait or never end.
-    if (fstat(in, &info) == 0 && S_ISREG(info.st_mode)) {
-        sweep.once();
-        temp = TempFile::createBeside(to);
-        if (temp.valid() && temp.copyFrom(in))
-            temp.keepMode(info.st_mode);
-        else
-            temp.discard();
-    }
-    close(in);
+    sweep.once();
+    TempFile temp = TempFile::createBeside(to);
+    if (temp.valid() && !temp.copyFrom(from))
+        temp.discard();
     return temp;
 }
 

@@ -1,4 +1,4 @@
-#include "platform/posix/TempFile.h"
+#include "platform/TempFile.h"
 
 #include "platform/FileSystem.h"
 #include "platform/LeftoverSweep.h"
@@ -35,7 +35,7 @@ bool isTemporaryName(std::string_view name)
 } // namespace
 
 TempFile::TempFile(TempFile&& other) noexcept
-    : m_fd(std::exchange(other.m_fd, -1)), m_path(std::move(other.m_path))
+    : m_handle(std::exchange(other.m_handle, -1)), m_path(std::move(other.m_path))
 {
 }
 
@@ -43,7 +43,7 @@ TempFile& TempFile::operator=(TempFile&& other) noexcept
 {
     if (this != &other) {
         discard();
-        m_fd = std::exchange(other.m_fd, -1);
+        m_handle = std::exchange(other.m_handle, -1);
         m_path = std::move(other.m_path);
     }
     return *this;
@@ -61,11 +61,12 @@ TempFile TempFile::createBeside(const std::string& target)
     std::vector<char> pattern(text.begin(), text.end());
     pattern.push_back('\0');
     TempFile temp;
-    temp.m_fd = mkostemp(pattern.data(), O_CLOEXEC);
-    if (temp.m_fd >= 0) {
+    const int fd = mkostemp(pattern.data(), O_CLOEXEC);
+    if (fd >= 0) {
+        temp.m_handle = fd;
         temp.m_path = pattern.data();
         // Held until the file is closed, also by a program that is killed.
-        (void)flock(temp.m_fd, LOCK_EX | LOCK_NB);
+        (void)flock(fd, LOCK_EX | LOCK_NB);
     }
     return temp;
 }
@@ -84,42 +85,55 @@ void removeLeftoverTemporaries(const std::string& folder)
         // A file whose lock nobody holds any more was left by a program that ended midway.
         if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && flock(fd, LOCK_EX | LOCK_NB) == 0)
             unlink(path.c_str());
-        close(fd);
+        ::close(fd);
     }
 }
 
 bool TempFile::write(const std::string& bytes)
 {
-    return writeAll(m_fd, bytes.data(), bytes.size());
+    return writeAll(static_cast<int>(m_handle), bytes.data(), bytes.size());
 }
 
-bool TempFile::copyFrom(int sourceFd)
+bool TempFile::copyFrom(const std::string& source)
 {
+    const int in = openForReading(source);
+    if (in < 0)
+        return false;
+    struct stat info {};
+    // Only regular files: reading a pipe or a device would wait or never end.
+    bool copied = fstat(in, &info) == 0 && S_ISREG(info.st_mode);
     std::vector<char> buffer(1 << 16);
-    for (;;) {
-        const ssize_t n = ::read(sourceFd, buffer.data(), buffer.size());
+    while (copied) {
+        const ssize_t n = ::read(in, buffer.data(), buffer.size());
         if (n == 0)
-            return true;
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        if (!write(std::string(buffer.data(), static_cast<std::size_t>(n))))
-            return false;
+            break;
+        if (n < 0 && errno == EINTR)
+            continue;
+        copied = n > 0 && writeAll(static_cast<int>(m_handle), buffer.data(), static_cast<std::size_t>(n));
     }
+    ::close(in);
+    // FAT and exFAT keep no permission bits; the content matters, not the bits.
+    if (copied)
+        (void)fchmod(static_cast<int>(m_handle), info.st_mode & 07777);
+    return copied;
+}
+
+void TempFile::keepPermissionsOf(const std::string& path)
+{
+    struct stat old {};
+    (void)fchmod(static_cast<int>(m_handle), stat(path.c_str(), &old) == 0 ? old.st_mode & 07777 : 0644);
 }
 
 bool TempFile::sync()
 {
-    return fsync(m_fd) == 0;
+    return fsync(static_cast<int>(m_handle)) == 0;
 }
 
 bool TempFile::renameTo(const std::string& target)
 {
     if (std::rename(m_path.c_str(), target.c_str()) != 0)
         return false;
-    close(std::exchange(m_fd, -1));
+    close();
     m_path.clear();
     return true;
 }
@@ -129,22 +143,21 @@ bool TempFile::placeAt(const std::string& target)
     // Asked again: a copy across file systems takes long enough for a namesake to turn up.
     if (findIgnoringCase(target) || !renameWithoutReplacing(m_path, target))
         return false;
-    close(std::exchange(m_fd, -1));
+    close();
     m_path.clear();
     return true;
 }
 
-void TempFile::keepMode(mode_t mode)
+void TempFile::close()
 {
-    // FAT and exFAT keep no permission bits; the content matters, not the bits.
-    (void)fchmod(m_fd, mode & 07777);
+    if (m_handle != -1)
+        ::close(static_cast<int>(std::exchange(m_handle, -1)));
 }
 
 void TempFile::discard()
 {
     const int savedErrno = errno;
-    if (m_fd >= 0)
-        close(std::exchange(m_fd, -1));
+    close();
     if (!m_path.empty())
         unlink(m_path.c_str());
     m_path.clear();

@@ -1,8 +1,8 @@
 #include "platform/TextFile.h"
 
 #include "platform/Errors.h"
+#include "platform/TempFile.h"
 #include "platform/posix/PosixFiles.h"
-#include "platform/posix/TempFile.h"
 
 #include <cerrno>
 
@@ -54,7 +54,7 @@ void saveFileAtomically(const std::string& path, const std::string& bytes)
 
     TempFile temp = TempFile::createBeside(path);
     if (temp.valid())
-        temp.keepMode(exists ? old.st_mode : 0644);
+        temp.keepPermissionsOf(path);
     if (!temp.valid() || !temp.write(bytes) || !temp.sync() || !temp.renameTo(path)) {
         const int error = errno;
         temp.discard();

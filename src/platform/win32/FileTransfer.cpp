@@ -2,7 +2,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/LeftoverSweep.h"
-#include "platform/win32/TemporaryFile.h"
+#include "platform/TempFile.h"
 
 #include <windows.h>
 
@@ -10,20 +10,25 @@ namespace platform {
 
 namespace {
 
+/// The bytes and last-write time of `from` in a new temporary file beside `to`, flushed to disk;
+/// an invalid one (nothing left behind) on failure.
+TempFile copyToTemporary(const std::string& from, const std::string& to, LeftoverSweep& sweep)
+{
+    sweep.once();
+    TempFile temp = TempFile::createBeside(to);
+    if (temp.valid() && !(temp.copyFrom(from) && temp.sync()))
+        temp.discard();
+    return temp;
+}
+
 /// Copies `from` into a temporary file beside `to`, flushed, that then takes the name `to` unless
 /// a file of that name exists (the file system compares names without case).
 bool placeCopy(const std::string& from, const std::string& to, LeftoverSweep& sweep)
 {
     if (GetFileAttributesA(to.c_str()) != INVALID_FILE_ATTRIBUTES)
         return false;
-    sweep.once();
-    const std::string temp = copyToTemporary(from, to);
-    if (temp.empty())
-        return false;
-    if (MoveFileExA(temp.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH))
-        return true;
-    DeleteFileA(temp.c_str());
-    return false;
+    TempFile temp = copyToTemporary(from, to, sweep);
+    return temp.valid() && temp.placeAt(to);
 }
 
 /// Moves `from` to `to`, never replacing a file of that name (the file system compares names
@@ -48,14 +53,8 @@ bool copyOne(const std::string& from, const std::string& to, LeftoverSweep& swee
     const DWORD attributes = GetFileAttributesA(target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
         return false;
-    sweep.once();
-    const std::string temp = copyToTemporary(from, target);
-    if (temp.empty())
-        return false;
-    if (MoveFileExA(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return true;
-    DeleteFileA(temp.c_str());
-    return false;
+    TempFile temp = copyToTemporary(from, target, sweep);
+    return temp.valid() && temp.renameTo(target);
 }
 
 } // namespace

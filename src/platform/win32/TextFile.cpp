@@ -1,7 +1,7 @@
 #include "platform/TextFile.h"
 
 #include "platform/Errors.h"
-#include "platform/win32/TemporaryFile.h"
+#include "platform/TempFile.h"
 #include "platform/win32/Win32Error.h"
 
 #include <windows.h>
@@ -40,16 +40,10 @@ void saveFileAtomically(const std::string& path, const std::string& bytes)
         SetLastError(ERROR_ACCESS_DENIED);
         throw FileCreateError(path, lastErrorMessage());
     }
-    TemporaryFile temp = createTemporaryBeside(path);
-    if (!temp.valid())
-        throw FileCreateError(path, lastErrorMessage());
-    DWORD done = 0;
-    bool written = WriteFile(temp.handle, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr)
-        && done == bytes.size() && FlushFileBuffers(temp.handle);
-    CloseHandle(temp.handle);
-    if (!written || !MoveFileExA(temp.path.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    TempFile temp = TempFile::createBeside(path);
+    if (!temp.valid() || !temp.write(bytes) || !temp.sync() || !temp.renameTo(path)) {
         const std::string reason = lastErrorMessage();
-        DeleteFileA(temp.path.c_str());
+        temp.discard();
         throw FileCreateError(path, reason);
     }
 }

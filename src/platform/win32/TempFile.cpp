@@ -1,0 +1,186 @@
+#include "platform/TempFile.h"
+
+#include "platform/LeftoverSweep.h"
+#include "platform/PathSeparator.h"
+
+#include <cctype>
+#include <cstdio>
+#include <utility>
+#include <vector>
+
+#include <windows.h>
+
+namespace platform {
+
+namespace {
+
+constexpr char kPrefix[] = "~vsm";
+constexpr char kSuffix[] = ".tmp";
+constexpr std::size_t kDigits = 8;
+
+/// True for a name that TempFile::createBeside makes.
+bool isTemporaryName(const std::string& name)
+{
+    const std::string prefix = kPrefix, suffix = kSuffix;
+    if (name.size() != prefix.size() + kDigits + suffix.size() || name.compare(0, prefix.size(), prefix) != 0
+        || name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
+        return false;
+    for (std::size_t i = prefix.size(); i < prefix.size() + kDigits; ++i) {
+        if (!std::isxdigit(static_cast<unsigned char>(name[i])))
+            return false;
+    }
+    return true;
+}
+
+HANDLE handleOf(std::intptr_t handle)
+{
+    return reinterpret_cast<HANDLE>(handle);
+}
+
+bool writeAll(HANDLE file, const char* bytes, std::size_t size)
+{
+    while (size > 0) {
+        const DWORD chunk = size > (1u << 30) ? (1u << 30) : static_cast<DWORD>(size);
+        DWORD written = 0;
+        if (!WriteFile(file, bytes, chunk, &written, nullptr) || written == 0)
+            return false;
+        bytes += written;
+        size -= written;
+    }
+    return true;
+}
+
+} // namespace
+
+TempFile::TempFile(TempFile&& other) noexcept
+    : m_handle(std::exchange(other.m_handle, -1)), m_path(std::move(other.m_path))
+{
+}
+
+TempFile& TempFile::operator=(TempFile&& other) noexcept
+{
+    if (this != &other) {
+        discard();
+        m_handle = std::exchange(other.m_handle, -1);
+        m_path = std::move(other.m_path);
+    }
+    return *this;
+}
+
+TempFile::~TempFile()
+{
+    discard();
+}
+
+TempFile TempFile::createBeside(const std::string& target)
+{
+    const std::string folder = target.substr(0, lastComponentStart(target));
+    // A different start on every call; a taken name just moves on to the next.
+    static_assert(sizeof(unsigned) >= 4);
+    const unsigned seed = GetTickCount() ^ (GetCurrentProcessId() << 16);
+    TempFile temp;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char digits[kDigits + 1];
+        std::snprintf(digits, sizeof digits, "%08X", seed + static_cast<unsigned>(attempt) * 2654435761u);
+        const std::string path = folder + kPrefix + digits + kSuffix;
+        // Shared with nobody: no other program can delete it while it is open.
+        const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE) {
+            temp.m_handle = reinterpret_cast<std::intptr_t>(file);
+            temp.m_path = path;
+            break;
+        }
+        if (GetLastError() != ERROR_FILE_EXISTS)
+            break;
+    }
+    return temp;
+}
+
+void removeLeftoverTemporaries(const std::string& folder)
+{
+    WIN32_FIND_DATAA data;
+    const HANDLE search = FindFirstFileA((folder + kPrefix + "*" + kSuffix).c_str(), &data);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        // Deleting fails for a file that another program still has open: it shares it with nobody.
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && isTemporaryName(data.cFileName))
+            DeleteFileA((folder + data.cFileName).c_str());
+    } while (FindNextFileA(search, &data));
+    FindClose(search);
+}
+
+bool TempFile::write(const std::string& bytes)
+{
+    return writeAll(handleOf(m_handle), bytes.data(), bytes.size());
+}
+
+bool TempFile::copyFrom(const std::string& source)
+{
+    const HANDLE in = CreateFileA(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (in == INVALID_HANDLE_VALUE)
+        return false;
+    // Only files on a disk: reading a pipe or a device would wait or never end.
+    bool copied = GetFileType(in) == FILE_TYPE_DISK;
+    std::vector<char> buffer(1 << 20);
+    while (copied) {
+        DWORD read = 0;
+        copied = ReadFile(in, buffer.data(), static_cast<DWORD>(buffer.size()), &read, nullptr);
+        if (!copied || read == 0)
+            break;
+        copied = writeAll(handleOf(m_handle), buffer.data(), read);
+    }
+    FILETIME lastWrite;
+    if (copied && GetFileTime(in, nullptr, nullptr, &lastWrite))
+        SetFileTime(handleOf(m_handle), nullptr, nullptr, &lastWrite);
+    CloseHandle(in);
+    return copied;
+}
+
+void TempFile::keepPermissionsOf(const std::string&)
+{
+    // Windows files keep no permission bits; the read-only attribute is refused before a save.
+}
+
+bool TempFile::sync()
+{
+    return FlushFileBuffers(handleOf(m_handle));
+}
+
+bool TempFile::renameTo(const std::string& target)
+{
+    close();
+    if (!MoveFileExA(m_path.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return false;
+    m_path.clear();
+    return true;
+}
+
+bool TempFile::placeAt(const std::string& target)
+{
+    // The file system refuses a namesake in any case itself.
+    close();
+    if (!MoveFileExA(m_path.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH))
+        return false;
+    m_path.clear();
+    return true;
+}
+
+void TempFile::close()
+{
+    if (m_handle != -1)
+        CloseHandle(handleOf(std::exchange(m_handle, -1)));
+}
+
+void TempFile::discard()
+{
+    const DWORD savedError = GetLastError();
+    close();
+    if (!m_path.empty())
+        DeleteFileA(m_path.c_str());
+    m_path.clear();
+    SetLastError(savedError);
+}
+
+} // namespace platform
