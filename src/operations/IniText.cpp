@@ -1,6 +1,7 @@
 #include "operations/IniText.h"
 
 #include "platform/TextCodec.h"
+#include "platform/Utf8.h"
 #include "settings/LineList.h"
 
 #include <algorithm>
@@ -16,25 +17,6 @@ constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
 bool isPlainAscii(std::string_view bytes)
 {
     return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
-void appendUtf8(std::string& out, char32_t code)
-{
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
 }
 
 /// UTF-16 (without its mark) as UTF-8; a lone surrogate or odd closing byte becomes U+FFFD.
@@ -54,10 +36,10 @@ std::string utf8FromUtf16(std::string_view bytes, bool bigEndian)
         } else if (code >= 0xD800 && code <= 0xDFFF) {
             code = 0xFFFD;
         }
-        appendUtf8(out, code);
+        platform::appendUtf8(out, code);
     }
     if (i < bytes.size())
-        appendUtf8(out, 0xFFFD);
+        platform::appendUtf8(out, 0xFFFD);
     return out;
 }
 

@@ -34,26 +34,6 @@ bool isTemporaryName(std::string_view name)
 
 } // namespace
 
-TempFile::TempFile(TempFile&& other) noexcept
-    : m_handle(std::exchange(other.m_handle, -1)), m_path(std::move(other.m_path))
-{
-}
-
-TempFile& TempFile::operator=(TempFile&& other) noexcept
-{
-    if (this != &other) {
-        discard();
-        m_handle = std::exchange(other.m_handle, -1);
-        m_path = std::move(other.m_path);
-    }
-    return *this;
-}
-
-TempFile::~TempFile()
-{
-    discard();
-}
-
 TempFile TempFile::createBeside(const std::string& target)
 {
     // A short name of fixed length, so that a target of the longest name has one too.

@@ -1,5 +1,7 @@
 #include "platform/TextCodec.h"
 
+#include "platform/Utf8.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -51,20 +53,6 @@ bool isValidUtf8(std::string_view bytes)
         i += length;
     }
     return true;
-}
-
-void appendUtf8(std::string& out, char32_t code)
-{
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
 }
 
 } // namespace

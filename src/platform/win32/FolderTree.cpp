@@ -2,6 +2,7 @@
 
 #include "platform/NameCompare.h"
 #include "platform/win32/AnsiText.h"
+#include "platform/win32/Win32Files.h"
 
 #include <cstdio>
 #include <cstring>
@@ -216,16 +217,8 @@ bool NewFile::writeAt(std::uint64_t offset, const void* bytes, std::size_t size)
         if (!SetFilePointerEx(file, at, nullptr, FILE_BEGIN))
             return false;
     }
-    const char* from = static_cast<const char*>(bytes);
-    std::size_t left = size;
-    while (left > 0) {
-        const DWORD chunk = left > (1u << 30) ? (1u << 30) : static_cast<DWORD>(left);
-        DWORD written = 0;
-        if (!WriteFile(file, from, chunk, &written, nullptr) || written == 0)
-            return false;
-        from += written;
-        left -= written;
-    }
+    if (!writeAll(file, bytes, size))
+        return false;
     m_length = offset + size;
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/LeftoverSweep.h"
 #include "platform/PathSeparator.h"
+#include "platform/win32/Win32Files.h"
 
 #include <cctype>
 #include <cstdio>
@@ -37,40 +38,7 @@ HANDLE handleOf(std::intptr_t handle)
     return reinterpret_cast<HANDLE>(handle);
 }
 
-bool writeAll(HANDLE file, const char* bytes, std::size_t size)
-{
-    while (size > 0) {
-        const DWORD chunk = size > (1u << 30) ? (1u << 30) : static_cast<DWORD>(size);
-        DWORD written = 0;
-        if (!WriteFile(file, bytes, chunk, &written, nullptr) || written == 0)
-            return false;
-        bytes += written;
-        size -= written;
-    }
-    return true;
-}
-
 } // namespace
-
-TempFile::TempFile(TempFile&& other) noexcept
-    : m_handle(std::exchange(other.m_handle, -1)), m_path(std::move(other.m_path))
-{
-}
-
-TempFile& TempFile::operator=(TempFile&& other) noexcept
-{
-    if (this != &other) {
-        discard();
-        m_handle = std::exchange(other.m_handle, -1);
-        m_path = std::move(other.m_path);
-    }
-    return *this;
-}
-
-TempFile::~TempFile()
-{
-    discard();
-}
 
 TempFile TempFile::createBeside(const std::string& target)
 {
