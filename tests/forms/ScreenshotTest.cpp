@@ -59,15 +59,13 @@ private slots:
             QVERIFY(QTest::qWaitForWindowExposed(&form));
             form.newFiles->setItemIndex(1);
             form.newFilesClick();
-            const QImage normal = shoot(form, (std::string("normal-") + language).c_str());
-            QCOMPARE(normal.size(), QSize(665, 713));
+            shoot(form, (std::string("normal-") + language).c_str());
 
             form.CheckBox1->setChecked(true);
             form.gameTypes->tabs()->setCurrentIndex(2);
             form.newFiles->setItemIndex(0);
             form.newFilesClick();
-            const QImage mapper = shoot(form, (std::string("mapper-") + language).c_str());
-            QCOMPARE(mapper.size(), QSize(993, 713));
+            shoot(form, (std::string("mapper-") + language).c_str());
         }
     }
 

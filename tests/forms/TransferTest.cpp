@@ -20,6 +20,7 @@
 #include <QTimer>
 
 #include <filesystem>
+#include <functional>
 #include <initializer_list>
 
 namespace {
@@ -56,23 +57,78 @@ class TransferTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void installMovesTheMapAndItsCompanionsFromASubfolder()
+    void installTakesTheSelectedMapAsTheSettingsSay()
     {
-        World world;
-        world.writeConfig(); // copy option checked: move
-        World::put(world.newMaps + native("/sub/DM-Deck.vsm"), "package");
-        World::put(world.newMaps + native("/sub/DM-Deck.ini"), "ini");
-        World::put(world.newMaps + native("/sub/DM-Deck_LOC_int.vsp"), "loc");
-        TForm1& form = *world.start().Form1;
-        clickRow(form.newFiles, 0);
-        click(form.Button1);
-        QCOMPARE(listFolder(world.newMaps + native("/sub")), std::string());
-        QCOMPARE(listFolder(world.published), std::string("DM-Deck.ini DM-Deck.vsm DM-Deck_LOC_INT.vsp"));
-        QCOMPARE(readFile(world.published + native("/DM-Deck_LOC_INT.vsp")), std::string("loc"));
-        QCOMPARE(form.newFiles->count(), 0);
-        QCOMPARE(itemsOf(form.publishedFiles), QStringList{"DM-Deck"});
-        QCOMPARE(form.Label4->text(), QStringLiteral("Deck")); // the panel still shows the map
-        QCOMPARE(form.SelectedMapPath, world.newMaps + native("/sub/DM-Deck.vsm"));
+        // Each row: the settings, the files before, what the user does, the files after.
+        struct Row {
+            const char* name;
+            bool copy; ///< the copy option unchecked: install copies
+            std::vector<std::pair<std::string, std::string>> newMaps; ///< file below the new-maps folder, bytes
+            std::function<void(World&, TForm1&)> act;
+            std::string newMapsAfter;   ///< listFolder of the new-maps folder (or its "sub")
+            std::string publishedAfter; ///< listFolder of the published folder
+            std::function<void(World&, TForm1&)> check = [](World&, TForm1&) {};
+        };
+        const auto install = [](World&, TForm1& form) {
+            clickRow(form.newFiles, 0);
+            click(form.Button1);
+        };
+        const std::vector<Row> rows = {
+            {"a move takes the map and its companions from a subfolder", false,
+             {{"sub/DM-Deck.vsm", "package"}, {"sub/DM-Deck.ini", "ini"}, {"sub/DM-Deck_LOC_int.vsp", "loc"}}, install,
+             "", "DM-Deck.ini DM-Deck.vsm DM-Deck_LOC_INT.vsp",
+             [](World& world, TForm1& form) {
+                 QCOMPARE(readFile(world.published + native("/DM-Deck_LOC_INT.vsp")), std::string("loc"));
+                 QCOMPARE(form.newFiles->count(), 0);
+                 QCOMPARE(itemsOf(form.publishedFiles), QStringList{"DM-Deck"});
+                 QCOMPARE(form.Label4->text(), QStringLiteral("Deck")); // the panel still shows the map
+                 QCOMPARE(form.SelectedMapPath, world.newMaps + native("/sub/DM-Deck.vsm"));
+             }},
+            {"only the companions recorded when the map was shown go along", true, {{"DM-Deck.vsm", "x"}},
+             [](World& world, TForm1& form) {
+                 clickRow(form.newFiles, 0);
+                 World::put(world.newMaps + native("/DM-Deck.ini"), "late");
+                 click(form.Button1);
+             },
+             "DM-Deck.ini DM-Deck.vsm", "DM-Deck.vsm"},
+            {"without a selection: a beep, nothing rebuilt", false, {},
+             [](World& world, TForm1& form) {
+                 World::put(world.newMaps + native("/DM-Deck.vsm"));
+                 click(form.Button1);
+                 click(form.Button7);
+             },
+             "DM-Deck.vsm", "",
+             [](World& world, TForm1& form) {
+                 QCOMPARE(world.env->beeps, 2);
+                 QCOMPARE(form.newFiles->count(), 0);
+             }},
+            {"without a published folder nothing is installed, nothing made", false, {{"DM-Deck.vsm", "x"}},
+             [install](World& world, TForm1& form) {
+                 std::filesystem::remove_all(world.documents + native("/My Games"));
+                 install(world, form);
+             },
+             "DM-Deck.vsm", "",
+             [](World& world, TForm1& form) {
+                 QCOMPARE(form.newFiles->count(), 1);
+                 QVERIFY(!std::filesystem::exists(world.documents + native("/My Games")));
+                 QVERIFY(world.env->errors.isEmpty());
+             }},
+        };
+        for (const Row& row : rows) {
+            World world;
+            if (row.copy)
+                world.writeConfig({{7, "false"}});
+            else
+                world.writeConfig();
+            for (const auto& [file, bytes] : row.newMaps)
+                World::put(world.newMaps + native("/" + file), bytes);
+            TForm1& form = *world.start().Form1;
+            row.act(world, form);
+            const bool inSub = !row.newMaps.empty() && row.newMaps.front().first.rfind("sub/", 0) == 0;
+            QVERIFY2(listFolder(world.newMaps + (inSub ? native("/sub") : "")) == row.newMapsAfter, row.name);
+            QVERIFY2(listFolder(world.published) == row.publishedAfter, row.name);
+            row.check(world, form);
+        }
     }
 
     void alreadyPublishedMapInBothModes()
@@ -116,45 +172,6 @@ private slots:
         QCOMPARE(listFolder(world.published), std::string("CTF-FACE.INI ctf-face.vsm"));
         QCOMPARE(readFile(world.published + native("/ctf-face.vsm")), std::string("new package"));
         QCOMPARE(readFile(world.published + native("/CTF-FACE.INI")), std::string("new ini"));
-    }
-
-    void onlyTheRecordedCompanionsAreTaken()
-    {
-        World world;
-        world.writeConfig({{7, "false"}});
-        World::put(world.newMaps + native("/DM-Deck.vsm"));
-        TForm1& form = *world.start().Form1;
-        clickRow(form.newFiles, 0);
-        World::put(world.newMaps + native("/DM-Deck.ini"), "late");
-        click(form.Button1);
-        QCOMPARE(listFolder(world.published), std::string("DM-Deck.vsm"));
-    }
-
-    void installWithoutSelectionBeepsAndRebuildsNothing()
-    {
-        World world;
-        world.writeConfig();
-        TForm1& form = *world.start().Form1;
-        World::put(world.newMaps + native("/DM-Deck.vsm"));
-        click(form.Button1);
-        QCOMPARE(world.env->beeps, 1);
-        QCOMPARE(form.newFiles->count(), 0);
-        click(form.Button7);
-        QCOMPARE(world.env->beeps, 2);
-    }
-
-    void missingPublishedFolderInstallsNothing()
-    {
-        World world;
-        world.writeConfig();
-        std::filesystem::remove_all(world.documents + native("/My Games"));
-        World::put(world.newMaps + native("/DM-Deck.vsm"));
-        TForm1& form = *world.start().Form1;
-        clickRow(form.newFiles, 0);
-        click(form.Button1);
-        QCOMPARE(form.newFiles->count(), 1);
-        QVERIFY(!std::filesystem::exists(world.documents + native("/My Games")));
-        QVERIFY(world.env->errors.isEmpty());
     }
 
     void installAllInBothModes()
