@@ -14,16 +14,22 @@ class QWidget;
 /// interactive services. The program passes the real ones; tests pass a recording fake.
 class Environment {
 public:
-    Environment(std::string programFolder, std::string documentsFolder, std::string desktopFolder)
+    /// `settingsFolder` empty: the settings live in the program's folder.
+    Environment(std::string programFolder, std::string documentsFolder, std::string desktopFolder,
+                std::string settingsFolder = {})
         : m_programFolder(std::move(programFolder))
         , m_documentsFolder(std::move(documentsFolder))
         , m_desktopFolder(std::move(desktopFolder))
+        , m_settingsFolder(settingsFolder.empty() ? m_programFolder : std::move(settingsFolder))
     {
     }
     virtual ~Environment() = default;
 
-    /// The folder of the executable, where config.ini and the language files live.
+    /// The folder of the executable, where the language files live.
     const std::string& programFolder() const { return m_programFolder; }
+    /// Where config.ini lives: the program's folder, or the user's own settings folder where the
+    /// program's folder cannot be written.
+    const std::string& settingsFolder() const { return m_settingsFolder; }
     /// The user's documents folder, as the shell names it (may be empty).
     const std::string& documentsFolder() const { return m_documentsFolder; }
     /// The user's desktop folder, as the shell names it (may be empty).
@@ -44,4 +50,5 @@ private:
     std::string m_programFolder;
     std::string m_documentsFolder;
     std::string m_desktopFolder;
+    std::string m_settingsFolder;
 };

@@ -2,12 +2,14 @@
 
 #include "platform/ProgramFolder.h"
 #include "platform/ShellFolders.h"
+#include "settings/Settings.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
 RealEnvironment::RealEnvironment()
-    : Environment(platform::programFolder(), platform::documentsFolder(), platform::desktopFolder())
+    : Environment(platform::programFolder(), platform::documentsFolder(), platform::desktopFolder(),
+                  settings::settingsFolder(platform::programFolder(), platform::userSettingsFolder()))
     , m_picker(desktopFolder())
 {
 }

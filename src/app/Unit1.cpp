@@ -7,6 +7,7 @@
 #include "app/Guard.h"
 #include "app/Version.h"
 #include "catalogue/MapNames.h"
+#include "localisation/LanguageLines.h"
 #include "dialogs/Unit2.h"
 #include "dialogs/Unit3.h"
 #include "localisation/Unit4.h"
@@ -91,7 +92,7 @@ void TForm1::FormCreate()
     setClientWidth(kNormalWidth);
     listLanguages();
 
-    const std::string configPath = settings::configPath(m_env.programFolder());
+    const std::string configPath = settings::configPath(m_env.settingsFolder());
     if (platform::fileExists(configPath)) {
         Config = settings::loadLineList(configPath);
         settings::completeFromDefaults(Config, DefaultConfig);
@@ -119,6 +120,10 @@ void TForm1::FormCreate()
     } else {
         Config = DefaultConfig;
         FirstStart = true;
+        // Said once: at the first start whose settings cannot live beside the program.
+        if (m_env.settingsFolder() != m_env.programFolder())
+            m_env.showMessage(this, languageText(localisation::lines::kSettingsElsewhere) + QLatin1Char(' ')
+                                        + toDisplay(m_env.settingsFolder()));
     }
     FileMask = catalogue::kMapMask;
     if (!FirstStart)
@@ -179,7 +184,7 @@ void TForm1::Button9Click()
 
 void TForm1::saveSettings()
 {
-    settings::saveLineList(settings::configPath(m_env.programFolder()), Config);
+    settings::saveLineList(settings::configPath(m_env.settingsFolder()), Config);
 }
 
 void TForm1::setClientWidth(int width)

@@ -43,8 +43,10 @@ inline constexpr std::size_t kLaterSkipReason = kIniCharset + 1;
 inline constexpr std::size_t kLaterSkipReasons = 1;
 /// "… and %1 more", after the first lines of the report of adding maps.
 inline constexpr std::size_t kMoreLines = kLaterSkipReason + kLaterSkipReasons;
+/// The notice that the settings live in the user's folder, as the program's cannot be written.
+inline constexpr std::size_t kSettingsElsewhere = kMoreLines + 1;
 /// One past the last line.
-inline constexpr std::size_t kEnd = kMoreLines + 1;
+inline constexpr std::size_t kEnd = kSettingsElsewhere + 1;
 
 } // namespace localisation::lines
 

@@ -2,7 +2,10 @@
 
 #include "platform/Errors.h"
 #include "platform/FileSystem.h"
+#include "platform/FileTransfer.h"
+#include "platform/FolderTree.h"
 #include "platform/PathSeparator.h"
+#include "platform/TempFile.h"
 
 namespace settings {
 
@@ -34,9 +37,40 @@ void replaceGameTypes(LineList& config, const std::vector<std::string>& gameType
     config.insert(config.end(), gameTypes.begin(), gameTypes.end());
 }
 
-std::string configPath(const std::string& programFolder)
+std::string configPath(const std::string& folder)
 {
-    return platform::nameOnDisk(programFolder + platform::kPathSeparator + "config.ini");
+    return platform::nameOnDisk(folder + platform::kPathSeparator + "config.ini");
+}
+
+namespace {
+
+/// True when a file can be written into `folder` as a save writes it: through a new file there.
+bool canSaveIn(const std::string& folder)
+{
+    platform::TempFile probe = platform::TempFile::createBeside(configPath(folder));
+    return probe.valid();
+}
+
+/// Makes `folder` and the folders above it that are missing.
+void makeFolders(const std::string& folder)
+{
+    for (std::size_t at = 1; at <= folder.size(); ++at) {
+        if (at == folder.size() || platform::endsComponent(folder[at]))
+            platform::makeFolder(folder.substr(0, at));
+    }
+}
+
+} // namespace
+
+std::string settingsFolder(const std::string& programFolder, const std::string& userFolder)
+{
+    if (userFolder.empty() || canSaveIn(programFolder))
+        return programFolder;
+    makeFolders(userFolder);
+    const std::string beside = configPath(programFolder);
+    if (platform::fileExists(beside) && !platform::fileExists(configPath(userFolder)))
+        platform::copyFileWithoutReplacing(beside, configPath(userFolder));
+    return userFolder;
 }
 
 } // namespace settings

@@ -26,8 +26,14 @@ void setLine(LineList& config, std::size_t index, const std::string& text);
 /// Replaces every line from line 9 on with the given game types, in order.
 void replaceGameTypes(LineList& config, const std::vector<std::string>& gameTypes);
 
-/// The path of the settings file in `programFolder`: the existing file of that name
-/// whatever its case, else "config.ini".
-std::string configPath(const std::string& programFolder);
+/// The path of the settings file in `folder`: the existing file of that name whatever its
+/// case, else "config.ini".
+std::string configPath(const std::string& folder);
+
+/// Where the settings live: the program's folder where its config.ini can be written there (or,
+/// where there is none yet, created); else `userFolder`, made where missing, which takes a copy
+/// of a config.ini beside the program that it does not have yet. Empty user folder: the
+/// program's folder all the same.
+std::string settingsFolder(const std::string& programFolder, const std::string& userFolder);
 
 } // namespace settings

@@ -4,7 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 using namespace settings;
 
@@ -96,3 +101,36 @@ TEST(Settings, FailedSaveKeepsTheOldFileWholeAndLeavesNoTemporaryFile)
     EXPECT_EQ(readFile(path), "old\r\n");
     EXPECT_EQ(listFolder(program.path()), "config.ini folder.ini");
 }
+
+#ifndef _WIN32
+TEST(Settings, LiveBesideTheProgramWhereItsFolderCanBeWrittenElseInTheUsersFolder)
+{
+    TempFolder root;
+    const std::string program = root.makeFolder("program");
+    const std::string user = root / "home/.config/vsm-map-manager";
+    // A folder that can be written keeps them, with or without a config.ini; the user's folder
+    // is not made.
+    EXPECT_EQ(settingsFolder(program, user), program);
+    root.write("program/config.ini", "Language:\r\nDeutsch\r\n");
+    EXPECT_EQ(settingsFolder(program, user), program);
+    EXPECT_FALSE(std::filesystem::exists(user));
+    EXPECT_EQ(settingsFolder(program, ""), program);
+
+    // A program folder that cannot be written (here a read-only mount): the user's folder, made
+    // with the folders above it, takes a copy of the settings once and keeps its own after.
+    const std::string readOnly = root.makeFolder("read-only");
+    if (geteuid() != 0 || std::system(("mount -t tmpfs -o size=1m tmpfs '" + readOnly + "'").c_str()) != 0)
+        GTEST_SKIP() << "no file system can be mounted here";
+    struct Unmount {
+        std::string point;
+        ~Unmount() { (void)std::system(("umount '" + point + "'").c_str()); }
+    } unmount {readOnly};
+    writeFile(readOnly + "/config.ini", "Language:\r\nDeutsch\r\n");
+    ASSERT_EQ(std::system(("mount -o remount,ro '" + readOnly + "'").c_str()), 0);
+    EXPECT_EQ(settingsFolder(readOnly, user), user);
+    EXPECT_EQ(readFile(user + "/config.ini"), "Language:\r\nDeutsch\r\n");
+    writeFile(user + "/config.ini", "Language:\r\nEnglish\r\n");
+    EXPECT_EQ(settingsFolder(readOnly, user), user);
+    EXPECT_EQ(readFile(user + "/config.ini"), "Language:\r\nEnglish\r\n");
+}
+#endif

@@ -90,6 +90,28 @@ private slots:
         QVERIFY(world.env->errors.isEmpty());
     }
 
+    void settingsOutsideAProgramFolderThatCannotBeWritten()
+    {
+        // Said once, at the first start: the settings are written into the user's folder.
+        World world;
+        world.settings = world.root.makeFolder("config/vsm-map-manager");
+        Forms& forms = world.start();
+        QCOMPARE(world.env->messages, QStringList{"Der Programmordner kann nicht beschrieben werden; die Einstellungen liegen in: "
+                                                  + QString::fromStdString(world.settings)});
+        forms.Form1->show();
+        QTRY_VERIFY(forms.Form4->isVisible());
+        QTest::mouseClick(forms.Form4->Button1, Qt::LeftButton);
+        forms.Form3->Edit1->setText(QString::fromStdString(world.newMaps));
+        QTest::mouseClick(forms.Form3->Button1, Qt::LeftButton);
+        QCOMPARE(world.config(), std::string("<missing>"));
+        QCOMPARE(settings::parseLines(readFile(world.settings + native("/config.ini")))[5], world.newMaps);
+        // The next start finds them there and says nothing.
+        World::put(world.program + native("/unrelated.txt"));
+        world.start();
+        QCOMPARE(world.env->messages, QStringList());
+        QCOMPARE(world.forms->Form1->NewMapsFolder, world.newMaps);
+    }
+
     void closingTheDialogEndsTheProgramAndWritesNothing()
     {
         World world;

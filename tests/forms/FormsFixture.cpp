@@ -63,7 +63,7 @@ std::string World::put(const std::string& path, const std::string& bytes)
 
 Forms& World::start()
 {
-    env = std::make_unique<FakeEnvironment>(program, documents, desktop);
+    env = std::make_unique<FakeEnvironment>(program, documents, desktop, settings);
     forms = std::make_unique<Forms>(*env);
     return *forms;
 }

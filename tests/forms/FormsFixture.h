@@ -19,8 +19,8 @@ class PathListView;
 /// An environment that records what the program asked of the user and answers from queues.
 class FakeEnvironment : public Environment, public FolderPicker {
 public:
-    FakeEnvironment(std::string program, std::string documents, std::string desktop)
-        : Environment(std::move(program), std::move(documents), std::move(desktop))
+    FakeEnvironment(std::string program, std::string documents, std::string desktop, std::string settings)
+        : Environment(std::move(program), std::move(documents), std::move(desktop), std::move(settings))
     {
     }
 
@@ -72,6 +72,8 @@ public:
     std::string newMaps;
     std::string published;
     std::string unpublished;
+    /// Where the settings live when not beside the program (empty: beside it).
+    std::string settings;
 
     /// Writes config.ini: the default lines with `changes` applied (line number → text).
     void writeConfig(std::initializer_list<std::pair<std::size_t, std::string>> changes = {},

@@ -22,6 +22,15 @@ std::string environment(const char* name)
     return value ? std::string(value) : std::string();
 }
 
+/// The XDG configuration folder; empty without a home folder.
+std::string configHome()
+{
+    std::string folder = environment("XDG_CONFIG_HOME");
+    if (folder.empty() && !environment("HOME").empty())
+        folder = environment("HOME") + "/.config";
+    return folder;
+}
+
 /// The folder named by `key` in the XDG user-dirs file, with "$HOME" expanded;
 /// "$HOME/<fallback>" when the file does not name it. Empty without a home folder.
 std::string userDirectory(const std::string& key, const std::string& fallback)
@@ -29,12 +38,9 @@ std::string userDirectory(const std::string& key, const std::string& fallback)
     const std::string home = environment("HOME");
     if (home.empty())
         return {};
-    std::string configHome = environment("XDG_CONFIG_HOME");
-    if (configHome.empty())
-        configHome = home + "/.config";
     std::string content;
     try {
-        content = readWholeFile(configHome + "/user-dirs.dirs");
+        content = readWholeFile(configHome() + "/user-dirs.dirs");
     } catch (const std::exception&) {
         return home + "/" + fallback;
     }
@@ -132,6 +138,12 @@ std::string documentsFolder()
 std::string desktopFolder()
 {
     return userDirectory("XDG_DESKTOP_DIR", "Desktop");
+}
+
+std::string userSettingsFolder()
+{
+    const std::string folder = configHome();
+    return folder.empty() ? std::string() : folder + "/vsm-map-manager";
 }
 
 } // namespace platform

@@ -25,6 +25,12 @@ std::string documentsFolder()
     return specialFolder(CSIDL_PERSONAL);
 }
 
+std::string userSettingsFolder()
+{
+    const std::string appData = specialFolder(CSIDL_APPDATA);
+    return appData.empty() ? std::string() : appData + "\\VSM Map Manager";
+}
+
 std::string desktopFolder()
 {
     return specialFolder(CSIDL_DESKTOP);
