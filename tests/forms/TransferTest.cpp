@@ -345,6 +345,19 @@ private slots:
         QVERIFY(details.contains(QStringLiteral("DM-Kept")));
         QVERIFY(details.contains(QStringLiteral("DM-Many.zip: ../DM-149.vsm: its path leads out of its folder")));
 
+#ifndef _WIN32
+        // Each part of a reported name shown by itself: a Latin-1 entry name garbles neither
+        // the UTF-8 name of its archive nor itself.
+        writeArchive(downloads + native("/DM-\xc3\x9cmlaut.tar"), "tar",
+                     {{"\xd6lf\xe4sser", "", ArchiveEntry::Kind::Symlink, "x"}, {"DM-Kept.vsm", "kept"}});
+        QVERIFY(drop(form.Panel2, {downloads + native("/DM-\xc3\x9cmlaut.tar")}));
+        QTRY_COMPARE(world.env->messages.size(), 4);
+        QVERIFY2(world.env->messages.last().endsWith(QStringLiteral("DM-\u00dcmlaut.tar: \u00d6lf\u00e4sser: a link")),
+                 qPrintable(world.env->messages.last()));
+        world.env->messages.removeLast();
+        std::filesystem::remove(downloads + native("/DM-\xc3\x9cmlaut.tar"));
+#endif
+
         // Nothing on the clipboard but text: a beep. No new-maps folder: an error, nothing changes.
         QApplication::clipboard()->setText(QStringLiteral("DM-Pack.zip"));
         QTest::keyClick(&form, Qt::Key_V, Qt::ControlModifier);

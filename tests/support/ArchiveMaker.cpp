@@ -25,7 +25,9 @@ void writeArchive(const std::string& path, const std::string& format, const std:
         throw std::runtime_error("cannot write " + path + ": " + archive_error_string(a));
     for (const ArchiveEntry& item : entries) {
         archive_entry* entry = archive_entry_new();
-        archive_entry_update_pathname_utf8(entry, item.name.c_str());
+        // A name that is no UTF-8 goes in as its bytes, as old tar writers stored names.
+        if (!archive_entry_update_pathname_utf8(entry, item.name.c_str()))
+            archive_entry_copy_pathname(entry, item.name.c_str());
         archive_entry_set_perm(entry, 0644);
         archive_entry_set_mtime(entry, 1700000000, 0);
         switch (item.kind) {

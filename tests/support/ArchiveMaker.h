@@ -11,7 +11,7 @@ struct ArchiveEntry {
         : name(std::move(entryName)), bytes(std::move(entryBytes)), kind(entryKind), target(std::move(linkTarget))
     {
     }
-    std::string name; ///< UTF-8, as the archive stores it
+    std::string name; ///< UTF-8, as the archive stores it (other bytes go in as they are)
     std::string bytes;
     Kind kind;
     std::string target; ///< of a link
