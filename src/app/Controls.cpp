@@ -124,6 +124,19 @@ void TabControl::addGameType(const std::string& bytes)
     m_tabs->setTabData(index, QByteArray::fromStdString(bytes));
 }
 
+void TabControl::addGameTypes(const std::vector<std::string>& gameTypes)
+{
+    // A tab bar lays out its tabs at every insertion, but it passes over hidden tabs: each new
+    // tab is hidden until all are in, and showing them again lays out nothing yet.
+    const int first = m_tabs->count();
+    for (const std::string& bytes : gameTypes) {
+        addGameType(bytes);
+        m_tabs->setTabVisible(m_tabs->count() - 1, false);
+    }
+    for (int index = first; index < m_tabs->count(); ++index)
+        m_tabs->setTabVisible(index, true);
+}
+
 std::string TabControl::gameTypeAt(int index) const
 {
     return m_tabs->tabData(index).toByteArray().toStdString();

@@ -69,6 +69,8 @@ public:
 
     /// Appends a tab for the game type `bytes` (as config.ini holds it), showing them as text.
     void addGameType(const std::string& bytes);
+    /// Appends a tab for each of `gameTypes`, the tab bar laid out once for all of them.
+    void addGameTypes(const std::vector<std::string>& gameTypes);
     /// The bytes of the game type of tab `index`, exactly as they were given.
     std::string gameTypeAt(int index) const;
 

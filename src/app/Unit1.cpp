@@ -113,8 +113,7 @@ void TForm1::FormCreate()
             CheckBox2->setChecked(true);
         {
             const QSignalBlocker quiet(gameTypes->tabs());
-            for (std::size_t i = settings::kFirstGameTypeLine; i < Config.size(); ++i)
-                gameTypes->addGameType(Config[i]);
+            gameTypes->addGameTypes({Config.begin() + static_cast<std::ptrdiff_t>(settings::kFirstGameTypeLine), Config.end()});
         }
         LanguageBox->setCurrentIndex(LanguageBox->findEntry(Config[settings::kLanguageLine]));
     } else {

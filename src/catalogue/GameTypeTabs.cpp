@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QTabBar>
 
-
 void TForm1::gameTypesChange()
 {
     const int index = gameTypes->tabs()->currentIndex();

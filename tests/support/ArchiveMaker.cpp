@@ -5,6 +5,26 @@
 
 #include <stdexcept>
 
+namespace {
+
+bool isUtf8(const std::string& text)
+{
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const std::size_t length = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : (c & 0xF8) == 0xF0 ? 4 : 0;
+        if (length == 0 || i + length > text.size())
+            return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
+                return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
+} // namespace
+
 void writeArchive(const std::string& path, const std::string& format, const std::vector<ArchiveEntry>& entries,
                   const std::string& passphrase)
 {
@@ -26,7 +46,9 @@ void writeArchive(const std::string& path, const std::string& format, const std:
     for (const ArchiveEntry& item : entries) {
         archive_entry* entry = archive_entry_new();
         // A name that is no UTF-8 goes in as its bytes, as old tar writers stored names.
-        if (!archive_entry_update_pathname_utf8(entry, item.name.c_str()))
+        if (isUtf8(item.name))
+            archive_entry_update_pathname_utf8(entry, item.name.c_str());
+        else
             archive_entry_copy_pathname(entry, item.name.c_str());
         archive_entry_set_perm(entry, 0644);
         archive_entry_set_mtime(entry, 1700000000, 0);
