@@ -1,4 +1,5 @@
 #include "platform/DirectorySearch.h"
+#include "platform/Errors.h"
 #include "platform/FileSystem.h"
 #include "platform/FolderNames.h"
 #include "platform/FileTransfer.h"
@@ -11,6 +12,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <thread>
 
 #ifndef _WIN32
@@ -375,3 +377,50 @@ TEST(DirectorySearch, MasksAndOrderAsWindowsListsThem)
     EXPECT_EQ(names("*.ini"), Names{});
     EXPECT_FALSE(searchDirectory(root / "gone/", "*.*").has_value());
 }
+
+#ifdef _WIN32
+TEST(HeldFiles, SavesAndMovesWaitForAProgramThatHoldsTheFileAndSayWhyWhenItDoesNotLetGo)
+{
+    TempFolder root;
+    // Another program (a scanner, the game) opens the file shared with nobody.
+    const auto hold = [](const std::string& path, int milliseconds) {
+        std::filesystem::remove(path + ".held");
+        auto holder = std::make_unique<ChildProcess>("file_mover", std::vector<std::string>{"hold", path, std::to_string(milliseconds)});
+        for (int i = 0; i < 500 && !fileExists(path + ".held"); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        EXPECT_TRUE(fileExists(path + ".held"));
+        return holder;
+    };
+    const std::string config = root.write("program/config.ini", "old");
+    {
+        // Let go after a second: the save waits and goes through.
+        auto holder = hold(config, 1000);
+        saveFileAtomically(config, "new");
+        EXPECT_EQ(readFile(config), "new");
+        EXPECT_EQ(holder->wait(), 0);
+    }
+    {
+        // Never let go: the save fails after a while, says why, and the old file is whole.
+        auto holder = hold(config, 0);
+        try {
+            saveFileAtomically(config, "newer");
+            ADD_FAILURE() << "saved over a held file";
+        } catch (const FileCreateError& failure) {
+            EXPECT_NE(std::string(failure.what()).find("Ein anderes Programm verwendet die Datei."), std::string::npos)
+                << failure.what();
+        }
+        holder->kill();
+        EXPECT_EQ(readFile(config), "new");
+        EXPECT_EQ(listFolder(root / "program"), "config.ini config.ini.held");
+    }
+    {
+        // A map being scanned: the move waits for it.
+        const std::string map = root.write("new/DM-Held.vsm", "map");
+        root.makeFolder("published");
+        auto holder = hold(map, 1000);
+        EXPECT_TRUE(moveFile(map, root / "published/DM-Held.vsm"));
+        EXPECT_EQ(readFile(root / "published/DM-Held.vsm"), "map");
+        holder->wait();
+    }
+}
+#endif

@@ -2,9 +2,16 @@
 //   file_mover move FROM TO        moves one file, exit code 0 when it was moved
 //   file_mover shuttle A B         moves a file from A to B and back until it is ended
 //   file_mover import FROM FOLDER  adds the maps of FROM to FOLDER slowly; exit code: how many
+//   file_mover hold FILE MS        holds FILE open for nobody else to share for MS milliseconds
+//                                  (0: until it is ended), once it holds it writes FILE.held
+//                                  (Windows, where files can be held so)
 
 #include "operations/MapImport.h"
 #include "platform/FileTransfer.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include <chrono>
 #include <string>
@@ -22,6 +29,24 @@ public:
     }
 };
 
+/// Holds `path` as a virus scanner or the game itself may, letting go after `milliseconds`.
+int holdFile(const std::string& path, int milliseconds)
+{
+#ifdef _WIN32
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return 1;
+    CloseHandle(CreateFileA((path + ".held").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    Sleep(milliseconds > 0 ? static_cast<DWORD>(milliseconds) : INFINITE);
+    CloseHandle(file);
+    return 0;
+#else
+    (void)path;
+    (void)milliseconds;
+    return 2;
+#endif
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -35,6 +60,8 @@ int main(int argc, char** argv)
         SlowProgress progress;
         return static_cast<int>(operations::importMaps({first}, second, progress).addedMaps.size());
     }
+    if (mode == "hold")
+        return holdFile(first, std::stoi(second));
     if (mode != "shuttle")
         return 2;
     for (;;) {

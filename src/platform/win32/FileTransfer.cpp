@@ -3,6 +3,7 @@
 #include "platform/FileSystem.h"
 #include "platform/LeftoverSweep.h"
 #include "platform/TempFile.h"
+#include "platform/win32/HeldFiles.h"
 
 #include <windows.h>
 
@@ -36,12 +37,12 @@ bool placeCopy(const std::string& from, const std::string& to, LeftoverSweep& sw
 /// beside `to` first, which takes the name only when complete, and the source goes last.
 bool moveOne(const std::string& from, const std::string& to, LeftoverSweep& sweep)
 {
-    if (MoveFileExA(from.c_str(), to.c_str(), 0))
+    if (retryWhileHeld([&] { return MoveFileExA(from.c_str(), to.c_str(), 0); }))
         return true;
     // Not asked to copy: the system's own copy across volumes writes straight under the name.
     if (GetLastError() != ERROR_NOT_SAME_DEVICE || !placeCopy(from, to, sweep))
         return false;
-    DeleteFileA(from.c_str());
+    retryWhileHeld([&] { return DeleteFileA(from.c_str()); });
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "platform/FileTransfer.h"
 
+#include "platform/win32/HeldFiles.h"
+
 #include <windows.h>
 #include <shellapi.h>
 
@@ -20,7 +22,12 @@ bool recycleFile(const std::string& path)
     operation.wFunc = FO_DELETE;
     operation.pFrom = full;
     operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-    return SHFileOperationA(&operation) == 0 && !operation.fAnyOperationsAborted;
+    // The shell answers with the system's error number where another program holds the file.
+    return retryWhileHeld([&] {
+        const int result = SHFileOperationA(&operation);
+        SetLastError(static_cast<DWORD>(result));
+        return result == 0 && !operation.fAnyOperationsAborted;
+    });
 }
 
 } // namespace platform

@@ -2,6 +2,7 @@
 
 #include "platform/LeftoverSweep.h"
 #include "platform/PathSeparator.h"
+#include "platform/win32/HeldFiles.h"
 #include "platform/win32/Win32Files.h"
 
 #include <cctype>
@@ -85,9 +86,12 @@ bool TempFile::write(const std::string& bytes)
 
 bool TempFile::copyFrom(const std::string& source)
 {
-    const HANDLE in = CreateFileA(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                  FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (in == INVALID_HANDLE_VALUE)
+    HANDLE in = INVALID_HANDLE_VALUE;
+    if (!retryWhileHeld([&] {
+            in = CreateFileA(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                             FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+            return in != INVALID_HANDLE_VALUE;
+        }))
         return false;
     // Only files on a disk: reading a pipe or a device would wait or never end.
     bool copied = GetFileType(in) == FILE_TYPE_DISK;
@@ -119,7 +123,9 @@ bool TempFile::sync()
 bool TempFile::renameTo(const std::string& target)
 {
     close();
-    if (!MoveFileExA(m_path.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (!retryWhileHeld([&] {
+            return MoveFileExA(m_path.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+        }))
         return false;
     m_path.clear();
     return true;
