@@ -12,6 +12,7 @@
 #include "dialogs/Unit3.h"
 #include "localisation/Unit4.h"
 #include "operations/IniTemplate.h"
+#include "operations/PublishedCheck.h"
 #include "platform/FileSystem.h"
 #include "platform/FolderNames.h"
 #include "settings/Settings.h"
@@ -24,6 +25,7 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTabBar>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -63,6 +65,10 @@ void TForm1::connectHandlers()
     // Maps dropped from a file manager or pasted from its clipboard (the INI editor keeps its own paste).
     setAcceptDrops(true);
     connectGuarded(m_env, new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this, &TForm1::pasteMaps);
+    // A comparison with the published map that takes long goes on between the window's events.
+    m_publishedCheckSteps = new QTimer(this);
+    m_publishedCheckSteps->setInterval(0);
+    connectGuarded(m_env, m_publishedCheckSteps, &QTimer::timeout, this, &TForm1::continuePublishedCheck);
     connectGuarded(m_env, CheckBox1, &QCheckBox::toggled, this, &TForm1::CheckBox1Click);
     connectGuarded(m_env, CheckBox2, &QCheckBox::toggled, this, &TForm1::CheckBox2Click);
     connectGuarded(m_env, Button1, &QPushButton::clicked, this, &TForm1::Button1Click);

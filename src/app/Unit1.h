@@ -35,7 +35,11 @@ class QFrame;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QTimer;
 class QToolButton;
+namespace operations {
+class PublishedCheck;
+}
 
 /// The main window: the three map lists, the details of the selected map, the game-type
 /// tabs, the options and, in mapper mode, the map INI editor. It also owns the program's
@@ -99,6 +103,11 @@ public:
 
     // Details panel (operations/MapDetails.cpp)
     void showMapInfo(const std::string& path);
+    /// The status of the map the panel shows, a map of the new-maps or unpublished list:
+    /// whether the published folder holds it already, with the same files or others.
+    void showPublishedState();
+    /// One more step of a long comparison started by showPublishedState.
+    void continuePublishedCheck();
 
     // Installing, copying, deleting (operations/MapTransfer.cpp)
     void installmap();
@@ -181,7 +190,7 @@ public:
     QLabel* Label5;            ///< "others"
     QToolButton* iniedit;      ///< creates the map's INI file from the template
     QLabel* Label9;            ///< heading "Status"
-    QLabel* Label8;            ///< status value, always "-"
+    QLabel* Label8;            ///< status value: whether a new or unpublished map is published already
     QLabel* Label10;           ///< heading "Gesamtgröße"
     QLabel* Label11;           ///< total size
     QLabel* FullMapPath;       ///< path of the selected map without extension
@@ -253,6 +262,9 @@ private:
     bool m_centred = false;
     bool m_installingAll = false;
     std::unique_ptr<platform::FolderNames> m_publishedNames; ///< while all maps are installed
+    /// The comparison of the shown map with its published namesake, while it goes on.
+    std::unique_ptr<operations::PublishedCheck> m_publishedCheck;
+    QTimer* m_publishedCheckSteps = nullptr; ///< the steps of a comparison that takes long
     operations::IniText m_ini; ///< the text shown and the bytes and encoding of its file
     int m_iniRevision = 0;     ///< the editor document's revision when the text was shown
     std::optional<QString> m_editorTextWaiting; ///< the text shown, not yet in the hidden editor

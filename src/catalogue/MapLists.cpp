@@ -17,13 +17,16 @@ namespace {
 /// Clears the other two selections and shows the map selected in `list` (or nothing). The
 /// others are cleared first: should the details fail, no button may still act on a map
 /// selected in another list.
-void followSelection(TForm1& form, PathListView* list, const TStringArray& paths,
+/// Shows the map selected in `list` (nothing where none is) and unselects the other lists;
+/// true when a map is shown.
+bool followSelection(TForm1& form, PathListView* list, const TStringArray& paths,
                      std::initializer_list<PathListView*> others)
 {
     for (PathListView* other : others)
         other->setItemIndex(-1);
     const int index = list->itemIndex();
     form.showMapInfo(index < 0 ? std::string() : std::string(paths[static_cast<std::size_t>(index)]));
+    return index >= 0;
 }
 
 } // namespace
@@ -75,7 +78,8 @@ void TForm1::Button3Click()
 
 void TForm1::newFilesClick()
 {
-    followSelection(*this, newFiles, ListBox1, {publishedFiles, unpublishedFiles});
+    if (followSelection(*this, newFiles, ListBox1, {publishedFiles, unpublishedFiles}))
+        showPublishedState();
 }
 
 void TForm1::publishedFilesClick()
@@ -85,5 +89,6 @@ void TForm1::publishedFilesClick()
 
 void TForm1::unpublishedFilesClick()
 {
-    followSelection(*this, unpublishedFiles, ListBox3, {newFiles, publishedFiles});
+    if (followSelection(*this, unpublishedFiles, ListBox3, {newFiles, publishedFiles}))
+        showPublishedState();
 }

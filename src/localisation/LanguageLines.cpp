@@ -32,6 +32,8 @@ constexpr BuiltIn kBuiltInTexts[] = {
     {lines::kLaterSkipReason + 0, u8"der Datenträger behielte zu wenig freien Platz"},
     {lines::kMoreLines, u8"… und %1 weitere"},
     {lines::kSettingsElsewhere, u8"Der Programmordner kann nicht beschrieben werden; die Einstellungen liegen in:"},
+    {lines::kPublishedSame, u8"schon veröffentlicht"},
+    {lines::kPublishedDifferent, u8"veröff., abweichend"},
 };
 
 /// Every added line has its text, in the order of the lines.

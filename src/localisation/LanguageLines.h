@@ -45,8 +45,11 @@ inline constexpr std::size_t kLaterSkipReasons = 1;
 inline constexpr std::size_t kMoreLines = kLaterSkipReason + kLaterSkipReasons;
 /// The notice that the settings live in the user's folder, as the program's cannot be written.
 inline constexpr std::size_t kSettingsElsewhere = kMoreLines + 1;
+/// The status of a map that is published already with the same files, and with others.
+inline constexpr std::size_t kPublishedSame = kSettingsElsewhere + 1;
+inline constexpr std::size_t kPublishedDifferent = kPublishedSame + 1;
 /// One past the last line.
-inline constexpr std::size_t kEnd = kSettingsElsewhere + 1;
+inline constexpr std::size_t kEnd = kPublishedDifferent + 1;
 
 } // namespace localisation::lines
 

@@ -6,11 +6,14 @@
 #include "catalogue/FileManagement.h"
 #include "catalogue/MapFileSet.h"
 #include "catalogue/MapNames.h"
+#include "localisation/LanguageLines.h"
+#include "operations/PublishedCheck.h"
 #include "operations/SizeText.h"
 #include "platform/FileSystem.h"
 
 #include <QLabel>
 #include <QLocale>
+#include <QTimer>
 #include <QPlainTextEdit>
 #include <QToolButton>
 
@@ -35,9 +38,12 @@ void TForm1::setLitRow(StatusIcon* icon, QLabel* caption, bool lit)
 
 void TForm1::showMapInfo(const std::string& path)
 {
+    // A comparison still going on is for the map shown before.
+    m_publishedCheck.reset();
+    m_publishedCheckSteps->stop();
+    Label8->setText(QStringLiteral("-"));
     if (path.empty()) {
         Label4->setText(QStringLiteral("- - -"));
-        Label8->setText(QStringLiteral("-"));
         Label11->setText(QStringLiteral("0 MB"));
         FullMapPath->setText(QStringLiteral("-"));
         setLitRow(VSMexists, Label1, false);
@@ -70,4 +76,42 @@ void TForm1::showMapInfo(const std::string& path)
     for (const std::string& file : files.files())
         total += FileSizeOf(file);
     Label11->setText(toDisplay(operations::sizeText(total, decimalSeparator())));
+}
+
+namespace {
+
+/// How many bytes are compared at once: in the click, and then in each later step.
+constexpr std::uint64_t kFirstCompareBytes = 2u << 20;
+constexpr std::uint64_t kCompareStepBytes = 4u << 20;
+
+} // namespace
+
+void TForm1::showPublishedState()
+{
+    m_publishedCheck = std::make_unique<operations::PublishedCheck>(SelectedMapPath, catalogue::publishedFolder(DocumentsFolder));
+    if (m_publishedCheck->step(kFirstCompareBytes)) {
+        continuePublishedCheck();
+    } else {
+        Label8->setText(QStringLiteral("\u2026"));
+        m_publishedCheckSteps->start();
+    }
+}
+
+void TForm1::continuePublishedCheck()
+{
+    if (!m_publishedCheck || !m_publishedCheck->step(kCompareStepBytes))
+        return;
+    m_publishedCheckSteps->stop();
+    switch (*m_publishedCheck->state()) {
+    case operations::PublishedState::NotPublished:
+        Label8->setText(QStringLiteral("-"));
+        break;
+    case operations::PublishedState::Same:
+        Label8->setText(languageText(localisation::lines::kPublishedSame));
+        break;
+    case operations::PublishedState::Different:
+        Label8->setText(languageText(localisation::lines::kPublishedDifferent));
+        break;
+    }
+    m_publishedCheck.reset();
 }

@@ -176,6 +176,47 @@ private slots:
         QCOMPARE(form.Label11->text(), QStringLiteral("1 MB"));
         QCOMPARE(form.SelectedMapPath, world.newMaps + native("/CTF-Gone.vsm"));
     }
+
+    void statusSaysWhetherTheMapIsPublishedAlready()
+    {
+        World world;
+        world.writeConfig({{3, "mapper"}});
+        const auto both = [&](const std::string& name, const std::string& here, const std::string& there) {
+            World::put(world.newMaps + native("/" + name), here);
+            World::put(world.published + native("/" + name), there);
+        };
+        both("DM-Same.vsm", "same", "same");
+        World::put(world.newMaps + native("/DM-Same.ini"), "ini");
+        World::put(world.published + native("/dm-same.INI"), "ini"); // companions compare whatever their case
+        both("DM-Size.vsm", "aaa", "aaaa");
+        both("DM-Bytes.vsm", "abc", "abd");
+        both("DM-Ini.vsm", "x", "x");
+        World::put(world.published + native("/DM-Ini.ini"), "only there");
+        World::put(world.newMaps + native("/DM-New.vsm"));
+        both("DM-Big.vsm", std::string(48 << 20, 'b'), std::string(48 << 20, 'b'));
+        World::put(world.unpublished + native("/DM-Same.vsm"), "same");
+        World::put(world.unpublished + native("/DM-Same.ini"), "ini");
+        TForm1& form = *world.start().Form1;
+        const auto statusOf = [&](PathListView* list, const QString& map) {
+            clickRow(list, itemsOf(list).indexOf(map));
+            return form.Label8->text();
+        };
+        QCOMPARE(statusOf(form.newFiles, "DM-Same"), QStringLiteral("published already"));
+        QCOMPARE(statusOf(form.newFiles, "DM-Size"), QStringLiteral("published: differs"));
+        QCOMPARE(statusOf(form.newFiles, "DM-Bytes"), QStringLiteral("published: differs"));
+        QCOMPARE(statusOf(form.newFiles, "DM-Ini"), QStringLiteral("published: differs"));
+        QCOMPARE(statusOf(form.newFiles, "DM-New"), QStringLiteral("-"));
+        QCOMPARE(statusOf(form.publishedFiles, "DM-Same"), QStringLiteral("-"));
+        QCOMPARE(statusOf(form.unpublishedFiles, "DM-Same"), QStringLiteral("published already"));
+        // A large map is compared after the panel is shown; another click meanwhile never gets
+        // its answer.
+        QCOMPARE(statusOf(form.newFiles, "DM-Big"), QStringLiteral("\u2026"));
+        QCOMPARE(statusOf(form.newFiles, "DM-New"), QStringLiteral("-"));
+        QTest::qWait(300);
+        QCOMPARE(form.Label8->text(), QStringLiteral("-"));
+        statusOf(form.newFiles, "DM-Big");
+        QTRY_COMPARE(form.Label8->text(), QStringLiteral("published already"));
+    }
 };
 
 QTEST_MAIN(MapListsTest)
