@@ -30,6 +30,7 @@ constexpr BuiltIn kBuiltInTexts[] = {
     {lines::kFirstSkipReason + 12, u8"konnte nicht gelesen oder geschrieben werden"},
     {lines::kIniCharset, u8"Der Zeichensatz der Datei kann den eingegebenen Text nicht aufnehmen; sie bleibt unverändert:"},
     {lines::kLaterSkipReason + 0, u8"der Datenträger behielte zu wenig freien Platz"},
+    {lines::kLaterSkipReason + 1, u8"schon da, in"},
     {lines::kMoreLines, u8"… und %1 weitere"},
     {lines::kSettingsElsewhere, u8"Der Programmordner kann nicht beschrieben werden; die Einstellungen liegen in:"},
     {lines::kPublishedSame, u8"schon veröffentlicht"},

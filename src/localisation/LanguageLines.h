@@ -40,7 +40,7 @@ inline constexpr std::size_t kFirstSkipReasons = 13;
 inline constexpr std::size_t kIniCharset = kFirstSkipReason + kFirstSkipReasons;
 /// The reason "too little room" and those after it.
 inline constexpr std::size_t kLaterSkipReason = kIniCharset + 1;
-inline constexpr std::size_t kLaterSkipReasons = 1;
+inline constexpr std::size_t kLaterSkipReasons = 2;
 /// "… and %1 more", after the first lines of the report of adding maps.
 inline constexpr std::size_t kMoreLines = kLaterSkipReason + kLaterSkipReasons;
 /// The notice that the settings live in the user's folder, as the program's cannot be written.

@@ -88,7 +88,8 @@ constexpr std::uint64_t kCompareStepBytes = 4u << 20;
 
 void TForm1::showPublishedState()
 {
-    m_publishedCheck = std::make_unique<operations::PublishedCheck>(SelectedMapPath, catalogue::publishedFolder(DocumentsFolder));
+    m_publishedCheck = std::make_unique<operations::PublishedCheck>(
+        SelectedMapPath, operations::namesakeIn(catalogue::publishedFolder(DocumentsFolder), SelectedMapPath));
     if (m_publishedCheck->step(kFirstCompareBytes)) {
         continuePublishedCheck();
     } else {

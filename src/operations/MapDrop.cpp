@@ -29,7 +29,7 @@ namespace lines = localisation::lines;
 // The reasons have their language lines in two runs, in their order.
 static_assert(lines::kFirstSkipReasons == static_cast<std::size_t>(operations::SkipReason::Unreadable) + 1);
 static_assert(lines::kLaterSkipReasons
-              == static_cast<std::size_t>(operations::SkipReason::TooLittleRoom) - lines::kFirstSkipReasons + 1);
+              == static_cast<std::size_t>(operations::SkipReason::AlreadyThere) - lines::kFirstSkipReasons + 1);
 
 /// How many names and skipped entries the report shows at most; the rest are counted, and all
 /// of them are in its details.
@@ -139,7 +139,7 @@ void TForm1::addMaps(const std::vector<std::string>& paths)
     {
         // The progress dialog goes before the report comes.
         UnpackProgressDialog progress(this, languageText(lines::kUnpacking), languageText(lines::kCancel));
-        report = operations::importMaps(paths, NewMapsFolder, progress);
+        report = operations::importMaps(paths, NewMapsFolder, progress, catalogue::publishedFolder(DocumentsFolder));
     }
     refreshFileList(1);
 
@@ -149,7 +149,8 @@ void TForm1::addMaps(const std::vector<std::string>& paths)
         names.append(toDisplay(catalogue::dropExtension(map)));
     QStringList skipped;
     for (const operations::Skipped& entry : report.skipped)
-        skipped.append(legible(entry.what) + QStringLiteral(": ") + skipReasonText(entry.reason));
+        skipped.append(legible(entry.what) + QStringLiteral(": ") + skipReasonText(entry.reason)
+                       + (entry.where.empty() ? QString() : QLatin1Char(' ') + toDisplay(entry.where)));
     const auto firstOf = [this](const QStringList& all, const QString& separator) {
         QStringList shown;
         for (int i = 0; i < all.size() && i < kMostShownLines; ++i)

@@ -4,6 +4,7 @@
 #include "catalogue/MapNames.h"
 #include "operations/ArchiveUnpacking.h"
 #include "operations/ImportedFile.h"
+#include "operations/PublishedCheck.h"
 #include "platform/DirectorySearch.h"
 #include "platform/FileSystem.h"
 #include "platform/FileTransfer.h"
@@ -165,8 +166,8 @@ private:
 /// One import: the new-maps folder, what has been added and skipped, and whether the user cancelled.
 class Import {
 public:
-    Import(const std::string& newMapsFolder, UnpackProgress& progress)
-        : m_folder(newMapsFolder + kSeparator), m_progress(progress)
+    Import(const std::string& newMapsFolder, const std::string& publishedFolder, UnpackProgress& progress)
+        : m_folder(newMapsFolder + kSeparator), m_publishedFolder(publishedFolder), m_progress(progress)
     {
     }
 
@@ -177,7 +178,8 @@ private:
     void addFolder(const std::string& folder);
     void addArchive(const std::string& archive);
     /// Copies the maps of `source` (and unpacks its archives) into `target`, both ending in the
-    /// separator, `target` new and empty; the packages it adds go to `packages`. False when a
+    /// separator, `target` new and empty; the packages it adds go to `packages` (their paths
+    /// there). False when a
     /// file could not be copied (reported): the folder is then not added at all.
     bool copyMapsOf(const std::string& source, const std::string& target, const std::string& shownAs,
                     std::vector<std::string>& packages);
@@ -189,6 +191,11 @@ private:
     void finish(platform::TemporaryFolder& temporary, const std::string& name, const std::string& source,
                 const std::vector<std::string>& packages);
     void removeLeftovers();
+    /// Where every one of `packages` is already, byte for byte: the folder of the first one's
+    /// copy; nothing when one of them is new.
+    std::optional<std::string> alreadyThere(const std::vector<std::string>& packages);
+    /// The maps of `folder` and below it, by their upper-cased names, into m_existing.
+    void collectMaps(const std::string& folder);
     /// Notes that `path` (a dropped file or folder) was not added.
     void skip(const std::string& path, SkipReason reason) { skipShown(catalogue::fileNameOf(path), reason); }
     void skipShown(const std::string& what, SkipReason reason) { m_report.skipped.push_back({what, reason}); }
@@ -196,7 +203,10 @@ private:
     void stopOn(SkipReason reason);
 
     std::string m_folder;
+    std::string m_publishedFolder;
     UnpackProgress& m_progress;
+    /// The maps already in the new-maps and published folders, read once at the first need.
+    std::optional<std::unordered_multimap<std::string, std::string>> m_existing;
     ImportReport m_report;
     bool m_cancelled = false;
 };
@@ -292,12 +302,57 @@ void Import::finish(platform::TemporaryFolder& temporary, const std::string& nam
 {
     if (m_cancelled)
         return;
-    if (packages.empty())
+    if (packages.empty()) {
         skip(source, SkipReason::NoMaps);
-    else if (!placeUnderFreeName(temporary, m_folder, name))
+    } else if (auto there = alreadyThere(packages)) {
+        m_report.skipped.push_back({catalogue::fileNameOf(source), SkipReason::AlreadyThere, std::move(*there)});
+    } else if (!placeUnderFreeName(temporary, m_folder, name)) {
         skip(source, SkipReason::Unreadable);
-    else
-        m_report.addedMaps.insert(m_report.addedMaps.end(), packages.begin(), packages.end());
+    } else {
+        for (const std::string& package : packages)
+            m_report.addedMaps.push_back(catalogue::fileNameOf(package));
+    }
+}
+
+void Import::collectMaps(const std::string& folder)
+{
+    const auto entries = platform::searchDirectory(folder + kSeparator, "*");
+    if (!entries)
+        return;
+    for (const auto entry : *entries) {
+        const std::string name(entry.name);
+        if (name == "." || name == ".." || entry.isLink || catalogue::isUnfinishedImport(name))
+            continue;
+        if (entry.isFolder)
+            collectMaps(folder + kSeparator + name);
+        else if (isPackage(name))
+            m_existing->emplace(platform::upperCasedAscii(name), folder + kSeparator + name);
+    }
+}
+
+std::optional<std::string> Import::alreadyThere(const std::vector<std::string>& packages)
+{
+    if (!m_existing) {
+        m_existing.emplace();
+        collectMaps(m_folder.substr(0, m_folder.size() - 1));
+        if (!m_publishedFolder.empty())
+            collectMaps(m_publishedFolder);
+    }
+    std::optional<std::string> where;
+    for (const std::string& package : packages) {
+        const auto [first, last] = m_existing->equal_range(platform::upperCasedAscii(catalogue::fileNameOf(package)));
+        const auto same = std::find_if(first, last, [&](const auto& existing) {
+            PublishedCheck check(package, existing.second);
+            while (!check.step(std::uint64_t {1} << 30)) {
+            }
+            return check.state() == PublishedState::Same;
+        });
+        if (same == last)
+            return std::nullopt;
+        if (!where)
+            where = same->second.substr(0, platform::lastComponentStart(same->second));
+    }
+    return where;
 }
 
 bool Import::copyMapsOf(const std::string& source, const std::string& target, const std::string& shownAs,
@@ -352,7 +407,7 @@ bool Import::copyMapsOf(const std::string& source, const std::string& target, co
                     return false;
                 }
             }
-            packages.push_back(name);
+            packages.push_back(target + name);
         } else if (mayBeArchive(path, FoundIn::Downloads)) {
             const std::string folderName = taken.takeFree(folderNameFor(name, true));
             const std::string unpacked = target + folderName;
@@ -384,7 +439,7 @@ bool Import::unpackInto(const std::string& archive, const std::string& target, c
     for (const std::string& file : unpacked.files) {
         const std::string name = catalogue::fileNameOf(file);
         if (isPackage(name)) {
-            packages.push_back(name);
+            packages.push_back(file);
         } else if (depth + 1 < kMostNesting && mayBeArchive(file, FoundIn::Archive)) {
             // An archive in the archive: unpacked beside itself, and then not kept.
             const std::string beside = file.substr(0, platform::lastComponentStart(file));
@@ -412,9 +467,9 @@ bool Import::unpackInto(const std::string& archive, const std::string& target, c
 
 
 ImportReport importMaps(const std::vector<std::string>& dropped, const std::string& newMapsFolder,
-                        UnpackProgress& progress)
+                        UnpackProgress& progress, const std::string& publishedFolder)
 {
-    return Import(newMapsFolder, progress).run(dropped);
+    return Import(newMapsFolder, publishedFolder, progress).run(dropped);
 }
 
 } // namespace operations

@@ -26,11 +26,13 @@ enum class SkipReason {
     HoldsMapsFolder,  ///< a folder that holds the new-maps folder itself
     Unreadable,       ///< could not be read or written
     TooLittleRoom,    ///< it would leave less free on the disk than the rest of the system needs
+    AlreadyThere,     ///< every map in it is in the new-maps or published folder already, byte for byte
 };
 
 struct Skipped {
     std::string what; ///< the dropped file's or folder's name, or "archive: entry" for an entry
     SkipReason reason;
+    std::string where = {}; ///< for AlreadyThere: the folder that holds its maps
 };
 
 struct ImportReport {
@@ -56,7 +58,9 @@ public:
 ///   without its extension; archives inside it are unpacked in turn.
 /// A subfolder name that is taken gets " (2)", " (3)", …. Each folder is put together in a
 /// hidden temporary folder and renamed into place only when complete. The sources never change.
+/// An archive or folder whose maps are all in `newMapsFolder` (at any depth) or in
+/// `publishedFolder` already, byte for byte with their companions, is not placed again.
 ImportReport importMaps(const std::vector<std::string>& dropped, const std::string& newMapsFolder,
-                        UnpackProgress& progress);
+                        UnpackProgress& progress, const std::string& publishedFolder = {});
 
 } // namespace operations

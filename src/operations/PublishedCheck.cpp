@@ -15,10 +15,15 @@ struct PublishedCheck::Pair {
     std::unique_ptr<platform::FileReader> here, there;
 };
 
-PublishedCheck::PublishedCheck(const std::string& package, const std::string& publishedFolder)
+std::optional<std::string> namesakeIn(const std::string& folder, const std::string& package)
 {
-    const auto published = platform::findIgnoringCase(publishedFolder + platform::kPathSeparator + catalogue::fileNameOf(package));
-    if (!published || !platform::fileExists(*published)) {
+    const auto found = platform::findIgnoringCase(folder + platform::kPathSeparator + catalogue::fileNameOf(package));
+    return found && platform::fileExists(*found) ? found : std::nullopt;
+}
+
+PublishedCheck::PublishedCheck(const std::string& package, const std::optional<std::string>& published)
+{
+    if (!published) {
         m_state = PublishedState::NotPublished;
         return;
     }

@@ -12,6 +12,9 @@
 /// the new-maps or unpublished list, which also tells why a move of it does nothing.
 namespace operations {
 
+/// The map of the name of `package` in `folder`, as it is spelt there; nothing where none is.
+std::optional<std::string> namesakeIn(const std::string& folder, const std::string& package);
+
 enum class PublishedState {
     NotPublished, ///< the published folder holds no map of that name
     Same,         ///< it holds one with the same files, byte for byte
@@ -23,8 +26,8 @@ enum class PublishedState {
 /// the window goes on.
 class PublishedCheck {
 public:
-    /// Compares the map at `package` with the map of its name in `publishedFolder`.
-    PublishedCheck(const std::string& package, const std::string& publishedFolder);
+    /// Compares the map at `package` with the one at `namesake` (nothing: there is none).
+    PublishedCheck(const std::string& package, const std::optional<std::string>& namesake);
     ~PublishedCheck();
     PublishedCheck(const PublishedCheck&) = delete;
     PublishedCheck& operator=(const PublishedCheck&) = delete;

@@ -175,8 +175,23 @@ TEST(MapImport, PackagesFoldersAndArchivesBecomeMapsInTheNewMapsFolder)
     EXPECT_EQ(world.import({zip, seven, world.root / "downloads/Collection"}, progress),
               umlautMap + " +CTF-Seven.vsm +DM-Inner.vsm +CTF-Deep.vsm +DM-Top.vsm +WAR-Zipped.vsm |");
     EXPECT_GT(progress.calls, 0);
-    // Again: the taken subfolder names get " (2)"; the loose map's files are all taken.
-    EXPECT_EQ(world.import({zip, loose}, progress), umlautMap + " | DM-Loose.vsm:8");
+    // Again: the same pack is there already, and the report says where; the loose map's files
+    // are all taken. A pack of that name with one map changed takes " (2)"; one whose map is
+    // published already is not placed either.
+    const auto again = operations::importMaps({zip, loose}, world.newMaps, progress);
+    EXPECT_EQ(summary(again), "| DM-Pack.zip:14 DM-Loose.vsm:8");
+    EXPECT_EQ(again.skipped[0].where, world.newMaps + native("/DM-Pack/") + named(kUmlautFolder) + native("/"));
+    const std::string changed = world.root / "downloads/changed/DM-Pack.zip";
+    world.root.makeFolder("downloads/changed");
+    writeArchive(changed, "zip", {{kUmlautFolder + "/" + kUmlautMap + ".vsm", std::string(300000, 'q')},
+                                  {kUmlautFolder + "/" + kUmlautMap + ".ini", "[DM-Düne]"}, {kUmlautFolder + "/shot.png", "png"}});
+    EXPECT_EQ(world.import({changed}, progress), umlautMap + " |");
+    const std::string published = world.root.makeFolder("published");
+    world.root.write("published/CTF-Pub.vsm", "pub");
+    const std::string pub = world.download("CTF-Pub.zip", "zip", {{"CTF-Pub.vsm", "pub"}});
+    const auto onPublished = operations::importMaps({pub}, world.newMaps, progress, published);
+    EXPECT_EQ(summary(onPublished), "| CTF-Pub.zip:14");
+    EXPECT_EQ(onPublished.skipped[0].where, published + native("/"));
     EXPECT_EQ(tree(world.newMaps),
               "Collection, Collection/deep, Collection/deep/CTF-Deep.vsm, Collection/deep/CTF-Deep_LOC_INT.vsp, "
               "Collection/DM-Top.vsm, Collection/WAR-Zipped, Collection/WAR-Zipped/WAR-Zipped.vsm, "
@@ -197,7 +212,8 @@ TEST(MapImport, PackagesFoldersAndArchivesBecomeMapsInTheNewMapsFolder)
     EXPECT_EQ(itself.skipped[1].reason, SkipReason::HoldsMapsFolder);
     // The sources are as they were.
     EXPECT_EQ(readFile(loose), "loose");
-    EXPECT_EQ(listFolder(world.downloads), "CTF-Seven.7z Collection DM-Loose.vsm DM-Loose_loc_int.vsp DM-Pack.zip dm-loose.INI readme.txt");
+    EXPECT_EQ(listFolder(world.downloads),
+              "CTF-Pub.zip CTF-Seven.7z Collection DM-Loose.vsm DM-Loose_loc_int.vsp DM-Pack.zip changed dm-loose.INI readme.txt");
 }
 
 TEST(MapImport, HostileDamagedEncryptedOrCancelledArchivesLeaveNothingBehind)

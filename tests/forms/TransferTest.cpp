@@ -316,17 +316,20 @@ private slots:
         QCOMPARE(listFolder(world.newMaps), std::string("CTF-Loose.vsm DM-Pack"));
         QCOMPARE(listFolder(downloads), std::string("CTF-Loose.vsm DM-Pack.zip"));
 
-        // Ctrl+V with files a file manager copied; a second time the names are taken.
+        // Ctrl+V with files a file manager copied; a second time the pack is there already (the
+        // report says where) and the loose map's name is taken.
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         QApplication::clipboard()->setMimeData(filesData({downloads + native("/DM-Pack.zip"), loose}));
         QTest::keyClick(&form, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(world.env->messages.size(), 2);
-        QCOMPARE(world.env->messages.last(), QStringLiteral("1 map added: DM-Zipped\n\nSkipped:\n"
+        QCOMPARE(world.env->messages.last(), QStringLiteral("0 maps added\n\nSkipped:\n"
                                                           "DM-Pack.zip: ../DM-Escape.vsm: its path leads out of its folder\n"
-                                                          "CTF-Loose.vsm: a file of that name exists already"));
-        QCOMPARE(listFolder(world.newMaps), std::string("CTF-Loose.vsm DM-Pack DM-Pack (2)"));
-        QCOMPARE(itemsOf(form.newFiles), (QStringList{"DM-Zipped", "DM-Zipped"}));
+                                                          "DM-Pack.zip: already there, in ")
+                                                 + QString::fromStdString(world.newMaps + native("/DM-Pack/DM-Pack/"))
+                                                 + QStringLiteral("\nCTF-Loose.vsm: a file of that name exists already"));
+        QCOMPARE(listFolder(world.newMaps), std::string("CTF-Loose.vsm DM-Pack"));
+        QCOMPARE(itemsOf(form.newFiles), QStringList{"DM-Zipped"});
 
         // A pack of many hostile entries: the box shows the first 20 and counts the rest; all
         // of them are behind its details button.
@@ -349,7 +352,7 @@ private slots:
         // Each part of a reported name shown by itself: a Latin-1 entry name garbles neither
         // the UTF-8 name of its archive nor itself.
         writeArchive(downloads + native("/DM-\xc3\x9cmlaut.tar"), "tar",
-                     {{"\xd6lf\xe4sser", "", ArchiveEntry::Kind::Symlink, "x"}, {"DM-Kept.vsm", "kept"}});
+                     {{"\xd6lf\xe4sser", "", ArchiveEntry::Kind::Symlink, "x"}, {"DM-Tarred.vsm", "tarred"}});
         QVERIFY(drop(form.Panel2, {downloads + native("/DM-\xc3\x9cmlaut.tar")}));
         QTRY_COMPARE(world.env->messages.size(), 4);
         QVERIFY2(world.env->messages.last().endsWith(QStringLiteral("DM-\u00dcmlaut.tar: \u00d6lf\u00e4sser: a link")),
