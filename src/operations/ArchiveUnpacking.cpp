@@ -87,12 +87,12 @@ std::variant<std::string, SkipReason> folderBelow(std::string root, const std::v
 }
 
 /// Writes the data of the current entry into `path`, holes as holes; nothing, or why it failed.
-std::optional<SkipReason> writeEntry(archive* a, archive_entry* entry, const std::string& path, const std::string& folder,
+std::optional<SkipReason> writeEntry(archive* a, archive_entry* entry, const std::string& path, DiskReserve& reserve,
                                      const std::string& archivePath, std::uint64_t total, UnpackProgress& progress)
 {
     const bool sizeKnown = archive_entry_size_is_set(entry) && archive_entry_size(entry) >= 0;
     const std::uint64_t size = sizeKnown ? static_cast<std::uint64_t>(archive_entry_size(entry)) : 0;
-    ImportedFile out(path, folder, size);
+    ImportedFile out(path, reserve, size);
     if (out.failure())
         return out.failure();
     std::uint64_t end = 0;
@@ -136,7 +136,8 @@ ArchiveProbe probeArchive(const std::string& path)
     return result == ARCHIVE_EOF ? ArchiveProbe::NoEntries : ArchiveProbe::Damaged;
 }
 
-Unpacked unpackArchive(const std::string& archivePath, const std::string& folder, UnpackProgress& progress)
+Unpacked unpackArchive(const std::string& archivePath, const std::string& folder, DiskReserve& reserve,
+                       UnpackProgress& progress)
 {
     platform::Utf8NameConversions utf8;
     Unpacked result;
@@ -210,7 +211,7 @@ Unpacked unpackArchive(const std::string& archivePath, const std::string& folder
             skip(SkipReason::NameTaken);
             continue;
         }
-        if (const auto failed = writeEntry(a, entry, path, folder, archivePath, total, progress)) {
+        if (const auto failed = writeEntry(a, entry, path, reserve, archivePath, total, progress)) {
             if (*failed == SkipReason::NameTaken || *failed == SkipReason::NameNotPossible) {
                 skip(*failed);
                 continue;

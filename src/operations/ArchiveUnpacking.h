@@ -1,5 +1,6 @@
 #pragma once
 
+#include "operations/ImportedFile.h"
 #include "operations/MapImport.h"
 
 #include <optional>
@@ -32,6 +33,7 @@ struct Unpacked {
 /// Sparse files keep their holes. Stops at the first damaged or encrypted part, when the disk's
 /// reserve would be crossed, or when `progress` cancels; then `failure` says why and the caller
 /// removes what was written.
-Unpacked unpackArchive(const std::string& archive, const std::string& folder, UnpackProgress& progress);
+Unpacked unpackArchive(const std::string& archive, const std::string& folder, DiskReserve& reserve,
+                       UnpackProgress& progress);
 
 } // namespace operations

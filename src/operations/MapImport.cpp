@@ -120,12 +120,12 @@ bool holdsFolder(const std::string& folder, std::string mapsFolder)
 }
 
 /// Copies the file `from` to the new file `to`, keeping the disk's reserve free; nothing, or why not.
-std::optional<SkipReason> copyNewFile(const std::string& from, const std::string& to, const std::string& folder)
+std::optional<SkipReason> copyNewFile(const std::string& from, const std::string& to, DiskReserve& reserve)
 {
     platform::FileReader in(from);
     if (!in.valid())
         return SkipReason::Unreadable;
-    ImportedFile out(to, folder, sizeOrZero(from));
+    ImportedFile out(to, reserve, in.size());
     std::vector<char> block(1u << 20);
     std::uint64_t at = 0;
     for (;;) {
@@ -167,7 +167,8 @@ private:
 class Import {
 public:
     Import(const std::string& newMapsFolder, const std::string& publishedFolder, UnpackProgress& progress)
-        : m_folder(newMapsFolder + kSeparator), m_publishedFolder(publishedFolder), m_progress(progress)
+        : m_folder(newMapsFolder + kSeparator), m_publishedFolder(publishedFolder), m_reserve(newMapsFolder),
+          m_progress(progress)
     {
     }
 
@@ -204,6 +205,7 @@ private:
 
     std::string m_folder;
     std::string m_publishedFolder;
+    DiskReserve m_reserve;
     UnpackProgress& m_progress;
     /// The maps already in the new-maps and published folders, read once at the first need.
     std::optional<std::unordered_multimap<std::string, std::string>> m_existing;
@@ -255,8 +257,10 @@ void Import::addPackage(const std::string& package)
     const auto files = catalogue::mapFileSetOf(package).files();
     for (const std::string& file : files) {
         const std::string name = catalogue::fileNameOf(file);
-        const auto room = roomFor(m_folder, sizeOrZero(file));
+        const std::uint64_t size = sizeOrZero(file);
+        const auto room = m_reserve.roomFor(size);
         if (!room && platform::copyFileWithoutReplacing(file, m_folder + name)) {
+            m_reserve.wrote(size);
             if (file == package)
                 m_report.addedMaps.push_back(name);
             continue;
@@ -401,7 +405,7 @@ bool Import::copyMapsOf(const std::string& source, const std::string& target, co
                 const auto file = names.find(base + platform::upperCasedAscii(suffix));
                 if (file == names.end() || !taken.take(file->second))
                     continue;
-                if (const auto failed = copyNewFile(source + file->second, target + file->second, m_folder)) {
+                if (const auto failed = copyNewFile(source + file->second, target + file->second, m_reserve)) {
                     skipShown(shownAs + "/" + file->second, *failed);
                     stopOn(*failed);
                     return false;
@@ -428,7 +432,7 @@ bool Import::copyMapsOf(const std::string& source, const std::string& target, co
 bool Import::unpackInto(const std::string& archive, const std::string& target, const std::string& shownAs, int depth,
                         std::vector<std::string>& packages)
 {
-    Unpacked unpacked = unpackArchive(archive, target, m_progress);
+    Unpacked unpacked = unpackArchive(archive, target, m_reserve, m_progress);
     for (Skipped& entry : unpacked.skippedEntries)
         skipShown(shownAs + ": " + entry.what, entry.reason);
     if (unpacked.failure) {

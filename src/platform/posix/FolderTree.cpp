@@ -171,8 +171,10 @@ FileReader::FileReader(const std::string& path)
 {
     const int fd = openForReading(path);
     struct stat info {};
-    if (fd >= 0 && fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
+    if (fd >= 0 && fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
         m_handle = fd;
+        m_size = static_cast<std::uint64_t>(info.st_size);
+    }
     else if (fd >= 0)
         close(fd);
 }

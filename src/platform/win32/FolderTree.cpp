@@ -246,10 +246,13 @@ FileReader::FileReader(const std::string& path)
                                     OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return;
-    if (GetFileType(file) == FILE_TYPE_DISK)
+    LARGE_INTEGER size;
+    if (GetFileType(file) == FILE_TYPE_DISK && GetFileSizeEx(file, &size)) {
         m_handle = reinterpret_cast<std::intptr_t>(file);
-    else
+        m_size = static_cast<std::uint64_t>(size.QuadPart);
+    } else {
         CloseHandle(file);
+    }
 }
 
 FileReader::~FileReader()
