@@ -4,12 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-
-#ifndef _WIN32
-#include <unistd.h>
-#endif
 
 using namespace settings;
 
@@ -119,14 +114,11 @@ TEST(Settings, LiveBesideTheProgramWhereItsFolderCanBeWrittenElseInTheUsersFolde
     // A program folder that cannot be written (here a read-only mount): the user's folder, made
     // with the folders above it, takes a copy of the settings once and keeps its own after.
     const std::string readOnly = root.makeFolder("read-only");
-    if (geteuid() != 0 || std::system(("mount -t tmpfs -o size=1m tmpfs '" + readOnly + "'").c_str()) != 0)
+    SmallDisk disk(readOnly, 1);
+    if (!disk.mounted())
         GTEST_SKIP() << "no file system can be mounted here";
-    struct Unmount {
-        std::string point;
-        ~Unmount() { (void)std::system(("umount '" + point + "'").c_str()); }
-    } unmount {readOnly};
     writeFile(readOnly + "/config.ini", "Language:\r\nDeutsch\r\n");
-    ASSERT_EQ(std::system(("mount -o remount,ro '" + readOnly + "'").c_str()), 0);
+    ASSERT_TRUE(disk.makeReadOnly());
     EXPECT_EQ(settingsFolder(readOnly, user), user);
     EXPECT_EQ(readFile(user + "/config.ini"), "Language:\r\nDeutsch\r\n");
     writeFile(user + "/config.ini", "Language:\r\nEnglish\r\n");

@@ -10,6 +10,10 @@
 #include <stdexcept>
 #include <vector>
 
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
 namespace fs = std::filesystem;
 
 std::string native(std::string path)
@@ -80,3 +84,23 @@ std::string listFolder(const std::string& path)
         joined += (joined.empty() ? "" : " ") + name;
     return joined;
 }
+
+#ifndef _WIN32
+SmallDisk::SmallDisk(std::string point, int megabytes)
+    : m_point(std::move(point))
+    , m_mounted(geteuid() == 0
+                && std::system(("mount -t tmpfs -o size=" + std::to_string(megabytes) + "m tmpfs '" + m_point + "'").c_str()) == 0)
+{
+}
+
+SmallDisk::~SmallDisk()
+{
+    if (m_mounted)
+        (void)std::system(("umount '" + m_point + "'").c_str());
+}
+
+bool SmallDisk::makeReadOnly()
+{
+    return std::system(("mount -o remount,ro '" + m_point + "'").c_str()) == 0;
+}
+#endif

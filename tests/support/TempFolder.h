@@ -36,3 +36,23 @@ std::string readFile(const std::string& path);
 
 /// Names in a folder (files and folders, no dot entries), sorted.
 std::string listFolder(const std::string& path);
+
+#ifndef _WIN32
+/// A small memory file system of `megabytes` mounted on the existing folder `point` while the
+/// object lives; `mounted()` is false where none can be mounted (not root).
+class SmallDisk {
+public:
+    SmallDisk(std::string point, int megabytes);
+    ~SmallDisk();
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+
+    bool mounted() const { return m_mounted; }
+    /// Makes it read-only; false when that failed.
+    bool makeReadOnly();
+
+private:
+    std::string m_point;
+    bool m_mounted = false;
+};
+#endif
