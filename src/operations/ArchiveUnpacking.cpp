@@ -106,6 +106,9 @@ std::optional<SkipReason> writeEntry(archive* a, archive_entry* entry, const std
         // A warning here is a checksum that does not match: damaged data.
         if (status != ARCHIVE_OK || offset < 0)
             return failureOf(a, entry);
+        // Data past the size the entry gave (a hostile sparse map) is damage, not a hole to make.
+        if (sizeKnown && static_cast<std::uint64_t>(offset) + length > size)
+            return SkipReason::Damaged;
         if (length > 0 && !out.writeAt(static_cast<std::uint64_t>(offset), block, length))
             return out.failure();
         end = std::max(end, static_cast<std::uint64_t>(offset) + length);
