@@ -374,9 +374,16 @@ bool Import::copyMapsOf(const std::string& source, const std::string& target, co
             names.emplace(platform::upperCasedAscii(std::string(entry.name)), std::string(entry.name));
     }
     TakenNames taken;
+    std::uint64_t done = 0;
     for (const auto entry : *entries) {
         if (m_cancelled)
             return false;
+        // A large folder takes its time too: it shows its progress and may be cancelled.
+        if (!m_progress.unpacking(source.substr(0, source.size() - 1), done++, entries->size())) {
+            m_cancelled = true;
+            skipShown(shownAs, SkipReason::Cancelled);
+            return false;
+        }
         const std::string name(entry.name);
         const std::string path = source + name;
         const std::string shown = shownAs + "/" + name;

@@ -306,6 +306,13 @@ TEST(MapImport, HostileDamagedEncryptedOrCancelledArchivesLeaveNothingBehind)
          },
          -1, "| pipe.vsm:2", ""},
 #endif
+        {"a cancelled folder copy",
+         [](const ImportWorld& w) {
+             for (const char* map : {"DM-A", "DM-B", "DM-C", "DM-D"})
+                 w.root.write(std::string("downloads/Many/") + map + ".vsm", map);
+             return w.root / "downloads/Many";
+         },
+         2, "| Many:9", ""},
         {"an archive without maps",
          [](const ImportWorld& w) { return w.download("Pictures.zip", "zip", {{"a.png", "png"}}); },
          -1, "| Pictures.zip:10", ""},
