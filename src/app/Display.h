@@ -6,13 +6,19 @@
 
 #include <string_view>
 
-/// Bytes from files and paths as text for a widget.
+/// A name (a path, a game type) or one of the program's messages as text for a widget.
 inline QString toDisplay(std::string_view bytes)
 {
     return QString::fromStdString(platform::displayFromBytes(bytes));
 }
 
-/// Text from a widget as the bytes of a path or file.
+/// Text of a file in the game's code page (a language file's line) for a widget.
+inline QString textToDisplay(std::string_view bytes)
+{
+    return QString::fromStdString(platform::displayFromText(bytes));
+}
+
+/// Text from a widget as a name.
 inline std::string fromDisplay(const QString& text)
 {
     return platform::bytesFromDisplay(text.toStdString());

@@ -100,7 +100,7 @@ void TForm1::FormCreate()
 
     const std::string configPath = settings::configPath(m_env.settingsFolder());
     if (platform::fileExists(configPath)) {
-        Config = settings::loadLineList(configPath);
+        Config = settings::loadSettings(configPath);
         settings::completeFromDefaults(Config, DefaultConfig);
         try {
             loadLanguage(Config[settings::kLanguageLine]);
@@ -189,7 +189,7 @@ void TForm1::Button9Click()
 
 void TForm1::saveSettings()
 {
-    settings::saveLineList(settings::configPath(m_env.settingsFolder()), Config);
+    settings::saveSettings(settings::configPath(m_env.settingsFolder()), Config);
 }
 
 void TForm1::setClientWidth(int width)

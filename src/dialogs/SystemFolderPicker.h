@@ -5,7 +5,7 @@
 #include <string>
 
 /// The folder picker of the system the program runs on: the Windows shell's picker
-/// (SHBrowseForFolderA), elsewhere the desktop's own folder dialog.
+/// (SHBrowseForFolderW), elsewhere the desktop's own folder dialog.
 class SystemFolderPicker : public FolderPicker {
 public:
     /// `desktopFolder` is where a browse without initial folder opens (the tree's default root).

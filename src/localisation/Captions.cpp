@@ -31,7 +31,7 @@ QString TForm1::languageText(std::size_t n) const
     // A line the language file lacks: the built-in text of lines added later, else the
     // list-index error of every list.
     const char* builtIn = n < Language.size() ? nullptr : localisation::builtInText(n);
-    return builtIn ? QString::fromUtf8(builtIn) : toDisplay(settings::lineAt(Language, n));
+    return builtIn ? QString::fromUtf8(builtIn) : textToDisplay(settings::lineAt(Language, n));
 }
 
 void TForm1::setLanguage()

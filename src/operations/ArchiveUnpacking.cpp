@@ -2,6 +2,7 @@
 
 #include "operations/ArchiveEntryNames.h"
 #include "operations/ImportedFile.h"
+#include "platform/ArchiveFile.h"
 #include "platform/FileSystem.h"
 #include "platform/FolderTree.h"
 #include "platform/NameCompare.h"
@@ -37,7 +38,7 @@ ArchivePtr openArchive(const std::string& path)
         support(a);
     // A zip name without the UTF-8 flag is in code page 437, by the zip format's own rule.
     archive_read_set_format_option(a, "zip", "hdrcharset", "CP437");
-    if (archive_read_open_filename(a, path.c_str(), kBlockBytes) != ARCHIVE_OK)
+    if (platform::openArchiveFile(a, path, kBlockBytes) != ARCHIVE_OK)
         return ArchivePtr(nullptr, archive_read_free);
     return reader;
 }
@@ -62,7 +63,7 @@ SkipReason failureOf(archive* a, archive_entry* entry)
 /// A name of the entry in this system's form; nothing when this system cannot hold it.
 std::optional<std::string> systemName(const std::string& component, bool isUtf8)
 {
-    auto name = isUtf8 ? platform::nameFromUtf8(component) : platform::nameFromUnknownCharset(component);
+    auto name = isUtf8 ? std::optional(component) : platform::nameFromUnknownCharset(component);
     if (name && !platform::canHoldName(*name))
         name.reset();
     return name;
@@ -174,7 +175,7 @@ Unpacked unpackArchive(const std::string& archivePath, const std::string& folder
         const char* rawName = archive_entry_pathname(entry);
         const bool isUtf8 = utf8Name != nullptr;
         const std::string entryName = isUtf8 ? utf8Name : rawName ? rawName : "";
-        const std::string shown = isUtf8 ? platform::nameFromUtf8(entryName).value_or(entryName) : entryName;
+        const std::string shown = isUtf8 ? entryName : platform::nameFromUnknownCharset(entryName).value_or(entryName);
         const auto skip = [&](SkipReason reason) { result.skippedEntries.push_back({shown, reason}); };
         const auto parsed = entryComponents(entryName);
         if (const auto* reason = std::get_if<SkipReason>(&parsed)) {

@@ -94,7 +94,7 @@ IniText IniText::fromFile(std::string_view bytes)
         ini.m_text = ini.m_bytes.substr(ini.m_byteOrderMark ? kUtf8Mark.size() : 0);
     } else {
         ini.m_encoding = isPlainAscii(ini.m_bytes) ? Encoding::Open : Encoding::Legacy;
-        ini.m_text = platform::displayFromBytes(ini.m_bytes);
+        ini.m_text = platform::displayFromText(ini.m_bytes);
     }
     return ini;
 }
@@ -124,7 +124,8 @@ std::optional<std::string> IniText::bytesFor(std::string_view utf8) const
         return legacy;
     if (platform::isUtf8OnlyText(utf8))
         return std::string(utf8);
-    return std::nullopt;
+    // Where UTF-8 text would read back as the code page's (Windows): UTF-16 with its mark.
+    return utf16FromUtf8(utf8, false);
 }
 
 } // namespace operations

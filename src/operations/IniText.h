@@ -26,8 +26,8 @@ public:
     /// The text of a file's bytes as read; every line break becomes CR LF (in UTF-16 files in
     /// the text only: what is written back unchanged is the file as it was).
     static IniText fromFile(std::string_view bytes);
-    /// A new file's text (UTF-8), its bytes as `bytesFor` gives them; nothing when no encoding
-    /// of this system holds it.
+    /// A new file's text (UTF-8), its bytes as `bytesFor` gives them; nothing when the text is
+    /// no UTF-8.
     static std::optional<IniText> fromNewText(std::string_view utf8);
 
     Encoding encoding() const { return m_encoding; }
@@ -37,7 +37,8 @@ public:
     const std::string& bytes() const { return m_bytes; }
     /// Edited text (UTF-8, lines broken by CR LF) as bytes in this file's encoding; nothing
     /// when the encoding cannot hold one of its characters. A plain-ASCII file takes UTF-8
-    /// where this system reads such a file back as UTF-8 (Linux), never look-alikes.
+    /// where this system reads such a file back as UTF-8 (Linux), else UTF-16 with its mark
+    /// (Windows), never look-alikes.
     std::optional<std::string> bytesFor(std::string_view utf8) const;
 
 private:

@@ -39,6 +39,12 @@ inline std::string nameOnDisk(const std::string& path)
 /// folder of `relative` spelt as it is on disk where it exists in another case.
 std::string pathOnDiskBelow(const std::string& base, const std::string& relative);
 
+/// The short (8.3) form of the existing `path` on Windows, whose names are in plain letters
+/// where the long ones have characters of other scripts, and the long form of a short one;
+/// `path` itself where there is none (and on Linux).
+std::string shortPathOf(const std::string& path);
+std::string longPathOf(const std::string& path);
+
 /// The size of a file in bytes. Opens the file for reading while others may read and
 /// write it; throws FileOpenError when that fails. A failed size query gives 0.
 std::int64_t fileSize(const std::string& path);

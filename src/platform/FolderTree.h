@@ -55,10 +55,6 @@ std::optional<DiskSpace> diskSpace(const std::string& folder);
 /// "NUL .txt").
 bool canHoldName(std::string_view name);
 
-/// `utf8` as this system writes names (UTF-8 itself, the ANSI code page on Windows); nothing
-/// when the system cannot write one of its characters.
-std::optional<std::string> nameFromUtf8(std::string_view utf8);
-
 /// While an object lives, the C library on this thread turns names into and out of UTF-8
 /// whatever the program's locale (archive readers name entries through it).
 class Utf8NameConversions {
@@ -74,8 +70,8 @@ private:
 };
 
 /// The name of a file or folder in a file name that need not be UTF-8: kept as it is on Linux,
-/// which holds any bytes; on Windows taken as text of the ANSI code page, as the archive
-/// formats without a character set mean it.
+/// which holds any bytes; on Windows read as text of the ANSI code page, as the archive
+/// formats without a character set mean it, and given in UTF-8.
 std::optional<std::string> nameFromUnknownCharset(std::string_view bytes);
 
 /// A file created new (never one that exists), written in pieces, in order; a piece may start

@@ -6,6 +6,7 @@
 #include "platform/FolderTree.h"
 #include "platform/PathSeparator.h"
 #include "platform/TempFile.h"
+#include "platform/TextCodec.h"
 
 namespace settings {
 
@@ -35,6 +36,30 @@ void replaceGameTypes(LineList& config, const std::vector<std::string>& gameType
     if (config.size() > kFirstGameTypeLine)
         config.resize(kFirstGameTypeLine);
     config.insert(config.end(), gameTypes.begin(), gameTypes.end());
+}
+
+LineList loadSettings(const std::string& path)
+{
+    LineList config = loadLineList(path);
+    for (std::string& line : config)
+        line = platform::namesFromSettingsLine(line);
+    if (config.size() > kNewMapsFolderLine)
+        config[kNewMapsFolderLine] = platform::longPathOf(config[kNewMapsFolderLine]);
+    return config;
+}
+
+void saveSettings(const std::string& path, const LineList& config)
+{
+    LineList lines;
+    for (std::size_t i = 0; i < config.size(); ++i) {
+        auto line = platform::settingsLineFromNames(config[i]);
+        if (!line && i == kNewMapsFolderLine)
+            line = platform::settingsLineFromNames(platform::shortPathOf(config[i]));
+        if (!line)
+            throw platform::FileCreateError(path, "Die Codepage des Systems hat keinen Platz für \"" + config[i] + "\".");
+        lines.push_back(std::move(*line));
+    }
+    saveLineList(path, lines);
 }
 
 std::string configPath(const std::string& folder)

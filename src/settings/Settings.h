@@ -26,6 +26,16 @@ void setLine(LineList& config, std::size_t index, const std::string& text);
 /// Replaces every line from line 9 on with the given game types, in order.
 void replaceGameTypes(LineList& config, const std::vector<std::string>& gameTypes);
 
+/// The lines of the settings file at `path`, names in the program's own form; throws
+/// FileOpenError when it cannot be read.
+LineList loadSettings(const std::string& path);
+
+/// Writes `config` to the settings file at `path` atomically, in the system's code page. A
+/// new-maps folder whose path that code page cannot hold is written in its short form (the
+/// same folder in plain letters); any other line it cannot hold stops the save, the file stays
+/// as it was, and FileCreateError names the text.
+void saveSettings(const std::string& path, const LineList& config);
+
 /// The path of the settings file in `folder`: the existing file of that name whatever its
 /// case, else "config.ini".
 std::string configPath(const std::string& folder);

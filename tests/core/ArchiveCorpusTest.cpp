@@ -2,6 +2,7 @@
 // imported as a player's download folder, compared with what bsdtar makes of each.
 
 #include "operations/MapImport.h"
+#include "platform/FileSystem.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -143,26 +144,24 @@ TEST(ArchiveCorpus, ArchivesOfOtherToolsGiveWhatBsdtarGivesLessWhatTheReportName
     EXPECT_EQ(listFolder(root.path()), "downloads new maps");
     EXPECT_EQ(listFolder(newMaps), "corpus");
     EXPECT_EQ(report.addedMaps, std::vector<std::string> {"DM-Corpus.vsm"});
-    for (const auto& entry : fs::recursive_directory_iterator(newMaps)) {
-        EXPECT_FALSE(entry.is_symlink()) << entry.path();
-        EXPECT_TRUE(entry.is_regular_file() || entry.is_directory()) << entry.path();
-        // Compared in the system's own form: names need not be text of any character set.
-        EXPECT_EQ(entry.path().filename().native().find(fs::path("vsm-unpacking").native()), fs::path::string_type::npos)
-            << entry.path();
+    for (const FoundEntry& entry : everythingBelow(newMaps)) {
+        EXPECT_FALSE(entry.isLink) << entry.path;
+        EXPECT_TRUE(entry.isFolder ? platform::folderExists(entry.path) : platform::fileExists(entry.path)) << entry.path;
+        EXPECT_FALSE(platform::isSpecialFile(entry.path)) << entry.path;
+        EXPECT_EQ(entry.relative.find("vsm-unpacking"), std::string::npos) << entry.path;
     }
 
     // An entry without a file type is a plain file; a member that only begins like an empty
     // archive stays a file; a 512 MB sparse file takes little room; zip names without the
     // UTF-8 flag are code page 437.
     const std::string placed = newMaps + native("/corpus/");
-    EXPECT_TRUE(fs::is_regular_file(placed + native("7zr-extra_payload_data/src/bra.txt")));
-    EXPECT_TRUE(fs::is_regular_file(placed + native("py-testtar/gnu/sparse-0.0")));
-    EXPECT_EQ(fs::file_size(placed + native("py-testtar/gnu/sparse-0.0")), 86016u);
+    EXPECT_TRUE(fs::is_regular_file(fsPath(placed + native("7zr-extra_payload_data/src/bra.txt"))));
+    EXPECT_TRUE(fs::is_regular_file(fsPath(placed + native("py-testtar/gnu/sparse-0.0"))));
+    EXPECT_EQ(fs::file_size(fsPath(placed + native("py-testtar/gnu/sparse-0.0"))), 86016u);
     const std::string sparse = placed + native("gotar-gnu-incremental/test2/sparse");
-    ASSERT_TRUE(fs::is_regular_file(sparse));
-    EXPECT_EQ(fs::file_size(sparse), 536870912u);
-    // (A narrow name is this system's own: UTF-8 on Linux, the ANSI code page on Windows.)
-    EXPECT_TRUE(fs::is_regular_file(placed + native("cc-utf8-7zip-test/\u00D6lf\u00E4sser.txt")));
+    ASSERT_TRUE(fs::is_regular_file(fsPath(sparse)));
+    EXPECT_EQ(fs::file_size(fsPath(sparse)), 536870912u);
+    EXPECT_TRUE(fs::is_regular_file(fsPath(placed + native("cc-utf8-7zip-test/\u00D6lf\u00E4sser.txt"))));
     EXPECT_FALSE(named("corpus/7zr-extra_payload_data.7z: src/bra.txt"));
 
 #ifndef _WIN32

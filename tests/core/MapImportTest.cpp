@@ -63,25 +63,9 @@ std::string summary(const operations::ImportReport& report)
 std::string tree(const std::string& folder)
 {
     std::string all;
-    std::function<void(const std::string&, const std::string&)> walk = [&](const std::string& at, const std::string& shown) {
-        const auto entries = platform::searchDirectory(at + platform::kPathSeparator, "*");
-        for (const auto entry : entries.value_or(platform::DirectoryEntries{})) {
-            if (entry.name == "." || entry.name == "..")
-                continue;
-            const std::string name(entry.name);
-            all += (all.empty() ? "" : ", ") + shown + name;
-            if (entry.isFolder)
-                walk(at + platform::kPathSeparator + name, shown + name + "/");
-        }
-    };
-    walk(folder, "");
+    for (const FoundEntry& entry : everythingBelow(folder))
+        all += (all.empty() ? "" : ", ") + entry.relative;
     return all;
-}
-
-/// A name given in UTF-8 as this system writes it.
-std::string named(const std::string& utf8)
-{
-    return platform::nameFromUtf8(utf8).value_or("<not possible>");
 }
 
 } // namespace
@@ -97,8 +81,8 @@ TEST(ArchiveEntryNames, KeepsEntriesInsideTheirFolder)
     // Names this system cannot hold: on Windows its forbidden characters and device names, also
     // with spaces or dots before an extension.
 #ifdef _WIN32
-    for (const char* device : {"NUL .vsm", "COM1 .vsm", "con.txt", "aux..vsm", "CONIN$", "conout$.ini", "COM\xB9.vsm",
-                               "LPT\xB3", "PRN", "a:b", "dot.", "space "})
+    for (const char* device : {"NUL .vsm", "COM1 .vsm", "con.txt", "aux..vsm", "CONIN$", "conout$.ini", "COM\xC2\xB9.vsm",
+                               "LPT\xC2\xB3", "PRN", "a:b", "dot.", "space "})
         EXPECT_FALSE(platform::canHoldName(device)) << device;
     for (const char* fine : {"COM10.vsm", "NULL.vsm", "CONSOLE", "LPT.txt", "DM-Deck.vsm"})
         EXPECT_TRUE(platform::canHoldName(fine)) << fine;
@@ -143,9 +127,9 @@ TEST(MapImport, PackagesFoldersAndArchivesBecomeMapsInTheNewMapsFolder)
     ImportWorld world;
     CountingProgress progress;
     const auto packed = [](const std::string& folder) {
-        const std::string wrapper = folder + "/" + named(kUmlautFolder);
-        return folder + ", " + wrapper + ", " + wrapper + "/" + named(kUmlautMap) + ".ini, " + wrapper + "/"
-            + named(kUmlautMap) + ".vsm, " + wrapper + "/shot.png";
+        const std::string wrapper = folder + "/" + kUmlautFolder;
+        return folder + ", " + wrapper + ", " + wrapper + "/" + kUmlautMap + ".ini, " + wrapper + "/"
+            + kUmlautMap + ".vsm, " + wrapper + "/shot.png";
     };
     // Loose packages with their companions, whatever their case; a companion dropped with its
     // package is not added twice; a file that is no map is named.
@@ -171,7 +155,7 @@ TEST(MapImport, PackagesFoldersAndArchivesBecomeMapsInTheNewMapsFolder)
     world.root.write("downloads/Collection/deep/CTF-Deep_LOC_INT.vsp", "deep loc");
     world.root.write("downloads/Collection/notes/notes.txt", "no map");
     writeArchive(world.root / "downloads/Collection/WAR-Zipped.zip", "zip", {{"WAR-Zipped.vsm", "war"}});
-    const std::string umlautMap = std::string("+").append(named(kUmlautMap)).append(".vsm");
+    const std::string umlautMap = std::string("+").append(kUmlautMap).append(".vsm");
     EXPECT_EQ(world.import({zip, seven, world.root / "downloads/Collection"}, progress),
               umlautMap + " +CTF-Seven.vsm +DM-Inner.vsm +CTF-Deep.vsm +DM-Top.vsm +WAR-Zipped.vsm |");
     EXPECT_GT(progress.calls, 0);
@@ -180,7 +164,7 @@ TEST(MapImport, PackagesFoldersAndArchivesBecomeMapsInTheNewMapsFolder)
     // published already is not placed either.
     const auto again = operations::importMaps({zip, loose}, world.newMaps, progress);
     EXPECT_EQ(summary(again), "| DM-Pack.zip:14 DM-Loose.vsm:8");
-    EXPECT_EQ(again.skipped[0].where, world.newMaps + native("/DM-Pack/") + named(kUmlautFolder) + native("/"));
+    EXPECT_EQ(again.skipped[0].where, world.newMaps + native("/DM-Pack/") + kUmlautFolder + native("/"));
     const std::string changed = world.root / "downloads/changed/DM-Pack.zip";
     world.root.makeFolder("downloads/changed");
     writeArchive(changed, "zip", {{kUmlautFolder + "/" + kUmlautMap + ".vsm", std::string(300000, 'q')},
@@ -198,7 +182,7 @@ TEST(MapImport, PackagesFoldersAndArchivesBecomeMapsInTheNewMapsFolder)
               "CTF-Seven, CTF-Seven/CTF-Seven.vsm, CTF-Seven/inner, CTF-Seven/inner/DM-Inner.vsm, "
               "dm-loose.INI, DM-Loose.vsm, DM-Loose_loc_int.vsp, "
                   + packed("DM-Pack") + ", " + packed("DM-Pack (2)"));
-    EXPECT_EQ(readFile(world.newMaps + native("/DM-Pack/") + named(kUmlautFolder) + native("/") + named(kUmlautMap) + ".vsm"),
+    EXPECT_EQ(readFile(world.newMaps + native("/DM-Pack/") + kUmlautFolder + native("/") + kUmlautMap + ".vsm"),
               std::string(300000, 'p'));
 #ifdef _WIN32
     // Put together hidden, shown once in place.

@@ -73,7 +73,8 @@ TEST(IniText, EachFileKeepsItsEncodingAndUnchangedTextItsBytes)
     using Encoding = operations::IniText::Encoding;
     using namespace std::string_literals;
     const std::optional<std::string> refused;
-    // (Linux reads UTF-8 files as such; Windows every file in its ANSI code page.)
+    // (Linux reads UTF-8 files as such; Windows every file without a mark in its ANSI code page,
+    // and writes text that this cannot hold as UTF-16.)
 #ifdef _WIN32
     const bool utf8Files = false;
 #else
@@ -97,8 +98,8 @@ TEST(IniText, EachFileKeepsItsEncodingAndUnchangedTextItsBytes)
         {"\xFF\xFE" "A\0\n\0"s, Encoding::Utf16Le, "A\r\n", "A", "\xFF\xFE" "A\0"s},
         {"\xFE\xFF\0A"s, Encoding::Utf16Be, "A", "\xf0\x9f\x98\x80", "\xFE\xFF\xD8\x3D\xDE\x00"s},
         // A plain-ASCII file and text the code page cannot hold: UTF-8 where files are read as
-        // UTF-8, never look-alikes.
-        {"A=B", Encoding::Open, "A=B", "A=\xc5\x81", utf8Files ? std::optional("A=\xc5\x81"s) : refused},
+        // UTF-8, else UTF-16; never look-alikes.
+        {"A=B", Encoding::Open, "A=B", "A=\xc5\x81", utf8Files ? "A=\xc5\x81"s : "\xFF\xFE" "A\0=\0\x41\x01"s},
     };
     if (utf8Files) {
         // A UTF-8 file keeps its byte-order mark, which the editor does not show.
@@ -113,9 +114,10 @@ TEST(IniText, EachFileKeepsItsEncodingAndUnchangedTextItsBytes)
                                    ? row.file : settings::withCrLfBreaks(row.file));
         EXPECT_EQ(ini.bytesFor(row.edited), row.saved) << row.text;
     }
-    // A new file is in the game's code page where that holds the map's name.
+    // A new file is in the game's code page where that holds the map's name, else Unicode.
     EXPECT_EQ(operations::IniText::fromNewText("MapName=DM-D\xc3\xbcne")->bytes(), "MapName=DM-D\xfcne");
-    EXPECT_EQ(operations::IniText::fromNewText("MapName=DM-\xe6\x97\xa5").has_value(), utf8Files);
+    EXPECT_EQ(operations::IniText::fromNewText("MapName=DM-\xe6\x97\xa5")->bytes(),
+              utf8Files ? "MapName=DM-\xe6\x97\xa5"s : "\xFF\xFE" "M\0a\0p\0N\0a\0m\0e\0=\0D\0M\0-\0\xe5\x65"s);
 }
 
 #ifndef _WIN32

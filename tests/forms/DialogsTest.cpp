@@ -85,9 +85,14 @@ private slots:
 
         // A game type keeps its bytes: one in Windows-1252 stays so in config.ini after a change
         // in the dialog, and its tab finds the maps named in it.
+#ifdef _WIN32
+        const std::string duel = "D\xC3\xBC" "el"; // names are Unicode here
+#else
+        const std::string duel = "D\xFC" "el"; // a name keeps its bytes here
+#endif
         World legacy;
         legacy.writeConfig({{9, "D\xFC" "el"}}, 10);
-        World::put(legacy.newMaps + native("/D\xFC" "el-Arena.vsm"));
+        World::put(legacy.newMaps + native("/" + duel + "-Arena.vsm"));
         Forms& other = legacy.start();
         other.Form2->show();
         add(*other.Form2, QStringLiteral("VCTF"));

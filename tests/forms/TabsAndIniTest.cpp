@@ -113,11 +113,7 @@ private slots:
         QCOMPARE(form.Memo2[1], std::string("MapName=Deck"));
 
         // A map named in the game's code page gets an INI file in it, as the game reads it.
-#ifdef _WIN32
-        const std::string dune = "/DM-D\xfcne"; // names are in the ANSI code page
-#else
         const std::string dune = "/DM-D\xc3\xbcne";
-#endif
         World::put(world.newMaps + native(dune + ".vsm"));
         form.showMapInfo(world.newMaps + native(dune + ".vsm"));
         QTest::mouseClick(form.iniedit, Qt::LeftButton);
@@ -225,15 +221,14 @@ private slots:
         QCOMPARE(readFile(world.newMaps + native("/CTF-Face.ini")), std::string("Description=Gr\xf6\xdf" "e\r\n"));
 
         // Typed text the code page cannot hold in a plain-ASCII file: UTF-8 where such a file is
-        // read back as UTF-8, else refused; never look-alikes.
+        // read back as UTF-8, else UTF-16 with its mark; never look-alikes.
         World::put(world.newMaps + native("/CTF-Face.ini"), "Description=\n");
         form.showMapInfo(world.newMaps + native("/CTF-Face.vsm"));
         form.iniContent->setPlainText(QStringLiteral("Description=\u0141\u00f3d\u017a\n"));
         QTest::mouseClick(form.Button5, Qt::LeftButton);
 #ifdef _WIN32
-        QCOMPARE(readFile(world.newMaps + native("/CTF-Face.ini")), std::string("Description=\n"));
-        QCOMPARE(world.env->errors.size(), 3);
-        world.env->errors.removeLast();
+        QCOMPARE(readFile(world.newMaps + native("/CTF-Face.ini")),
+                 QByteArray(reinterpret_cast<const char*>(u"\uFEFFDescription=\u0141\u00f3d\u017a\r\n"), 2 * 19).toStdString());
 #else
         QCOMPARE(readFile(world.newMaps + native("/CTF-Face.ini")), std::string("Description=\xc5\x81\xc3\xb3" "d\xc5\xba\r\n"));
 #endif

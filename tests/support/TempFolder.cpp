@@ -1,9 +1,13 @@
 #include "TempFolder.h"
 
+#include "platform/DirectorySearch.h"
+#include "platform/PathSeparator.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -15,6 +19,31 @@
 #endif
 
 namespace fs = std::filesystem;
+
+std::filesystem::path fsPath(const std::string& path)
+{
+#ifdef _WIN32
+    // In the "\\?\" form where it is full, as the program's own calls take it: no length limit.
+    std::string full = path;
+    std::replace(full.begin(), full.end(), '/', '\\');
+    if (full.size() > 2 && full[1] == ':')
+        full = "\\\\?\\" + full;
+    return fs::path(std::u8string(full.begin(), full.end()));
+#else
+    return fs::path(path);
+#endif
+}
+
+std::string fromFsPath(const std::filesystem::path& path)
+{
+#ifdef _WIN32
+    const std::u8string utf8 = path.u8string();
+    const std::string text(utf8.begin(), utf8.end());
+    return text.starts_with("\\\\?\\") ? text.substr(4) : text;
+#else
+    return path.string();
+#endif
+}
 
 std::string native(std::string path)
 {
@@ -28,7 +57,7 @@ TempFolder::TempFolder()
     for (int attempt = 0; attempt < 100 && m_path.empty(); ++attempt) {
         const fs::path candidate = fs::temp_directory_path() / ("vsm-test-" + std::to_string(random()));
         if (fs::create_directory(candidate))
-            m_path = candidate.string();
+            m_path = fromFsPath(candidate);
     }
     if (m_path.empty())
         throw std::runtime_error("cannot create a temporary folder");
@@ -37,7 +66,7 @@ TempFolder::TempFolder()
 TempFolder::~TempFolder()
 {
     std::error_code ignored;
-    fs::remove_all(m_path, ignored);
+    fs::remove_all(fsPath(m_path), ignored);
 }
 
 std::string TempFolder::write(const std::string& relative, const std::string& bytes) const
@@ -47,24 +76,42 @@ std::string TempFolder::write(const std::string& relative, const std::string& by
 
 std::string writeFile(const std::string& path, const std::string& bytes)
 {
-    // Through the C library, so that the path's bytes are the system's own, as the program's are.
-    fs::create_directories(fs::path(path).parent_path());
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file || std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() || std::fclose(file) != 0)
+    fs::create_directories(fsPath(path).parent_path());
+    std::ofstream out(fsPath(path), std::ios::binary);
+    if (!out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) || !out.flush())
         throw std::runtime_error("cannot write " + path);
     return path;
 }
 
 std::string TempFolder::makeFolder(const std::string& relative) const
 {
-    const fs::path path = *this / relative;
-    fs::create_directories(path);
-    return path.string();
+    const std::string path = *this / relative;
+    fs::create_directories(fsPath(path));
+    return path;
+}
+
+std::vector<FoundEntry> everythingBelow(const std::string& folder)
+{
+    std::vector<FoundEntry> found;
+    // Paths by value: `found` grows meanwhile.
+    std::function<void(std::string, std::string)> walk = [&](std::string at, std::string shown) {
+        const auto entries = platform::searchDirectory(at + platform::kPathSeparator, "*");
+        for (const auto entry : entries.value_or(platform::DirectoryEntries{})) {
+            if (entry.name == "." || entry.name == "..")
+                continue;
+            const std::string name(entry.name);
+            found.push_back({shown + name, at + platform::kPathSeparator + name, entry.isFolder, entry.isLink});
+            if (entry.isFolder && !entry.isLink)
+                walk(found.back().path, shown + name + "/");
+        }
+    };
+    walk(folder, "");
+    return found;
 }
 
 std::string readFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(fsPath(path), std::ios::binary);
     if (!in)
         return "<missing>";
     std::ostringstream out;
@@ -76,8 +123,8 @@ std::string listFolder(const std::string& path)
 {
     std::vector<std::string> names;
     std::error_code error;
-    for (const auto& entry : fs::directory_iterator(path, error))
-        names.push_back(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(fsPath(path), error))
+        names.push_back(fromFsPath(entry.path().filename()));
     std::sort(names.begin(), names.end());
     std::string joined;
     for (const auto& name : names)

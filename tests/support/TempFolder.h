@@ -1,6 +1,13 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
+#include <vector>
+
+/// A path of the program's (UTF-8 on Windows, bytes on Linux) as the standard library's path,
+/// and back.
+std::filesystem::path fsPath(const std::string& path);
+std::string fromFsPath(const std::filesystem::path& path);
 
 /// A path written with "/" as the system writes it.
 std::string native(std::string path);
@@ -30,6 +37,19 @@ private:
 /// Writes `bytes` to the file `path`, creating the folders on the way; returns `path`. Throws
 /// when the file cannot be written.
 std::string writeFile(const std::string& path, const std::string& bytes);
+
+/// One file or folder that `everythingBelow` found.
+struct FoundEntry {
+    std::string relative; ///< written with "/": "a", "a/b", "a/b/c.vsm"
+    std::string path;     ///< full
+    bool isFolder;
+    bool isLink;
+};
+
+/// Every file and folder below `folder`, hidden ones too, in the order Windows lists them,
+/// found by the program's own folder search (the standard library's Windows one stops at paths
+/// of 260 characters).
+std::vector<FoundEntry> everythingBelow(const std::string& folder);
 
 /// The whole content of a file, or "<missing>".
 std::string readFile(const std::string& path);

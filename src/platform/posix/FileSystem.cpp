@@ -86,6 +86,16 @@ std::string pathOnDiskBelow(const std::string& base, const std::string& relative
     return path;
 }
 
+std::string shortPathOf(const std::string& path)
+{
+    return path; // names have no second form here
+}
+
+std::string longPathOf(const std::string& path)
+{
+    return path;
+}
+
 std::int64_t fileSize(const std::string& path)
 {
     const int fd = openForReading(path);

@@ -108,11 +108,6 @@ bool canHoldName(std::string_view name)
     return !name.empty() && name.size() <= 255 && name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
 }
 
-std::optional<std::string> nameFromUtf8(std::string_view utf8)
-{
-    return std::string(utf8);
-}
-
 std::optional<std::string> nameFromUnknownCharset(std::string_view bytes)
 {
     return std::string(bytes);

@@ -76,6 +76,22 @@ std::string bytesFromDisplay(std::string_view utf8)
     return std::string(utf8);
 }
 
+std::string displayFromText(std::string_view bytes)
+{
+    return displayFromBytes(bytes);
+}
+
+std::string namesFromSettingsLine(std::string_view line)
+{
+    // config.ini holds names as the file system has them.
+    return std::string(line);
+}
+
+std::optional<std::string> settingsLineFromNames(std::string_view names)
+{
+    return std::string(names);
+}
+
 bool isUtf8OnlyText(std::string_view bytes)
 {
     return std::any_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; })

@@ -1,24 +1,26 @@
 #include "platform/DirectorySearch.h"
 
+#include "platform/win32/Win32Files.h"
+
 #include <windows.h>
 
 namespace platform {
 
 namespace {
 
-/// The entries of one `FindFirstFileA` search, or of its folders only; nothing when it cannot start.
+/// The entries of one `FindFirstFileW` search, or of its folders only; nothing when it cannot start.
 std::optional<DirectoryEntries> search(const std::string& folder, const std::string& mask, bool foldersOnly)
 {
-    WIN32_FIND_DATAA data;
-    const HANDLE handle = FindFirstFileA((folder + mask).c_str(), &data);
+    WIN32_FIND_DATAW data;
+    const HANDLE handle = FindFirstFileW(widePath(folder + mask).c_str(), &data);
     if (handle == INVALID_HANDLE_VALUE)
         return std::nullopt;
     DirectoryEntries entries;
     do {
         const bool isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         if (isFolder || !foldersOnly)
-            entries.add(data.cFileName, isFolder, (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0);
-    } while (FindNextFileA(handle, &data));
+            entries.add(utf8FromWide(data.cFileName), isFolder, (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0);
+    } while (FindNextFileW(handle, &data));
     FindClose(handle);
     return entries;
 }
@@ -37,7 +39,7 @@ FolderSearch searchFolderAndSubfolders(const std::string& folder, const std::str
 
 std::optional<FolderIdentity> folderIdentity(const std::string& path)
 {
-    const HANDLE handle = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    const HANDLE handle = CreateFileW(widePath(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         return std::nullopt;

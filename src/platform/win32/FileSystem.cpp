@@ -3,6 +3,7 @@
 #include "platform/Errors.h"
 #include "platform/PathSeparator.h"
 #include "platform/win32/Win32Error.h"
+#include "platform/win32/Win32Files.h"
 
 #include <windows.h>
 
@@ -10,7 +11,7 @@ namespace platform {
 
 bool fileExists(const std::string& path)
 {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(widePath(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -22,19 +23,19 @@ bool isSpecialFile(const std::string&)
 
 bool folderExists(const std::string& path)
 {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(widePath(path).c_str());
     return !path.empty() && attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 std::optional<std::string> findIgnoringCase(const std::string& path)
 {
     // The file system ignores case already; the search tells the name as it is stored.
-    WIN32_FIND_DATAA data;
-    const HANDLE search = FindFirstFileA(path.c_str(), &data);
+    WIN32_FIND_DATAW data;
+    const HANDLE search = FindFirstFileW(widePath(path).c_str(), &data);
     if (search == INVALID_HANDLE_VALUE)
         return std::nullopt;
     FindClose(search);
-    return path.substr(0, lastComponentStart(path)) + data.cFileName;
+    return path.substr(0, lastComponentStart(path)) + utf8FromWide(data.cFileName);
 }
 
 std::vector<std::optional<std::string>> findAllIgnoringCase(const std::string& folder,
@@ -55,9 +56,35 @@ std::string pathOnDiskBelow(const std::string& base, const std::string& relative
     return base + relative;
 }
 
+namespace {
+
+/// The path that `convert` (GetShortPathNameW or GetLongPathNameW) gives for `path`.
+template <class Convert>
+std::string convertedPath(const std::string& path, Convert convert)
+{
+    const std::wstring wide = wideFromUtf8(path);
+    std::wstring converted(wide.size() + MAX_PATH, L'\0');
+    const DWORD length = convert(wide.c_str(), converted.data(), static_cast<DWORD>(converted.size()));
+    if (length == 0 || length >= converted.size())
+        return path;
+    return utf8FromWide(std::wstring_view(converted.data(), length));
+}
+
+} // namespace
+
+std::string shortPathOf(const std::string& path)
+{
+    return convertedPath(path, GetShortPathNameW);
+}
+
+std::string longPathOf(const std::string& path)
+{
+    return convertedPath(path, GetLongPathNameW);
+}
+
 std::int64_t fileSize(const std::string& path)
 {
-    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    const HANDLE file = CreateFileW(widePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         throw FileOpenError(path, lastErrorMessage());

@@ -4,6 +4,7 @@
 #include "platform/LeftoverSweep.h"
 #include "platform/TempFile.h"
 #include "platform/win32/HeldFiles.h"
+#include "platform/win32/Win32Files.h"
 
 #include <windows.h>
 
@@ -26,7 +27,7 @@ TempFile copyToTemporary(const std::string& from, const std::string& to, Leftove
 /// a file of that name exists (the file system compares names without case).
 bool placeCopy(const std::string& from, const std::string& to, LeftoverSweep& sweep)
 {
-    if (GetFileAttributesA(to.c_str()) != INVALID_FILE_ATTRIBUTES)
+    if (GetFileAttributesW(widePath(to).c_str()) != INVALID_FILE_ATTRIBUTES)
         return false;
     TempFile temp = copyToTemporary(from, to, sweep);
     return temp.valid() && temp.placeAt(to);
@@ -37,21 +38,22 @@ bool placeCopy(const std::string& from, const std::string& to, LeftoverSweep& sw
 /// beside `to` first, which takes the name only when complete, and the source goes last.
 bool moveOne(const std::string& from, const std::string& to, LeftoverSweep& sweep)
 {
-    if (retryWhileHeld([&] { return MoveFileExA(from.c_str(), to.c_str(), 0); }))
+    const std::wstring source = widePath(from);
+    if (retryWhileHeld([&] { return MoveFileExW(source.c_str(), widePath(to).c_str(), 0); }))
         return true;
     // Not asked to copy: the system's own copy across volumes writes straight under the name.
     if (GetLastError() != ERROR_NOT_SAME_DEVICE || !placeCopy(from, to, sweep))
         return false;
-    retryWhileHeld([&] { return DeleteFileA(from.c_str()); });
+    retryWhileHeld([&] { return DeleteFileW(source.c_str()); });
     return true;
 }
 
-/// Copies `from` onto `to` through a temporary file renamed over it. As CopyFileA: the destination
+/// Copies `from` onto `to` through a temporary file renamed over it. As CopyFile: the destination
 /// keeps the name it has, whatever its case, and a read-only one is not replaced.
 bool copyOne(const std::string& from, const std::string& to, LeftoverSweep& sweep)
 {
     const std::string target = findIgnoringCase(to).value_or(to);
-    const DWORD attributes = GetFileAttributesA(target.c_str());
+    const DWORD attributes = GetFileAttributesW(widePath(target).c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
         return false;
     TempFile temp = copyToTemporary(from, target, sweep);

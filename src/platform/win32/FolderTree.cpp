@@ -1,7 +1,6 @@
 #include "platform/FolderTree.h"
 
 #include "platform/NameCompare.h"
-#include "platform/win32/AnsiText.h"
 #include "platform/win32/Win32Files.h"
 
 #include <cstdio>
@@ -19,7 +18,7 @@ namespace {
 /// can remove or rename it while the handle is open. Invalid when it is gone or held.
 HANDLE holdFolder(const std::string& path)
 {
-    return CreateFileA(path.c_str(), DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
+    return CreateFileW(widePath(path).c_str(), DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                        FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
 }
@@ -27,25 +26,16 @@ HANDLE holdFolder(const std::string& path)
 /// Removes what the folder `path` holds, links themselves and never what they lead to.
 void removeContents(const std::string& path)
 {
-    WIN32_FIND_DATAA data;
-    const HANDLE search = FindFirstFileA((path + "\\*").c_str(), &data);
+    WIN32_FIND_DATAW data;
+    const HANDLE search = FindFirstFileW(widePath(path + "\\*").c_str(), &data);
     if (search == INVALID_HANDLE_VALUE)
         return;
     do {
-        const std::string name = data.cFileName;
+        const std::string name = utf8FromWide(data.cFileName);
         if (name != "." && name != "..")
             removeTree(path + "\\" + name);
-    } while (FindNextFileA(search, &data));
+    } while (FindNextFileW(search, &data));
     FindClose(search);
-}
-
-/// The wide form of an ANSI path.
-std::wstring widePath(const std::string& path)
-{
-    std::wstring wide(path.size() + 1, L'\0');
-    const int length = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
-    wide.resize(length > 0 ? static_cast<std::size_t>(length - 1) : 0);
-    return wide;
 }
 
 /// Marks a file with a hole sparse where the file system can, so that it stores no zeros for it.
@@ -59,24 +49,25 @@ void markSparse(HANDLE file)
 
 bool makeFolder(const std::string& path)
 {
-    return CreateDirectoryA(path.c_str(), nullptr);
+    return CreateDirectoryW(widePath(path).c_str(), nullptr);
 }
 
 void removeTree(const std::string& path)
 {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const std::wstring wide = widePath(path);
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return;
     if (attributes & FILE_ATTRIBUTE_READONLY)
-        SetFileAttributesA(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+        SetFileAttributesW(wide.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
     if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        DeleteFileA(path.c_str());
+        DeleteFileW(wide.c_str());
         return;
     }
     // A junction or folder link goes itself; what it leads to stays.
     if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
         removeContents(path);
-    RemoveDirectoryA(path.c_str());
+    RemoveDirectoryW(wide.c_str());
 }
 
 TemporaryFolder::TemporaryFolder(const std::string& folder, std::string_view prefix)
@@ -86,7 +77,7 @@ TemporaryFolder::TemporaryFolder(const std::string& folder, std::string_view pre
         char digits[9];
         std::snprintf(digits, sizeof digits, "%08X", seed + static_cast<unsigned>(attempt) * 2654435761u);
         const std::string path = folder + "~" + std::string(prefix) + digits;
-        if (!CreateDirectoryA(path.c_str(), nullptr)) {
+        if (!CreateDirectoryW(widePath(path).c_str(), nullptr)) {
             if (GetLastError() != ERROR_ALREADY_EXISTS)
                 return;
             continue;
@@ -95,7 +86,7 @@ TemporaryFolder::TemporaryFolder(const std::string& folder, std::string_view pre
         const HANDLE hold = holdFolder(path);
         if (hold == INVALID_HANDLE_VALUE)
             continue;
-        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN);
+        SetFileAttributesW(widePath(path).c_str(), FILE_ATTRIBUTE_HIDDEN);
         m_hold = reinterpret_cast<std::intptr_t>(hold);
         m_path = path;
         return;
@@ -130,9 +121,9 @@ bool TemporaryFolder::placeAt(const std::string& to)
         return false;
     m_path.clear();
     // The hidden attribute went with the folder and is taken off.
-    const DWORD attributes = GetFileAttributesA(to.c_str());
+    const DWORD attributes = GetFileAttributesW(target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES)
-        SetFileAttributesA(to.c_str(), attributes & ~FILE_ATTRIBUTE_HIDDEN);
+        SetFileAttributesW(target.c_str(), attributes & ~FILE_ATTRIBUTE_HIDDEN);
     return true;
 }
 
@@ -149,7 +140,7 @@ void removeAbandonedFolder(const std::string& path)
 std::optional<DiskSpace> diskSpace(const std::string& folder)
 {
     ULARGE_INTEGER available, total;
-    if (!GetDiskFreeSpaceExA(folder.c_str(), &available, &total, nullptr))
+    if (!GetDiskFreeSpaceExW(widePath(folder).c_str(), &available, &total, nullptr))
         return std::nullopt;
     return DiskSpace {available.QuadPart, total.QuadPart};
 }
@@ -171,7 +162,7 @@ bool canHoldName(std::string_view name)
         if (namesEqual(stem, device))
             return false;
     }
-    const std::wstring wide = widePath(std::string(stem));
+    const std::wstring wide = wideFromUtf8(stem);
     if (wide.size() == 4 && (namesEqual(stem.substr(0, 3), "COM") || namesEqual(stem.substr(0, 3), "LPT"))) {
         const wchar_t digit = wide[3];
         // The superscript digits count as digits here.
@@ -181,14 +172,14 @@ bool canHoldName(std::string_view name)
     return true;
 }
 
-std::optional<std::string> nameFromUtf8(std::string_view utf8)
-{
-    return exactAnsiFromUtf8(utf8);
-}
-
 std::optional<std::string> nameFromUnknownCharset(std::string_view bytes)
 {
-    return std::string(bytes);
+    if (bytes.empty())
+        return std::string();
+    const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), wide.data(), length);
+    return utf8FromWide(wide);
 }
 
 // Windows' C library and the archive reader use the wide names: nothing to switch.
@@ -197,7 +188,7 @@ Utf8NameConversions::~Utf8NameConversions() = default;
 
 NewFile::NewFile(const std::string& path)
 {
-    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file = CreateFileW(widePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE)
         m_handle = reinterpret_cast<std::intptr_t>(file);
 }
@@ -242,7 +233,7 @@ bool NewFile::close(std::uint64_t length)
 
 FileReader::FileReader(const std::string& path)
 {
-    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    const HANDLE file = CreateFileW(widePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                     OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return;

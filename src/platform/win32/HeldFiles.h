@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/win32/Win32Files.h"
+
 #include <windows.h>
 
 namespace platform {
@@ -18,7 +20,7 @@ inline bool isHeldError(DWORD error)
 /// replace in that case too; this tells it from a write that Windows refuses.
 inline bool heldByAnotherProgram(const std::string& path)
 {
-    const HANDLE file = CreateFileA(path.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+    const HANDLE file = CreateFileW(widePath(path).c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (file != INVALID_HANDLE_VALUE) {
         CloseHandle(file);

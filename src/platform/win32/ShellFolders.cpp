@@ -1,5 +1,7 @@
 #include "platform/ShellFolders.h"
 
+#include "platform/win32/Win32Files.h"
+
 #include <windows.h>
 #include <shlobj.h>
 
@@ -12,10 +14,10 @@ std::string specialFolder(int csidl)
     LPITEMIDLIST list = nullptr;
     if (SHGetSpecialFolderLocation(nullptr, csidl, &list) != S_OK)
         return {};
-    char path[MAX_PATH] = {};
-    const bool converted = SHGetPathFromIDListA(list, path);
+    wchar_t path[MAX_PATH] = {};
+    const bool converted = SHGetPathFromIDListW(list, path);
     CoTaskMemFree(list);
-    return converted ? std::string(path) : std::string();
+    return converted ? utf8FromWide(path) : std::string();
 }
 
 } // namespace

@@ -53,7 +53,7 @@ TempFile TempFile::createBeside(const std::string& target)
         std::snprintf(digits, sizeof digits, "%08X", seed + static_cast<unsigned>(attempt) * 2654435761u);
         const std::string path = folder + kPrefix + digits + kSuffix;
         // Shared with nobody: no other program can delete it while it is open.
-        const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        const HANDLE file = CreateFileW(widePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE) {
             temp.m_handle = reinterpret_cast<std::intptr_t>(file);
             temp.m_path = path;
@@ -67,15 +67,16 @@ TempFile TempFile::createBeside(const std::string& target)
 
 void removeLeftoverTemporaries(const std::string& folder)
 {
-    WIN32_FIND_DATAA data;
-    const HANDLE search = FindFirstFileA((folder + kPrefix + "*" + kSuffix).c_str(), &data);
+    WIN32_FIND_DATAW data;
+    const HANDLE search = FindFirstFileW(widePath(folder + kPrefix + "*" + kSuffix).c_str(), &data);
     if (search == INVALID_HANDLE_VALUE)
         return;
     do {
         // Deleting fails for a file that another program still has open: it shares it with nobody.
-        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && isTemporaryName(data.cFileName))
-            DeleteFileA((folder + data.cFileName).c_str());
-    } while (FindNextFileA(search, &data));
+        const std::string name = utf8FromWide(data.cFileName);
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && isTemporaryName(name))
+            DeleteFileW(widePath(folder + name).c_str());
+    } while (FindNextFileW(search, &data));
     FindClose(search);
 }
 
@@ -88,7 +89,7 @@ bool TempFile::copyFrom(const std::string& source)
 {
     HANDLE in = INVALID_HANDLE_VALUE;
     if (!retryWhileHeld([&] {
-            in = CreateFileA(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+            in = CreateFileW(widePath(source).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                              FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
             return in != INVALID_HANDLE_VALUE;
         }))
@@ -123,9 +124,8 @@ bool TempFile::sync()
 bool TempFile::renameTo(const std::string& target)
 {
     close();
-    if (!retryWhileHeld([&] {
-            return MoveFileExA(m_path.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-        }))
+    const std::wstring from = widePath(m_path), to = widePath(target);
+    if (!retryWhileHeld([&] { return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH); }))
         return false;
     m_path.clear();
     return true;
@@ -135,7 +135,7 @@ bool TempFile::placeAt(const std::string& target)
 {
     // The file system refuses a namesake in any case itself.
     close();
-    if (!MoveFileExA(m_path.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH))
+    if (!MoveFileExW(widePath(m_path).c_str(), widePath(target).c_str(), MOVEFILE_WRITE_THROUGH))
         return false;
     m_path.clear();
     return true;
@@ -152,7 +152,7 @@ void TempFile::discard()
     const DWORD savedError = GetLastError();
     close();
     if (!m_path.empty())
-        DeleteFileA(m_path.c_str());
+        DeleteFileW(widePath(m_path).c_str());
     m_path.clear();
     SetLastError(savedError);
 }

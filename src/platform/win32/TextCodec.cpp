@@ -1,6 +1,6 @@
 #include "platform/TextCodec.h"
 
-#include "platform/win32/AnsiText.h"
+#include "platform/win32/Win32Files.h"
 
 #include <windows.h>
 
@@ -8,41 +8,19 @@ namespace platform {
 
 namespace {
 
-std::string convert(std::string_view text, UINT from, UINT to)
+/// Text of the ANSI code page as UTF-8.
+std::string utf8FromAnsi(std::string_view ansi)
 {
-    if (text.empty())
+    if (ansi.empty())
         return {};
-    const int wide = MultiByteToWideChar(from, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring buffer(static_cast<std::size_t>(wide), L'\0');
-    MultiByteToWideChar(from, 0, text.data(), static_cast<int>(text.size()), buffer.data(), wide);
-    const int narrow = WideCharToMultiByte(to, 0, buffer.data(), wide, nullptr, 0, nullptr, nullptr);
-    std::string result(static_cast<std::size_t>(narrow), '\0');
-    WideCharToMultiByte(to, 0, buffer.data(), wide, result.data(), narrow, nullptr, nullptr);
-    return result;
+    const int length = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), length);
+    return utf8FromWide(wide);
 }
 
-} // namespace
-
-std::string displayFromBytes(std::string_view bytes)
-{
-    return convert(bytes, CP_ACP, CP_UTF8);
-}
-
-std::string bytesFromDisplay(std::string_view utf8)
-{
-    return convert(utf8, CP_UTF8, CP_ACP);
-}
-
-bool isUtf8OnlyText(std::string_view)
-{
-    return false; // every text is in the ANSI code page here
-}
-
-std::optional<std::string> legacyBytesFromDisplay(std::string_view utf8)
-{
-    return exactAnsiFromUtf8(utf8);
-}
-
+/// UTF-8 text in the ANSI code page, every character as itself: nothing when one has no place
+/// there (no "?" and no look-alike put in its stead).
 std::optional<std::string> exactAnsiFromUtf8(std::string_view utf8)
 {
     if (utf8.empty())
@@ -59,6 +37,43 @@ std::optional<std::string> exactAnsiFromUtf8(std::string_view utf8)
     std::string ansi(static_cast<std::size_t>(size), '\0');
     WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), wide, ansi.data(), size, nullptr, nullptr);
     return ansi;
+}
+
+} // namespace
+
+std::string displayFromBytes(std::string_view bytes)
+{
+    return std::string(bytes); // names and messages are UTF-8 here
+}
+
+std::string bytesFromDisplay(std::string_view utf8)
+{
+    return std::string(utf8);
+}
+
+std::string displayFromText(std::string_view bytes)
+{
+    return utf8FromAnsi(bytes);
+}
+
+bool isUtf8OnlyText(std::string_view)
+{
+    return false; // every such file is in the ANSI code page here
+}
+
+std::optional<std::string> legacyBytesFromDisplay(std::string_view utf8)
+{
+    return exactAnsiFromUtf8(utf8);
+}
+
+std::string namesFromSettingsLine(std::string_view line)
+{
+    return utf8FromAnsi(line);
+}
+
+std::optional<std::string> settingsLineFromNames(std::string_view names)
+{
+    return exactAnsiFromUtf8(names);
 }
 
 } // namespace platform

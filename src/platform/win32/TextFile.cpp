@@ -5,6 +5,7 @@
 #include "platform/PathSeparator.h"
 #include "platform/win32/HeldFiles.h"
 #include "platform/win32/Win32Error.h"
+#include "platform/win32/Win32Files.h"
 
 #include <windows.h>
 
@@ -34,7 +35,7 @@ std::string readWholeFile(const std::string& path)
     // Read while others may read, but not write.
     HANDLE file = INVALID_HANDLE_VALUE;
     if (!retryWhileHeld([&] {
-            file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+            file = CreateFileW(widePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
                                nullptr);
             return file != INVALID_HANDLE_VALUE;
         }))
@@ -59,7 +60,7 @@ std::string readWholeFile(const std::string& path)
 
 void saveFileAtomically(const std::string& path, const std::string& bytes)
 {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(widePath(path).c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
         SetLastError(ERROR_ACCESS_DENIED);
         throw FileCreateError(path, lastErrorMessage());

@@ -1,10 +1,22 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
+#include <string_view>
 
 #include <windows.h>
 
+/// What the Windows sources share: names as the wide calls take them, and whole writes.
 namespace platform {
+
+/// UTF-8 text as UTF-16, and UTF-16 text as UTF-8: the program's names are UTF-8 everywhere,
+/// the system's are UTF-16.
+std::wstring wideFromUtf8(std::string_view utf8);
+std::string utf8FromWide(std::wstring_view wide);
+
+/// The UTF-8 path as the wide file calls take it: made full and written in the "\\?\" form,
+/// so that a path of any length works.
+std::wstring widePath(const std::string& path);
 
 /// Writes all `size` bytes to `file`, in pieces the system takes; false when a write fails.
 bool writeAll(HANDLE file, const void* bytes, std::size_t size);
