@@ -171,10 +171,10 @@ Unpacked unpackArchive(const std::string& archivePath, const std::string& folder
             return result;
         }
         // A name that is no UTF-8 (an old tar, a zip of another code page) keeps its bytes.
-        const char* utf8Name = archive_entry_pathname_utf8(entry);
+        const auto utf8Name = platform::entryNameInUtf8(entry);
         const char* rawName = archive_entry_pathname(entry);
-        const bool isUtf8 = utf8Name != nullptr;
-        const std::string entryName = isUtf8 ? utf8Name : rawName ? rawName : "";
+        const bool isUtf8 = utf8Name.has_value();
+        const std::string entryName = isUtf8 ? *utf8Name : rawName ? rawName : "";
         const std::string shown = isUtf8 ? entryName : platform::nameFromUnknownCharset(entryName).value_or(entryName);
         const auto skip = [&](SkipReason reason) { result.skippedEntries.push_back({shown, reason}); };
         const auto parsed = entryComponents(entryName);

@@ -33,9 +33,14 @@ World::World()
     // What the windows may read of the machine is this world's: the number format (a point,
     // whatever the machine's locale), the home folder, the XDG settings and the trash.
     QLocale::setDefault(QLocale::c());
-    qputenv("HOME", root.path().c_str());
+    // One home and data folder for the whole test program, as the system's trash library looks
+    // them up once; the trash is emptied for each world.
+    static const TempFolder home;
+    qputenv("HOME", home.path().c_str());
     qputenv("XDG_CONFIG_HOME", (root / "config").c_str());
-    qputenv("XDG_DATA_HOME", (root / "data").c_str());
+    qputenv("XDG_DATA_HOME", (home / "data").c_str());
+    std::filesystem::remove_all(home / "data/Trash");
+    trash = home / "data/Trash/files";
     for (const char* language : {"English.ini", "Deutsch.ini"})
         std::filesystem::copy_file(std::string(VSM_LANGUAGE_DIR) + "/" + language, program + "/" + language);
 }

@@ -72,6 +72,8 @@ public:
     std::string newMaps;
     std::string published;
     std::string unpublished;
+    /// The trash's folder of files (Linux).
+    std::string trash;
     /// Where the settings live when not beside the program (empty: beside it).
     std::string settings;
 

@@ -62,6 +62,7 @@ private slots:
         steam.writeConfig();
         const std::string prefix = steam.root / ".local/share/Steam/steamapps/compatdata/42/pfx/drive_c/users/steamuser/Documents";
         World::put(prefix + "/My Games/Vesmar Arena/VSGame/Published/CookedPC/CustomMaps/DM-Proton.vsm");
+        qputenv("HOME", steam.root.path().c_str());
         steam.documents = platform::documentsFolder();
         TForm1& player = *steam.start().Form1;
         QCOMPARE(player.DocumentsFolder, prefix);

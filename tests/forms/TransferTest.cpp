@@ -6,6 +6,7 @@
 #include "app/Controls.h"
 #include "app/Guard.h"
 #include "app/Unit1.h"
+#include "operations/IniText.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -15,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QLabel>
 #include <QPushButton>
+#include <QToolButton>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
@@ -285,7 +287,7 @@ private slots:
         QCOMPARE(listFolder(world.published), std::string("DM-Other.vsm"));
 #ifndef _WIN32
         // Into the trash, from where the user can bring them back.
-        QCOMPARE(listFolder(world.root / "data/Trash/files"), std::string("DM-Deck.ini DM-Deck.vsm DM-Deck_LOC_int.vsp"));
+        QCOMPARE(listFolder(world.trash), std::string("DM-Deck.ini DM-Deck.vsm DM-Deck_LOC_int.vsp"));
 #endif
         QCOMPARE(itemsOf(form.publishedFiles), QStringList{"DM-Other"});
         QCOMPARE(form.Label4->text(), QStringLiteral("Deck"));
@@ -293,6 +295,83 @@ private slots:
         click(form.Button4); // nothing selected
         QCOMPARE(world.env->beeps, 1);
         QCOMPARE(world.env->questions.size(), 2);
+    }
+
+    void mapsNamedInAnyScriptOrDeepDownGoEveryWay()
+    {
+        struct Row {
+            std::string map;    ///< base name, UTF-8
+            std::string folder; ///< below the new-maps folder
+        };
+        const std::vector<Row> rows = {
+            {"DM-\u0141\u00f3d\u017a", ""},                          // Polish
+            {"CTF-\u041c\u043e\u0441\u043a\u0432\u0430", ""},           // Cyrillic
+            {"DM-\u65e5\u672c", ""},                                  // Japanese
+            {"DM-Deep", std::string(90, 'a') + "/" + std::string(90, 'b') + "/" + std::string(90, 'c')},
+        };
+        for (const Row& row : rows) {
+            const QString shown = QString::fromStdString(row.map);
+            World world;
+            world.writeConfig({{3, "mapper"}, {7, "false"}}); // install copies
+            const std::string folder = world.newMaps + native(row.folder.empty() ? "" : "/" + row.folder);
+            const std::string map = folder + native("/" + row.map + ".vsm");
+            World::put(map, "package");
+            World::put(folder + native("/" + row.map + "-Moved.vsm"), "moved");
+            World::put(world.unpublished + native("/" + row.map + "-Work.vsm"), "work");
+            if (row.folder.empty())
+                QVERIFY(map.size() < 260);
+            else
+                QVERIFY(map.size() > 300);
+            TForm1& form = *world.start().Form1;
+            // ("-" sorts before ".": the longer names come first.)
+            QCOMPARE(itemsOf(form.newFiles), (QStringList{shown + "-Moved", shown}));
+            QCOMPARE(itemsOf(form.unpublishedFiles), QStringList{shown + "-Work"});
+
+            // Shown, its INI made from the template, edited and saved; read back as it was typed.
+            clickRow(form.newFiles, 1);
+            QCOMPARE(form.FullMapPath->text(), toDisplay(folder + native("/" + row.map)));
+            QTest::mouseClick(form.iniedit, Qt::LeftButton);
+            const std::string ini = folder + native("/" + row.map + ".ini");
+            QVERIFY2(operations::IniText::fromFile(readFile(ini)).text().find("\r\nMapName=" + row.map + "\r\n")
+                         != std::string::npos, row.map.c_str());
+            form.iniContent->setPlainText("MapName=" + shown + "\nDescription=" + shown + "\n");
+            click(form.Button5);
+            QCOMPARE(operations::IniText::fromFile(readFile(ini)).text(), "MapName=" + row.map + "\r\nDescription=" + row.map + "\r\n");
+
+            // Installed as a copy, then as a move; copied from the unpublished maps.
+            click(form.Button1);
+            QCOMPARE(readFile(world.published + native("/" + row.map + ".vsm")), std::string("package"));
+            QCOMPARE(readFile(map), std::string("package"));
+            form.CheckBox2->click();
+            clickRow(form.newFiles, 0);
+            click(form.Button1);
+            QCOMPARE(readFile(world.published + native("/" + row.map + "-Moved.vsm")), std::string("moved"));
+            QCOMPARE(itemsOf(form.newFiles), QStringList{shown});
+            clickRow(form.unpublishedFiles, 0);
+            click(form.Button7);
+            QCOMPARE(itemsOf(form.publishedFiles), (QStringList{shown + "-Moved", shown + "-Work", shown}));
+
+            // Deleted into the recycle bin with its INI file; the others stay.
+            clickRow(form.publishedFiles, 2);
+            world.env->answers = {true};
+            click(form.Button4);
+            QCOMPARE(itemsOf(form.publishedFiles), (QStringList{shown + "-Moved", shown + "-Work"}));
+            QCOMPARE(readFile(world.published + native("/" + row.map + ".ini")), std::string("<missing>"));
+#ifndef _WIN32
+            QCOMPARE(listFolder(world.trash), row.map + ".ini " + row.map + ".vsm");
+#endif
+
+            // Taken from a zip and a 7z of that name (both keep names in Unicode).
+            const std::string downloads = world.root.makeFolder("browser");
+            writeArchive(downloads + native("/" + row.map + ".zip"), "zip", {{row.map + "-Zip.vsm", "zip"}});
+            writeArchive(downloads + native("/" + row.map + ".7z"), "7z", {{row.map + "-7z.vsm", "7z"}});
+            QVERIFY(drop(form.Panel2, {downloads + native("/" + row.map + ".zip"), downloads + native("/" + row.map + ".7z")}));
+            QTRY_COMPARE(world.env->messages.size(), 1);
+            QCOMPARE(world.env->messages[0], "2 maps added: " + shown + "-Zip, " + shown + "-7z");
+            QCOMPARE(readFile(world.newMaps + native("/" + row.map + "/" + row.map + "-Zip.vsm")), std::string("zip"));
+            QCOMPARE(readFile(world.newMaps + native("/" + row.map + " (2)/" + row.map + "-7z.vsm")), std::string("7z"));
+            QVERIFY(world.env->errors.isEmpty());
+        }
     }
 
     void dropOrPasteAddsMapsFromArchivesAndReports()

@@ -1,4 +1,5 @@
 #include "ArchiveMaker.h"
+#include "TempFolder.h"
 
 #include <archive.h>
 #include <archive_entry.h>
@@ -41,13 +42,24 @@ void writeArchive(const std::string& path, const std::string& format, const std:
         archive_write_set_options(a, "zip:encryption=zipcrypt");
         archive_write_set_passphrase(a, passphrase.c_str());
     }
-    if (archive_write_open_filename(a, path.c_str()) != ARCHIVE_OK)
-        throw std::runtime_error("cannot write " + path + ": " + archive_error_string(a));
+#ifdef _WIN32
+    // (Without the "\\?\" form, which the library's writer does not take.)
+    const int opened = archive_write_open_filename_w(a, fsPath(path).wstring().substr(4).c_str());
+#else
+    const int opened = archive_write_open_filename(a, path.c_str());
+#endif
+    if (opened != ARCHIVE_OK)
+        throw std::runtime_error("cannot write " + path);
     for (const ArchiveEntry& item : entries) {
         archive_entry* entry = archive_entry_new();
         // A name that is no UTF-8 goes in as its bytes, as old tar writers stored names.
         if (isUtf8(item.name))
+#ifdef _WIN32
+            // (The library's Windows build takes names in UTF-16 there.)
+            archive_entry_copy_pathname_w(entry, fsPath(item.name).wstring().c_str());
+#else
             archive_entry_update_pathname_utf8(entry, item.name.c_str());
+#endif
         else
             archive_entry_copy_pathname(entry, item.name.c_str());
         archive_entry_set_perm(entry, 0644);
