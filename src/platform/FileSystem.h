@@ -15,6 +15,10 @@ bool fileExists(const std::string& path);
 /// pipe, a socket. Opening one may wait for ever; nothing here opens one.
 bool isSpecialFile(const std::string& path);
 
+/// True when the file at `path` is marked read-only (on Windows its attribute; on Linux no
+/// write permission for anyone), so that no save replaces it and no delete removes it.
+bool isReadOnlyFile(const std::string& path);
+
 /// True when a folder exists at `path`.
 bool folderExists(const std::string& path);
 

@@ -69,11 +69,13 @@ std::string configPath(const std::string& folder)
 
 namespace {
 
-/// True when a file can be written into `folder` as a save writes it: through a new file there.
+/// True when the settings can be saved in `folder` as a save writes them: through a new file
+/// there that replaces a config.ini not marked read-only.
 bool canSaveIn(const std::string& folder)
 {
-    platform::TempFile probe = platform::TempFile::createBeside(configPath(folder));
-    return probe.valid();
+    const std::string path = configPath(folder);
+    platform::TempFile probe = platform::TempFile::createBeside(path);
+    return probe.valid() && !platform::isReadOnlyFile(path);
 }
 
 /// Makes `folder` and the folders above it that are missing.

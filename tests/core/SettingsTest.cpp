@@ -1,9 +1,11 @@
 #include "platform/Errors.h"
+#include "platform/FileSystem.h"
 #include "settings/Settings.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 using namespace settings;
@@ -97,7 +99,6 @@ TEST(Settings, FailedSaveKeepsTheOldFileWholeAndLeavesNoTemporaryFile)
     EXPECT_EQ(listFolder(program.path()), "config.ini folder.ini");
 }
 
-#ifndef _WIN32
 TEST(Settings, LiveBesideTheProgramWhereItsFolderCanBeWrittenElseInTheUsersFolder)
 {
     TempFolder root;
@@ -111,18 +112,68 @@ TEST(Settings, LiveBesideTheProgramWhereItsFolderCanBeWrittenElseInTheUsersFolde
     EXPECT_FALSE(std::filesystem::exists(user));
     EXPECT_EQ(settingsFolder(program, ""), program);
 
-    // A program folder that cannot be written (here a read-only mount): the user's folder, made
-    // with the folders above it, takes a copy of the settings once and keeps its own after.
+    // A config.ini marked read-only: the user's folder, made with the folders above it, takes a
+    // copy of the settings once and keeps its own after.
+    std::filesystem::permissions(program + native("/config.ini"), std::filesystem::perms::owner_read);
+    EXPECT_EQ(settingsFolder(program, user), user);
+    EXPECT_EQ(readFile(user + native("/config.ini")), "Language:\r\nDeutsch\r\n");
+    writeFile(user + native("/config.ini"), "Language:\r\nEnglish\r\n");
+    EXPECT_EQ(settingsFolder(program, user), user);
+    EXPECT_EQ(readFile(user + native("/config.ini")), "Language:\r\nEnglish\r\n");
+    std::filesystem::permissions(program + native("/config.ini"), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
+
+    // A program folder that cannot be written at all: a read-only mount (on Windows one that the
+    // test script mounts for the prefix where it can).
+    const std::string otherUser = root / "other user";
+#ifdef _WIN32
+    const char* mounted = std::getenv("VSM_READ_ONLY_FOLDER");
+    if (!mounted)
+        GTEST_SKIP() << "no read-only folder was mounted for this run";
+    const std::string readOnly = mounted;
+#else
     const std::string readOnly = root.makeFolder("read-only");
     SmallDisk disk(readOnly, 1);
     if (!disk.mounted())
         GTEST_SKIP() << "no file system can be mounted here";
     writeFile(readOnly + "/config.ini", "Language:\r\nDeutsch\r\n");
     ASSERT_TRUE(disk.makeReadOnly());
-    EXPECT_EQ(settingsFolder(readOnly, user), user);
-    EXPECT_EQ(readFile(user + "/config.ini"), "Language:\r\nDeutsch\r\n");
-    writeFile(user + "/config.ini", "Language:\r\nEnglish\r\n");
-    EXPECT_EQ(settingsFolder(readOnly, user), user);
-    EXPECT_EQ(readFile(user + "/config.ini"), "Language:\r\nEnglish\r\n");
-}
 #endif
+    EXPECT_EQ(settingsFolder(readOnly, otherUser), otherUser);
+    EXPECT_EQ(readFile(otherUser + native("/config.ini")), "Language:\r\nDeutsch\r\n");
+}
+
+TEST(Settings, NamesAreTextOfTheSystemsCodePageInTheFile)
+{
+    TempFolder root;
+    const std::string path = root / "config.ini";
+    const std::string japanese = root.makeFolder("Maps \u65e5\u672c");
+    LineList config = defaultConfig();
+    config[1] = "Fran\u00e7ais";
+    config[5] = japanese;
+    config[9] = "D\u00fc" "el";
+    saveSettings(path, config);
+    const std::string bytes = readFile(path);
+#ifdef _WIN32
+    // Windows-1252 holds "ç" and "ü"; the folder that it cannot hold is written in its short
+    // form, which names the same folder and reads back as the long one.
+    EXPECT_NE(bytes.find("\r\nFran\xe7" "ais\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("\r\nD\xfc" "el\r\n"), std::string::npos);
+    EXPECT_EQ(bytes.find("\xe6\x97\xa5"), std::string::npos);
+    EXPECT_TRUE(platform::folderExists(settings::parseLines(bytes)[5]));
+    EXPECT_EQ(loadSettings(path), config);
+    // Any other text it cannot hold stops the save, names the text, and the file stays whole.
+    config[10] = "\u65e5";
+    try {
+        saveSettings(path, config);
+        FAIL() << "no error";
+    } catch (const platform::FileCreateError& error) {
+        EXPECT_NE(std::string(error.what()).find("\"\u65e5\""), std::string::npos) << error.what();
+    }
+    EXPECT_EQ(readFile(path), bytes);
+#else
+    // Names keep their bytes.
+    EXPECT_EQ(bytes, joinLines(config));
+    EXPECT_EQ(loadSettings(path), config);
+#endif
+}

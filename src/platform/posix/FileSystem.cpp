@@ -26,6 +26,12 @@ bool isSpecialFile(const std::string& path)
     return stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode) && !S_ISREG(info.st_mode);
 }
 
+bool isReadOnlyFile(const std::string& path)
+{
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && isMarkedReadOnly(info);
+}
+
 bool folderExists(const std::string& path)
 {
     struct stat info {};

@@ -21,6 +21,12 @@ bool isSpecialFile(const std::string&)
     return false;
 }
 
+bool isReadOnlyFile(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesW(widePath(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
 bool folderExists(const std::string& path)
 {
     const DWORD attributes = GetFileAttributesW(widePath(path).c_str());
