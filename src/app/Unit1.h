@@ -21,6 +21,9 @@ class Environment;
 class PathListView;
 class StatusIcon;
 class TabControl;
+namespace catalogue {
+class KeptFileList;
+}
 namespace platform {
 class FolderNames;
 }
@@ -80,6 +83,10 @@ public:
 
     // Map lists (catalogue/MapLists.cpp)
     void refreshFileList(int kind);
+    /// Brings list `kind` (1 new, 2 published) up to date from `kept` while all maps are
+    /// installed: edited where the notices tell what changed, else read again (on Windows only
+    /// when `mayRead`).
+    void keepFileList(int kind, catalogue::KeptFileList& kept, bool mayRead);
     /// Rebuilds the lists of new, published and unpublished maps, in this order.
     void refreshAllFileLists();
     /// Shows the last component of `folder` as the new-maps heading.
@@ -235,6 +242,16 @@ private:
     /// The width of a mode, the credits moved with it.
     void setModeWidth(bool mapper);
     void setLitRow(StatusIcon* icon, QLabel* caption, bool lit);
+    /// One of the three map lists: its view, hidden paths, count label and folder.
+    struct FileList {
+        PathListView* view = nullptr;
+        TStringArray* paths = nullptr;
+        QLabel* countLabel = nullptr;
+        std::string folder;
+    };
+    FileList fileList(int kind);
+    /// Shows the number of maps of a list in its count label.
+    void showFileCount(const FileList& list, std::size_t count);
     /// Lets what install all changes draw itself again, or keeps it as shown.
     void setChangesDrawn(bool drawn);
     /// Moves or copies the shown map's package and recorded companions into the published folder.

@@ -3,6 +3,7 @@
 #include "catalogue/MapNames.h"
 #include "platform/DirectorySearch.h"
 #include "platform/FileSystem.h"
+#include "platform/NameCompare.h"
 #include "platform/PathSeparator.h"
 
 #include <algorithm>
@@ -101,6 +102,23 @@ void FindFiles(std::string folder, const std::string& mask, bool recursive)
         return;
     std::vector<DescentFolder> descent;
     findIn(std::move(folder), mask, recursive, descent);
+}
+
+bool foundBefore(std::string_view folder, std::string_view a, std::string_view b)
+{
+    a.remove_prefix(folder.size());
+    b.remove_prefix(folder.size());
+    for (;;) {
+        const std::size_t aEnd = a.find(platform::kPathSeparator), bEnd = b.find(platform::kPathSeparator);
+        const std::string_view aName = a.substr(0, aEnd), bName = b.substr(0, bEnd);
+        const bool aInFolder = aEnd != std::string_view::npos, bInFolder = bEnd != std::string_view::npos;
+        if (aInFolder != bInFolder)
+            return aInFolder; // a subfolder's files before the folder's own
+        if (!aInFolder || aName != bName)
+            return platform::listedBefore(aName, bName);
+        a.remove_prefix(aEnd + 1);
+        b.remove_prefix(bEnd + 1);
+    }
 }
 
 std::int64_t FileSizeOf(const std::string& path)

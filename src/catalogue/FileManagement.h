@@ -27,6 +27,11 @@ void ResetFoundFiles();
 /// nothing; a link that leads back into the current descent is not entered again.
 void FindFiles(std::string folder, const std::string& mask, bool recursive);
 
+/// True when FindFiles, searching `folder` (which ends in the separator) recursively, lists the
+/// file `a` before the file `b`, both below it: in each folder the files of its subfolders come
+/// first, a subfolder with all it holds, then its own files, each in Windows' sorted order.
+bool foundBefore(std::string_view folder, std::string_view a, std::string_view b);
+
 /// The size of a file in bytes, 0 when it cannot be queried; throws FileOpenError when the
 /// file cannot be opened.
 std::int64_t FileSizeOf(const std::string& path);

@@ -4,11 +4,13 @@
 #include "app/Display.h"
 #include "app/Unit1.h"
 #include "catalogue/FileManagement.h"
+#include "catalogue/KeptFileList.h"
 #include "catalogue/MapNames.h"
 #include "localisation/LanguageLines.h"
 
 #include <QLabel>
 
+#include <optional>
 #include <utility>
 
 
@@ -31,36 +33,57 @@ bool followSelection(TForm1& form, PathListView* list, const TStringArray& paths
 
 } // namespace
 
-void TForm1::refreshFileList(int kind)
+TForm1::FileList TForm1::fileList(int kind)
 {
-    PathListView* list;
-    TStringArray* paths;
-    QLabel* countLabel;
-    std::string folder;
     switch (kind) {
     case 1:
-        list = newFiles, paths = &ListBox1, countLabel = Label13, folder = NewMapsFolder;
-        break;
+        return {newFiles, &ListBox1, Label13, NewMapsFolder};
     case 2:
-        list = publishedFiles, paths = &ListBox2, countLabel = Label14, folder = catalogue::publishedFolder(DocumentsFolder);
-        break;
+        return {publishedFiles, &ListBox2, Label14, catalogue::publishedFolder(DocumentsFolder)};
     case 3:
-        list = unpublishedFiles, paths = &ListBox3, countLabel = Label15, folder = catalogue::unpublishedFolder(DocumentsFolder);
-        break;
+        return {unpublishedFiles, &ListBox3, Label15, catalogue::unpublishedFolder(DocumentsFolder)};
     default:
-        return;
+        return {};
     }
-    const PathListView::Rebuild rebuild(*list); // the list shows the paths once they are in place
-    paths->clear();
+}
+
+void TForm1::refreshFileList(int kind)
+{
+    const FileList list = fileList(kind);
+    if (!list.view)
+        return;
+    const PathListView::Rebuild rebuild(*list.view); // the list shows the paths once they are in place
+    list.paths->clear();
     ResetFoundFiles();
-    FindFiles(folder, FileMask, true);
-
-    const QString word = languageText(FoundFileCount == 1 ? localisation::lines::kMap : localisation::lines::kMaps);
-    countLabel->setText(QStringLiteral("( %1 %2 )").arg(FoundFileCount).arg(word));
-
+    FindFiles(list.folder, FileMask, true);
+    // (A language without the count's words stops the rebuild here, the list left empty.)
+    showFileCount(list, static_cast<std::size_t>(FoundFileCount));
     // The finder's array becomes the hidden list as it is: its paths are never copied.
-    *paths = std::exchange(FoundFiles, {});
+    *list.paths = std::exchange(FoundFiles, {});
     ResetFoundFiles();
+}
+
+void TForm1::showFileCount(const FileList& list, std::size_t count)
+{
+    const QString word = languageText(count == 1 ? localisation::lines::kMap : localisation::lines::kMaps);
+    list.countLabel->setText(QStringLiteral("( %1 %2 )").arg(count).arg(word));
+}
+
+void TForm1::keepFileList(int kind, catalogue::KeptFileList& kept, bool mayRead)
+{
+    const FileList list = fileList(kind);
+    std::optional<PathListView::Rebuild> rebuild(std::in_place, *list.view);
+    switch (kept.update(*list.paths, list.folder, FileMask, mayRead)) {
+    case catalogue::KeptFileList::Update::ReadAgain:
+        rebuild.reset();
+        refreshFileList(kind);
+        break;
+    case catalogue::KeptFileList::Update::Edited:
+        showFileCount(list, list.paths->size());
+        break;
+    case catalogue::KeptFileList::Update::Unchanged:
+        break;
+    }
 }
 
 void TForm1::refreshAllFileLists()

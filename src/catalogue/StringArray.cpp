@@ -38,6 +38,17 @@ void StringArray::set(std::size_t index, std::string_view head, std::string_view
     m_bytes.append(head).append(tail);
 }
 
+void StringArray::insert(std::size_t index, std::string_view text)
+{
+    m_spans.insert(m_spans.begin() + static_cast<std::ptrdiff_t>(index), Span {});
+    set(index, text);
+}
+
+void StringArray::erase(std::size_t index)
+{
+    m_spans.erase(m_spans.begin() + static_cast<std::ptrdiff_t>(index));
+}
+
 std::vector<std::string> StringArray::toStrings() const
 {
     std::vector<std::string> strings;

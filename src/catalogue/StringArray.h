@@ -33,6 +33,10 @@ public:
     }
     /// Stores `head` followed by `tail` as entry `index` (which must exist).
     void set(std::size_t index, std::string_view head, std::string_view tail = {});
+    /// A new entry `text` before entry `index` (at the end where `index` is the size).
+    void insert(std::size_t index, std::string_view text);
+    /// Removes entry `index`; the entries after it move up.
+    void erase(std::size_t index);
 
     /// All entries as separate strings.
     std::vector<std::string> toStrings() const;

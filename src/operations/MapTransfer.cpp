@@ -4,6 +4,7 @@
 #include "app/Display.h"
 #include "app/Environment.h"
 #include "app/Unit1.h"
+#include "catalogue/KeptFileList.h"
 #include "catalogue/MapFileSet.h"
 #include "catalogue/MapNames.h"
 #include "localisation/LanguageLines.h"
@@ -11,6 +12,7 @@
 #include "platform/FileTransfer.h"
 #include "platform/FolderNames.h"
 #include "platform/PathSeparator.h"
+#include "platform/TreeNotices.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -82,8 +84,13 @@ void TForm1::Button2Click()
     }
     m_installingAll = true;
     // The published folder's names are read once for the whole run, not once per map.
-    m_publishedNames = std::make_unique<platform::FolderNames>(catalogue::publishedFolder(DocumentsFolder)
-                                                                + platform::kPathSeparator);
+    const std::string published = catalogue::publishedFolder(DocumentsFolder);
+    m_publishedNames = std::make_unique<platform::FolderNames>(published + platform::kPathSeparator);
+    // After each map the two lists are what the rebuilds would read, kept from the folders'
+    // change notices (the run's own moves among them) instead of read again: a run costs the
+    // maps it moves, not the square of them. Where the system lists in its file system's own
+    // order (Windows), they are read again at most once a picture and before input reaches them.
+    catalogue::KeptFileList keptNew, keptPublished;
     // What the passes change is drawn 25 times a second, not after every map: between two
     // pictures it keeps what it shows, while input is still taken after every map.
     QElapsedTimer sinceDrawn;
@@ -113,15 +120,18 @@ void TForm1::Button2Click()
         publishedFiles->setItemIndex(-1);
         unpublishedFiles->setItemIndex(-1);
         showMapInfo(path);
-        // installmap ends by rebuilding lists 1 and 2; rebuilding them again right away, with
-        // no event and no file operation between, would give the same lists: it is left out.
-        installmap();
+        transferMapFiles(CheckBox2->isChecked());
         const bool frame = sinceDrawn.elapsed() >= kFrameMilliseconds;
+        const bool mayRead = frame || platform::inputWaiting();
+        keepFileList(1, keptNew, mayRead);
+        keepFileList(2, keptPublished, mayRead);
         setChangesDrawn(frame);
         if (frame)
             sinceDrawn.restart();
         QCoreApplication::processEvents();
     }
+    keepFileList(1, keptNew, true);
+    keepFileList(2, keptPublished, true);
     showMapInfo({});
 }
 

@@ -21,7 +21,7 @@ void DirectoryEntries::add(std::string_view name, bool isFolder, bool isLink)
 
 void DirectoryEntries::sortAsWindowsLists()
 {
-    // The sort keys, the upper-cased names, made once and at the same positions as the names;
+    // The order of listedBefore. The sort keys, the upper-cased names, made once and at the same positions as the names;
     // their first sixteen bytes as two numbers, so that most comparisons compare numbers: names
     // of one folder often share their first eight bytes ("DM-Map12", "CTF-Fort").
     std::string keys = m_names;

@@ -32,4 +32,17 @@ inline bool namesEqual(std::string_view a, std::string_view b)
     return true;
 }
 
+/// True when Windows lists the name `a` before `b` in a sorted folder: by the names with their
+/// ASCII letters upper-cased, byte by byte; names equal so, by their own bytes.
+inline bool listedBefore(std::string_view a, std::string_view b)
+{
+    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
+        if (upperAscii(a[i]) != upperAscii(b[i]))
+            return static_cast<unsigned char>(upperAscii(a[i])) < static_cast<unsigned char>(upperAscii(b[i]));
+    }
+    if (a.size() != b.size())
+        return a.size() < b.size();
+    return a < b;
+}
+
 } // namespace platform

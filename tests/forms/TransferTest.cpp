@@ -1,11 +1,13 @@
 // Installing, copying and deleting maps.
 
 #include "ArchiveMaker.h"
+#include "ChildProcess.h"
 #include "FormsFixture.h"
 
 #include "app/Controls.h"
 #include "app/Guard.h"
 #include "app/Unit1.h"
+#include "catalogue/FileManagement.h"
 #include "operations/IniText.h"
 
 #include <QApplication>
@@ -246,6 +248,69 @@ private slots:
             QVERIFY2(widget->updatesEnabled(), qPrintable(widget->objectName()));
         for (const char* map : {"CTF-A", "DM-B", "WAR-C", "DM-D"})
             QCOMPARE(readFile(world.newMaps + native("/") + map + ".vsm"), std::string(map));
+    }
+
+    void installAllKeepsTheListsAReadingWouldGive()
+    {
+        // Several hundred maps, some in subfolders; while the run goes on another program adds,
+        // renames and removes maps in both folders and makes new subfolders.
+        World world;
+        world.writeConfig(); // move
+        for (int i = 0; i < 300; ++i)
+            World::put(world.newMaps + native(i % 4 ? "/" : "/pack/") + "DM-Map" + std::to_string(i) + ".vsm");
+        for (int i = 0; i < 40; ++i)
+            World::put(world.published + native("/CTF-Old") + std::to_string(i) + ".vsm");
+        TForm1& form = *world.start().Form1;
+        const auto reading = [](const std::string& folder) {
+            ResetFoundFiles();
+            FindFiles(folder, "*.vsm", true);
+            TStringArray found = std::exchange(FoundFiles, {});
+            ResetFoundFiles();
+            return found;
+        };
+        // Where the lists are read again at each picture only (Windows), they are compared then.
+#ifdef _WIN32
+        const bool everyPass = false;
+#else
+        const bool everyPass = true;
+#endif
+        int passes = 0, compared = 0, changes = 0;
+        QString failure;
+        QTimer timer;
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            ++passes;
+            if (failure.isEmpty() && (everyPass || form.newFiles->updatesEnabled())) {
+                ++compared;
+                const auto count = [](std::size_t n) { return QStringLiteral("( %1 maps )").arg(n); };
+                if (form.ListBox1 != reading(world.newMaps) || form.ListBox2 != reading(world.published))
+                    failure = QStringLiteral("the lists differ from a reading after pass %1").arg(passes);
+                else if (form.newFiles->count() != static_cast<int>(form.ListBox1.size())
+                         || form.publishedFiles->count() != static_cast<int>(form.ListBox2.size())
+                         || form.Label13->text() != count(form.ListBox1.size())
+                         || form.Label14->text() != count(form.ListBox2.size()))
+                    failure = QStringLiteral("the views or counts differ after pass %1").arg(passes);
+                else if (form.newFiles->itemIndex() != -1 || form.publishedFiles->itemIndex() != -1)
+                    failure = QStringLiteral("a selection after pass %1").arg(passes);
+            }
+            if (passes % 5 == 0) {
+                ChildProcess other(native("../file_mover"), {"change", world.newMaps, world.published, std::to_string(changes++)});
+                if (other.wait() != 0)
+                    failure = QStringLiteral("the other program failed");
+            }
+        });
+        timer.start(0);
+        click(form.Button2);
+        timer.stop();
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        QVERIFY(passes >= 300);
+        QVERIFY(compared >= (everyPass ? 300 : 2));
+        QVERIFY(changes >= 60);
+        // At the end both lists are what a reading gives; the run made as many passes as there
+        // were maps, also over maps the other program added.
+        QVERIFY(form.ListBox1 == reading(world.newMaps));
+        QVERIFY(form.ListBox2 == reading(world.published));
+        QVERIFY(form.ListBox2.size() > 300);
+        QVERIFY(world.env->errors.isEmpty());
     }
 
     void copyFromTheUnpublishedList()

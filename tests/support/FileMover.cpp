@@ -5,6 +5,9 @@
 //   file_mover hold FILE MS        holds FILE open for nobody else to share for MS milliseconds
 //                                  (0: until it is ended), once it holds it writes FILE.held
 //                                  (Windows, where files can be held so)
+//   file_mover change A B STEP     changes the maps in the folders A and B as a player or another
+//                                  program would while this one runs: step STEP of a round of
+//                                  adding, renaming, removing and adding in a new subfolder
 
 #include "operations/MapImport.h"
 #include "platform/FileTransfer.h"
@@ -14,6 +17,8 @@
 #endif
 
 #include <chrono>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <thread>
 
@@ -47,10 +52,45 @@ int holdFile(const std::string& path, int milliseconds)
 #endif
 }
 
+/// One step of changes in both folders: a map added in a subfolder, that map renamed up into
+/// the folder, that one removed, a map in a new subfolder; the same in the other folder.
+void changeMaps(const std::string& a, const std::string& b, int step)
+{
+    namespace fs = std::filesystem;
+    const std::string sep(1, static_cast<char>(fs::path::preferred_separator));
+    const auto put = [&](const std::string& path) {
+        fs::create_directories(fs::path(path).parent_path());
+        std::ofstream(path) << "outside";
+    };
+    std::error_code ignored;
+    for (const std::string& folder : {a, b}) {
+        const std::string sub = folder + sep + "outside" + sep;
+        const std::string round = std::to_string(step / 4);
+        switch (step % 4) {
+        case 0:
+            put(sub + "CTF-Outside" + round + ".vsm");
+            break;
+        case 1:
+            fs::rename(sub + "CTF-Outside" + round + ".vsm", folder + sep + "dm-renamed" + round + ".vsm", ignored);
+            break;
+        case 2:
+            fs::remove(folder + sep + "dm-renamed" + round + ".vsm", ignored);
+            break;
+        default:
+            put(folder + sep + "New" + round + sep + "WAR-New" + round + ".vsm");
+            break;
+        }
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc == 5 && std::string(argv[1]) == "change") {
+        changeMaps(argv[2], argv[3], std::stoi(argv[4]));
+        return 0;
+    }
     if (argc != 4)
         return 2;
     const std::string mode = argv[1], first = argv[2], second = argv[3];

@@ -1,0 +1,88 @@
+#include "catalogue/KeptFileList.h"
+
+#include "catalogue/MapNames.h"
+#include "platform/FileSystem.h"
+#include "platform/PathSeparator.h"
+
+namespace catalogue {
+
+namespace {
+
+std::string withSeparator(std::string folder)
+{
+    if (folder.empty() || folder.back() != platform::kPathSeparator)
+        folder += platform::kPathSeparator;
+    return folder;
+}
+
+} // namespace
+
+KeptFileList::Update KeptFileList::update(TStringArray& files, const std::string& folder, const std::string& mask,
+                                          bool mayRead)
+{
+    // No folder: nothing is found, and nothing to watch (its separator would be the root).
+    if (folder.empty())
+        return Update::ReadAgain;
+    if (!m_notices || withSeparator(folder) != m_folder || mask != m_mask) {
+        m_folder = withSeparator(folder);
+        m_mask = mask;
+        m_wanted = platform::WildcardMask(m_mask);
+        m_notices = std::make_unique<platform::TreeNotices>(m_folder);
+        return Update::ReadAgain;
+    }
+    using Outcome = platform::TreeNotices::Outcome;
+    const Outcome outcome = m_notices->take(m_changes);
+    if (outcome == Outcome::NotGiven && !mayRead)
+        return Update::Unchanged;
+    if (outcome != Outcome::Told)
+        return Update::ReadAgain;
+    bool edited = false;
+    for (const auto& change : m_changes) {
+        const std::size_t before = files.size();
+        if (!apply(files, change))
+            return Update::ReadAgain;
+        edited = edited || files.size() != before;
+    }
+    return edited ? Update::Edited : Update::Unchanged;
+}
+
+bool KeptFileList::apply(TStringArray& files, const platform::TreeNotices::Change& change) const
+{
+    const std::string_view path = change.path;
+    const std::string_view relative = path.substr(m_folder.size());
+    const std::size_t nameStart = relative.rfind(platform::kPathSeparator) + 1;
+    if (!m_wanted.matches(relative.substr(nameStart)))
+        return true;
+    // A folder still being put together by an import is not searched.
+    for (std::size_t start = 0; start < nameStart;) {
+        const std::size_t end = relative.find(platform::kPathSeparator, start);
+        if (isUnfinishedImport(relative.substr(start, end - start)))
+            return true;
+        start = end + 1;
+    }
+    // Where a reading would list it: the list is in the finder's order.
+    std::size_t index = 0, count = files.size();
+    while (count > 0) {
+        const std::size_t half = count / 2;
+        if (foundBefore(m_folder, files[index + half], path)) {
+            index += half + 1;
+            count -= half + 1;
+        } else {
+            count = half;
+        }
+    }
+    const bool listed = index < files.size() && files[index] == path;
+    if (!change.added) {
+        if (listed)
+            files.erase(index);
+        return true;
+    }
+    // A link to a folder that matches the mask would be searched, not listed.
+    if (platform::folderExists(change.path))
+        return false;
+    if (!listed)
+        files.insert(index, path);
+    return true;
+}
+
+} // namespace catalogue

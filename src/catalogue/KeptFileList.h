@@ -1,0 +1,42 @@
+#pragma once
+
+#include "catalogue/FileManagement.h"
+#include "platform/TreeNotices.h"
+#include "platform/Wildcard.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace catalogue {
+
+/// The list of the files that FindFiles finds below one folder (recursively, by a mask), kept
+/// current from the system's change notices while the object lives: a map that comes or goes
+/// costs an edit of the list, not a reading of the whole folder (installing all maps).
+class KeptFileList {
+public:
+    enum class Update {
+        Unchanged,
+        Edited,      ///< the list was changed to what a reading would give
+        ReadAgain,   ///< the list cannot be known from the notices: the caller reads the folder
+    };
+
+    /// Brings `files`, what FindFiles found below `folder` by `mask` when this was last asked
+    /// for a reading, up to date with what changed since. Where the system gives no notices
+    /// (Windows), the list is read again only when `mayRead` and is left as it is otherwise.
+    /// The first call, and one for another folder or mask, asks for a reading: the list it
+    /// gives is the one the notices then keep.
+    Update update(TStringArray& files, const std::string& folder, const std::string& mask, bool mayRead);
+
+private:
+    /// Applies one change; false when the list cannot be kept by edits.
+    bool apply(TStringArray& files, const platform::TreeNotices::Change& change) const;
+
+    std::string m_folder; ///< with the closing separator
+    std::string m_mask;
+    platform::WildcardMask m_wanted {""};
+    std::unique_ptr<platform::TreeNotices> m_notices;
+    std::vector<platform::TreeNotices::Change> m_changes;
+};
+
+} // namespace catalogue

@@ -1,0 +1,26 @@
+#include "platform/TreeNotices.h"
+
+#include <windows.h>
+
+namespace platform {
+
+// Windows lists a folder in its file system's order (FAT keeps no sorted order), so a list
+// cannot be kept from notices here: whoever keeps one reads it again when it matters.
+struct TreeNotices::Watch {};
+
+TreeNotices::TreeNotices(std::string folder) : m_folder(std::move(folder)) {}
+
+TreeNotices::~TreeNotices() = default;
+
+TreeNotices::Outcome TreeNotices::take(std::vector<Change>& changes)
+{
+    changes.clear();
+    return Outcome::NotGiven;
+}
+
+bool inputWaiting()
+{
+    return HIWORD(GetQueueStatus(QS_INPUT)) != 0;
+}
+
+} // namespace platform
