@@ -84,8 +84,8 @@ void TForm1::Button2Click()
     }
     m_installingAll = true;
     // The published folder's names are read once for the whole run, not once per map.
-    const std::string published = catalogue::publishedFolder(DocumentsFolder);
-    m_publishedNames = std::make_unique<platform::FolderNames>(published + platform::kPathSeparator);
+    m_publishedNames = std::make_unique<platform::FolderNames>(catalogue::publishedFolder(DocumentsFolder)
+                                                                + platform::kPathSeparator);
     // After each map the two lists are what the rebuilds would read, kept from the folders'
     // change notices (the run's own moves among them) instead of read again: a run costs the
     // maps it moves, not the square of them. Where the system lists in its file system's own

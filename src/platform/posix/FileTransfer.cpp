@@ -59,8 +59,7 @@ bool moveToFreeName(const std::string& from, const std::string& to, LeftoverSwee
 /// Copies `from` onto `target`, the destination's name as it is on disk; a read-only one is refused.
 bool copyOnto(const std::string& from, const std::string& target, LeftoverSweep& sweep)
 {
-    struct stat existing {};
-    if (stat(target.c_str(), &existing) == 0 && isMarkedReadOnly(existing))
+    if (isReadOnlyFile(target))
         return false;
     TempFile temp = copyToTemporary(from, target, sweep);
     if (!temp.valid() || !temp.sync() || !temp.renameTo(target)) {

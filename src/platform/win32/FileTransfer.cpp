@@ -53,8 +53,7 @@ bool moveOne(const std::string& from, const std::string& to, LeftoverSweep& swee
 bool copyOne(const std::string& from, const std::string& to, LeftoverSweep& sweep)
 {
     const std::string target = findIgnoringCase(to).value_or(to);
-    const DWORD attributes = GetFileAttributesW(widePath(target).c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+    if (isReadOnlyFile(target))
         return false;
     TempFile temp = copyToTemporary(from, target, sweep);
     return temp.valid() && temp.renameTo(target);

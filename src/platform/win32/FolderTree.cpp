@@ -174,12 +174,7 @@ bool canHoldName(std::string_view name)
 
 std::optional<std::string> nameFromUnknownCharset(std::string_view bytes)
 {
-    if (bytes.empty())
-        return std::string();
-    const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), wide.data(), length);
-    return utf8FromWide(wide);
+    return utf8FromAnsi(bytes);
 }
 
 // Windows' C library and the archive reader use the wide names: nothing to switch.

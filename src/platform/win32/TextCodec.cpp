@@ -8,17 +8,6 @@ namespace platform {
 
 namespace {
 
-/// Text of the ANSI code page as UTF-8.
-std::string utf8FromAnsi(std::string_view ansi)
-{
-    if (ansi.empty())
-        return {};
-    const int length = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), length);
-    return utf8FromWide(wide);
-}
-
 /// UTF-8 text in the ANSI code page, every character as itself: nothing when one has no place
 /// there (no "?" and no look-alike put in its stead).
 std::optional<std::string> exactAnsiFromUtf8(std::string_view utf8)

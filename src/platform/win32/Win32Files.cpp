@@ -2,14 +2,29 @@
 
 namespace platform {
 
+namespace {
+
+/// Text in the code page `codePage` as UTF-16.
+std::wstring wideFromCodePage(std::string_view text, UINT codePage)
+{
+    if (text.empty())
+        return {};
+    const int length = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+    return wide;
+}
+
+} // namespace
+
 std::wstring wideFromUtf8(std::string_view utf8)
 {
-    if (utf8.empty())
-        return {};
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), length);
-    return wide;
+    return wideFromCodePage(utf8, CP_UTF8);
+}
+
+std::string utf8FromAnsi(std::string_view ansi)
+{
+    return utf8FromWide(wideFromCodePage(ansi, CP_ACP));
 }
 
 std::string utf8FromWide(std::wstring_view wide)

@@ -14,6 +14,9 @@ namespace platform {
 std::wstring wideFromUtf8(std::string_view utf8);
 std::string utf8FromWide(std::wstring_view wide);
 
+/// Text of the ANSI code page (the system's legacy one) as UTF-8.
+std::string utf8FromAnsi(std::string_view ansi);
+
 /// The UTF-8 path as the wide file calls take it: made full and written in the "\\?\" form,
 /// so that a path of any length works.
 std::wstring widePath(const std::string& path);
