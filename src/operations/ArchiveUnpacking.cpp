@@ -170,7 +170,8 @@ Unpacked unpackArchive(const std::string& archivePath, const std::string& folder
             result.failure = SkipReason::Encrypted;
             return result;
         }
-        // A name that is no UTF-8 (an old tar, a zip of another code page) keeps its bytes.
+        // A name that is no UTF-8 (an old tar, a zip of another code page) keeps its bytes (on
+        // Windows: is read in the ANSI code page).
         const auto utf8Name = platform::entryNameInUtf8(entry);
         const char* rawName = archive_entry_pathname(entry);
         const bool isUtf8 = utf8Name.has_value();

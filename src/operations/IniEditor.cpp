@@ -85,7 +85,8 @@ void TForm1::inieditClick()
         return;
     }
     operations::fillIniTemplate(Memo2, catalogue::baseName(SelectedMapPath));
-    // A new file is text of the game's code page where that holds it (the map's name may not).
+    // A new file is text of the game's code page where that holds it (the map's name may not:
+    // then Unicode).
     const auto ini = operations::IniText::fromNewText(platform::displayFromBytes(settings::joinLines(Memo2)));
     if (!ini) {
         showIniCharsetError(catalogue::iniPathOf(SelectedMapPath));
