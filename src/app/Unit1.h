@@ -85,8 +85,8 @@ public:
     void refreshFileList(int kind);
     /// Brings list `kind` (1 new, 2 published) up to date from `kept` while all maps are
     /// installed: edited where the notices tell what changed, else read again (on Windows only
-    /// when `mayRead`).
-    void keepFileList(int kind, catalogue::KeptFileList& kept, bool mayRead);
+    /// when `mayRead`). True when the list changed.
+    bool keepFileList(int kind, catalogue::KeptFileList& kept, bool mayRead);
     /// Rebuilds the lists of new, published and unpublished maps, in this order.
     void refreshAllFileLists();
     /// Shows the last component of `folder` as the new-maps heading.

@@ -17,8 +17,7 @@ std::string withSeparator(std::string folder)
 
 } // namespace
 
-KeptFileList::Update KeptFileList::update(TStringArray& files, const std::string& folder, const std::string& mask,
-                                          bool mayRead)
+KeptFileList::Update KeptFileList::take(const std::string& folder, const std::string& mask, bool mayRead)
 {
     // No folder: nothing is found, and nothing to watch (its separator would be the root).
     if (folder.empty())
@@ -36,30 +35,38 @@ KeptFileList::Update KeptFileList::update(TStringArray& files, const std::string
         return Update::Unchanged;
     if (outcome != Outcome::Told)
         return Update::ReadAgain;
-    bool edited = false;
+    std::erase_if(m_changes, [&](const platform::TreeNotices::Change& change) { return !concernsList(change.path); });
+    return m_changes.empty() ? Update::Unchanged : Update::Edited;
+}
+
+bool KeptFileList::applyTo(TStringArray& files) const
+{
     for (const auto& change : m_changes) {
-        const std::size_t before = files.size();
         if (!apply(files, change))
-            return Update::ReadAgain;
-        edited = edited || files.size() != before;
+            return false;
     }
-    return edited ? Update::Edited : Update::Unchanged;
+    return true;
+}
+
+bool KeptFileList::concernsList(std::string_view path) const
+{
+    const std::string_view relative = path.substr(m_folder.size());
+    const std::size_t nameStart = relative.rfind(platform::kPathSeparator) + 1;
+    if (!m_wanted.matches(relative.substr(nameStart)))
+        return false;
+    // A folder still being put together by an import is not searched.
+    for (std::size_t start = 0; start < nameStart;) {
+        const std::size_t end = relative.find(platform::kPathSeparator, start);
+        if (isUnfinishedImport(relative.substr(start, end - start)))
+            return false;
+        start = end + 1;
+    }
+    return true;
 }
 
 bool KeptFileList::apply(TStringArray& files, const platform::TreeNotices::Change& change) const
 {
     const std::string_view path = change.path;
-    const std::string_view relative = path.substr(m_folder.size());
-    const std::size_t nameStart = relative.rfind(platform::kPathSeparator) + 1;
-    if (!m_wanted.matches(relative.substr(nameStart)))
-        return true;
-    // A folder still being put together by an import is not searched.
-    for (std::size_t start = 0; start < nameStart;) {
-        const std::size_t end = relative.find(platform::kPathSeparator, start);
-        if (isUnfinishedImport(relative.substr(start, end - start)))
-            return true;
-        start = end + 1;
-    }
     // Where a reading would list it: the list is in the finder's order.
     std::size_t index = 0, count = files.size();
     while (count > 0) {

@@ -16,19 +16,26 @@ namespace catalogue {
 class KeptFileList {
 public:
     enum class Update {
-        Unchanged,
-        Edited,      ///< the list was changed to what a reading would give
-        ReadAgain,   ///< the list cannot be known from the notices: the caller reads the folder
+        Unchanged, ///< nothing changed that the list shows
+        Edited,    ///< `applyTo` makes the list what a reading would give
+        ReadAgain, ///< the list cannot be known from the notices: the caller reads the folder
     };
 
-    /// Brings `files`, what FindFiles found below `folder` by `mask` when this was last asked
-    /// for a reading, up to date with what changed since. Where the system gives no notices
-    /// (Windows), the list is read again only when `mayRead` and is left as it is otherwise.
-    /// The first call, and one for another folder or mask, asks for a reading: the list it
-    /// gives is the one the notices then keep.
-    Update update(TStringArray& files, const std::string& folder, const std::string& mask, bool mayRead);
+    /// What changed below `folder` for the files matching `mask` since the caller last read
+    /// the list or applied the changes. Where the system gives no notices (Windows), the list
+    /// is to be read again only when `mayRead` and is left as it is otherwise. The first call,
+    /// and one for another folder or mask, asks for a reading: the list it gives is the one
+    /// the notices then keep.
+    Update take(const std::string& folder, const std::string& mask, bool mayRead);
+
+    /// After Edited: brings `files` up to date; false when the changes turn out not to be
+    /// edits of the list (the caller reads the folder then).
+    bool applyTo(TStringArray& files) const;
 
 private:
+    /// True when a change of the file `path` concerns the list: its name matches the mask,
+    /// and it lies in no folder that an import is still putting together.
+    bool concernsList(std::string_view path) const;
     /// Applies one change; false when the list cannot be kept by edits.
     bool apply(TStringArray& files, const platform::TreeNotices::Change& change) const;
 

@@ -10,7 +10,6 @@
 
 #include <QLabel>
 
-#include <optional>
 #include <utility>
 
 
@@ -69,21 +68,26 @@ void TForm1::showFileCount(const FileList& list, std::size_t count)
     list.countLabel->setText(QStringLiteral("( %1 %2 )").arg(count).arg(word));
 }
 
-void TForm1::keepFileList(int kind, catalogue::KeptFileList& kept, bool mayRead)
+bool TForm1::keepFileList(int kind, catalogue::KeptFileList& kept, bool mayRead)
 {
     const FileList list = fileList(kind);
-    std::optional<PathListView::Rebuild> rebuild(std::in_place, *list.view);
-    switch (kept.update(*list.paths, list.folder, FileMask, mayRead)) {
-    case catalogue::KeptFileList::Update::ReadAgain:
-        rebuild.reset();
-        refreshFileList(kind);
-        break;
-    case catalogue::KeptFileList::Update::Edited:
-        showFileCount(list, list.paths->size());
-        break;
+    switch (kept.take(list.folder, FileMask, mayRead)) {
     case catalogue::KeptFileList::Update::Unchanged:
+        list.view->setItemIndex(-1); // as after a rebuild
+        return false;
+    case catalogue::KeptFileList::Update::Edited: {
+        const PathListView::Rebuild rebuild(*list.view);
+        if (kept.applyTo(*list.paths)) {
+            showFileCount(list, list.paths->size());
+            return true;
+        }
         break;
     }
+    case catalogue::KeptFileList::Update::ReadAgain:
+        break;
+    }
+    refreshFileList(kind);
+    return true;
 }
 
 void TForm1::refreshAllFileLists()

@@ -56,7 +56,7 @@ void TForm1::transferMapFiles(bool move)
     if (move)
         platform::moveFilesInto(destination, files, m_publishedNames.get());
     else
-        platform::copyFilesInto(destination, files);
+        platform::copyFilesInto(destination, files, m_publishedNames.get());
 }
 
 void TForm1::installmap()
@@ -106,32 +106,57 @@ void TForm1::Button2Click()
         }
     } finish{*this};
 
+    // Keeps both lists current; true when the list of new maps changed.
+    const auto keepLists = [&](bool mayRead) {
+        const bool changed = keepFileList(1, keptNew, mayRead);
+        keepFileList(2, keptPublished, mayRead);
+        return changed;
+    };
     const int passes = newFiles->count();
+    // Each pass takes the first map of the list not taken yet. Where the list did not change
+    // since the last pass (copies leave it as it is), the search goes on behind the last map.
     std::set<std::string, std::less<>> taken;
-    for (int pass = 0; pass < passes; ++pass) {
-        std::size_t next = 0;
+    std::string path;
+    std::size_t searchFrom = 0;
+    const auto firstUntaken = [&] {
+        if (searchFrom > ListBox1.size() || (searchFrom > 0 && ListBox1[searchFrom - 1] != path))
+            searchFrom = 0;
+        std::size_t next = searchFrom;
         while (next < ListBox1.size() && taken.count(ListBox1[next]))
             ++next;
+        return next;
+    };
+    for (int pass = 0; pass < passes; ++pass) {
+        // What other programs changed while the window took its messages.
+        if (keepLists(platform::inputWaiting()))
+            searchFrom = 0;
+        std::size_t next = firstUntaken();
+        // A list that is not read again at every change (Windows) may name a map that went.
+        if (next < ListBox1.size() && !platform::fileExists(std::string(ListBox1[next]))) {
+            refreshFileList(1);
+            refreshFileList(2);
+            searchFrom = 0;
+            next = firstUntaken();
+        }
         if (next == ListBox1.size())
             break;
-        const std::string path(ListBox1[next]);
+        path = ListBox1[next];
         taken.insert(path);
+        searchFrom = next + 1;
         newFiles->setItemIndex(static_cast<int>(next));
         publishedFiles->setItemIndex(-1);
         unpublishedFiles->setItemIndex(-1);
         showMapInfo(path);
         transferMapFiles(CheckBox2->isChecked());
         const bool frame = sinceDrawn.elapsed() >= kFrameMilliseconds;
-        const bool mayRead = frame || platform::inputWaiting();
-        keepFileList(1, keptNew, mayRead);
-        keepFileList(2, keptPublished, mayRead);
+        if (keepLists(frame || platform::inputWaiting()))
+            searchFrom = 0;
         setChangesDrawn(frame);
         if (frame)
             sinceDrawn.restart();
         QCoreApplication::processEvents();
     }
-    keepFileList(1, keptNew, true);
-    keepFileList(2, keptPublished, true);
+    keepLists(true);
     showMapInfo({});
 }
 

@@ -34,9 +34,10 @@ struct FileToPlace {
 
 /// Moves each of `files` in turn into `folder` (which ends in the separator), as `moveFile`
 /// would, or copies each as `copyFile` would; the folder's names are read once for all of them,
-/// or taken from `namesThere` where they are kept for that folder (many moves in a row).
+/// or taken from `namesThere` where they are kept for that folder (many maps in a row), whose
+/// sweep of leftovers then serves them all.
 void moveFilesInto(const std::string& folder, const std::vector<FileToPlace>& files, FolderNames* namesThere = nullptr);
-void copyFilesInto(const std::string& folder, const std::vector<FileToPlace>& files);
+void copyFilesInto(const std::string& folder, const std::vector<FileToPlace>& files, FolderNames* namesThere = nullptr);
 
 /// Sends one file to the system's recycle bin, from where the user can restore it (on Linux the
 /// desktop's trash); deletes it for good where no recycle bin can take it (a share, a file

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/LeftoverSweep.h"
+
 #include <memory>
 #include <optional>
 #include <string>
@@ -20,12 +22,15 @@ public:
     FolderNames& operator=(const FolderNames&) = delete;
 
     const std::string& folder() const { return m_folder; }
+    /// The folder's sweep of leftover temporary files: once for all the files placed there.
+    LeftoverSweep& sweep() { return m_sweep; }
     /// What findAllIgnoringCase(folder(), names) answers now.
     std::vector<std::optional<std::string>> find(const std::vector<std::string>& names);
 
 private:
     struct Notices;
     std::string m_folder;
+    LeftoverSweep m_sweep {m_folder};
     std::unique_ptr<Notices> m_notices;
 };
 

@@ -274,37 +274,38 @@ private slots:
 #else
         const bool everyPass = true;
 #endif
-        int passes = 0, compared = 0, changes = 0;
+        int ticks = 0, compared = 0, changes = 0;
         QString failure;
         QTimer timer;
         QObject::connect(&timer, &QTimer::timeout, [&] {
-            ++passes;
+            ++ticks;
             if (failure.isEmpty() && (everyPass || form.newFiles->updatesEnabled())) {
                 ++compared;
                 const auto count = [](std::size_t n) { return QStringLiteral("( %1 maps )").arg(n); };
                 if (form.ListBox1 != reading(world.newMaps) || form.ListBox2 != reading(world.published))
-                    failure = QStringLiteral("the lists differ from a reading after pass %1").arg(passes);
+                    failure = QStringLiteral("the lists differ from a reading after tick %1").arg(ticks);
                 else if (form.newFiles->count() != static_cast<int>(form.ListBox1.size())
                          || form.publishedFiles->count() != static_cast<int>(form.ListBox2.size())
                          || form.Label13->text() != count(form.ListBox1.size())
                          || form.Label14->text() != count(form.ListBox2.size()))
-                    failure = QStringLiteral("the views or counts differ after pass %1").arg(passes);
+                    failure = QStringLiteral("the views or counts differ after tick %1").arg(ticks);
                 else if (form.newFiles->itemIndex() != -1 || form.publishedFiles->itemIndex() != -1)
-                    failure = QStringLiteral("a selection after pass %1").arg(passes);
+                    failure = QStringLiteral("a selection after tick %1").arg(ticks);
             }
-            if (passes % 5 == 0) {
+            if (ticks % 5 == 0) {
                 ChildProcess other(native("../file_mover"), {"change", world.newMaps, world.published, std::to_string(changes++)});
                 if (other.wait() != 0)
                     failure = QStringLiteral("the other program failed");
             }
         });
         timer.start(0);
-        click(form.Button2);
+        form.Button2->click(); // (no events after the run: the other program's last change comes before its end)
         timer.stop();
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
-        QVERIFY(passes >= 300);
-        QVERIFY(compared >= (everyPass ? 300 : 2));
-        QVERIFY(changes >= 60);
+        // (The timer has its turn after a pass, though a busy machine may let one go by.)
+        QVERIFY2(ticks >= 100, qPrintable(QString::number(ticks) + " ticks, " + QString::number(form.ListBox2.size()) + " published"));
+        QVERIFY(compared >= (everyPass ? ticks : 2));
+        QVERIFY(changes >= 20);
         // At the end both lists are what a reading gives; the run made as many passes as there
         // were maps, also over maps the other program added.
         QVERIFY(form.ListBox1 == reading(world.newMaps));

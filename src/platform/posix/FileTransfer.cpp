@@ -88,9 +88,9 @@ void notePlaced(const std::vector<FileToPlace>& files, std::size_t placed, const
 }
 
 /// Moves each file into `folder` unless `there` says a file of its name is there, whatever the case.
-void moveEach(const std::string& folder, const std::vector<FileToPlace>& files, std::vector<std::optional<std::string>> there)
+void moveEach(const std::string& folder, const std::vector<FileToPlace>& files, std::vector<std::optional<std::string>> there,
+              LeftoverSweep& sweep)
 {
-    LeftoverSweep sweep(folder);
     for (std::size_t i = 0; i < files.size(); ++i) {
         if (!there[i] && moveToFreeName(files[i].from, folder + files[i].name, sweep))
             notePlaced(files, i, files[i].name, there);
@@ -126,14 +126,19 @@ bool copyFileWithoutReplacing(const std::string& from, const std::string& to)
 void moveFilesInto(const std::string& folder, const std::vector<FileToPlace>& files, FolderNames* namesThere)
 {
     const auto names = namesOf(files);
-    moveEach(folder, files, namesThere && namesThere->folder() == folder ? namesThere->find(names)
-                                                                          : findAllIgnoringCase(folder, names));
+    LeftoverSweep ownSweep(folder);
+    if (namesThere && namesThere->folder() == folder)
+        moveEach(folder, files, namesThere->find(names), namesThere->sweep());
+    else
+        moveEach(folder, files, findAllIgnoringCase(folder, names), ownSweep);
 }
 
-void copyFilesInto(const std::string& folder, const std::vector<FileToPlace>& files)
+void copyFilesInto(const std::string& folder, const std::vector<FileToPlace>& files, FolderNames* namesThere)
 {
-    auto there = findAllIgnoringCase(folder, namesOf(files));
-    LeftoverSweep sweep(folder);
+    const bool kept = namesThere && namesThere->folder() == folder;
+    auto there = kept ? namesThere->find(namesOf(files)) : findAllIgnoringCase(folder, namesOf(files));
+    LeftoverSweep ownSweep(folder);
+    LeftoverSweep& sweep = kept ? namesThere->sweep() : ownSweep;
     for (std::size_t i = 0; i < files.size(); ++i) {
         const std::string name = there[i].value_or(files[i].name);
         if (copyOnto(files[i].from, folder + name, sweep))

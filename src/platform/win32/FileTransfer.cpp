@@ -1,6 +1,7 @@
 #include "platform/FileTransfer.h"
 
 #include "platform/FileSystem.h"
+#include "platform/FolderNames.h"
 #include "platform/LeftoverSweep.h"
 #include "platform/TempFile.h"
 #include "platform/win32/HeldFiles.h"
@@ -79,17 +80,19 @@ bool copyFileWithoutReplacing(const std::string& from, const std::string& to)
     return placeCopy(from, to, sweep);
 }
 
-void moveFilesInto(const std::string& folder, const std::vector<FileToPlace>& files, FolderNames*)
+void moveFilesInto(const std::string& folder, const std::vector<FileToPlace>& files, FolderNames* namesThere)
 {
     // The file system itself refuses a namesake in any case: nothing to read beforehand.
-    LeftoverSweep sweep(folder);
+    LeftoverSweep ownSweep(folder);
+    LeftoverSweep& sweep = namesThere && namesThere->folder() == folder ? namesThere->sweep() : ownSweep;
     for (const FileToPlace& file : files)
         moveOne(file.from, folder + file.name, sweep);
 }
 
-void copyFilesInto(const std::string& folder, const std::vector<FileToPlace>& files)
+void copyFilesInto(const std::string& folder, const std::vector<FileToPlace>& files, FolderNames* namesThere)
 {
-    LeftoverSweep sweep(folder);
+    LeftoverSweep ownSweep(folder);
+    LeftoverSweep& sweep = namesThere && namesThere->folder() == folder ? namesThere->sweep() : ownSweep;
     for (const FileToPlace& file : files)
         copyOne(file.from, folder + file.name, sweep);
 }
