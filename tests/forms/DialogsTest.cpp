@@ -288,6 +288,7 @@ private slots:
         // The shell's picker opens at the initial folder; OK gives it back. OK is pressed once its
         // tree has gone down to that folder ("maps"), which takes a busy machine a while.
         TFolderBrowser browser(0, "Pick the maps", world.newMaps, false, false);
+        QObject looking; // the looks end with the test, whenever the picker ends
         int looks = 0;
         std::function<void()> pressOkOnceThere = [&] {
             HWND dialog = nullptr;
@@ -313,9 +314,9 @@ private slots:
             if (dialog && (std::wstring(text) == L"maps" || ++looks > 100))
                 PostMessageW(dialog, WM_COMMAND, IDOK, 0);
             else
-                QTimer::singleShot(100, pressOkOnceThere);
+                QTimer::singleShot(100, &looking, pressOkOnceThere);
         };
-        QTimer::singleShot(100, pressOkOnceThere);
+        QTimer::singleShot(100, &looking, pressOkOnceThere);
         // (A fresh Wine prefix's picker may end before it shows anything, and one on a busy
         // machine may never take the preselection: then nothing, or its root.)
         if (!browser.Execute(env.folderPicker()))
