@@ -12,7 +12,7 @@
 #include "platform/FileTransfer.h"
 #include "platform/FolderNames.h"
 #include "platform/PathSeparator.h"
-#include "platform/TreeNotices.h"
+#include "platform/InputQueue.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

@@ -37,8 +37,4 @@ private:
     std::unique_ptr<Watch> m_watch;
 };
 
-/// True when input from the user (keys, the mouse) waits for the program (on Windows; elsewhere
-/// nothing needs to know it and it is always false).
-bool inputWaiting();
-
 } // namespace platform

@@ -98,9 +98,4 @@ TreeNotices::Outcome TreeNotices::take(std::vector<Change>& changes)
     return Outcome::Lost;
 }
 
-bool inputWaiting()
-{
-    return false; // nothing here waits on it
-}
-
 } // namespace platform

@@ -1,7 +1,5 @@
 #include "platform/TreeNotices.h"
 
-#include <windows.h>
-
 namespace platform {
 
 // Windows lists a folder in its file system's order (FAT keeps no sorted order), so a list
@@ -16,11 +14,6 @@ TreeNotices::Outcome TreeNotices::take(std::vector<Change>& changes)
 {
     changes.clear();
     return Outcome::NotGiven;
-}
-
-bool inputWaiting()
-{
-    return HIWORD(GetQueueStatus(QS_INPUT)) != 0;
 }
 
 } // namespace platform
