@@ -35,6 +35,16 @@ constexpr BuiltIn kBuiltInTexts[] = {
     {lines::kSettingsElsewhere, "Der Programmordner kann nicht beschrieben werden; die Einstellungen liegen in:"},
     {lines::kPublishedSame, "schon veröffentlicht"},
     {lines::kPublishedDifferent, "veröff., abweichend"},
+    {lines::kShownOf, "%1 von %2"},
+    {lines::kDeleteSeveral, "Wirklich %1 Maps löschen?"},
+    {lines::kTakeOut, "herausnehmen"},
+    {lines::kSelected, "%1 ausgewählt"},
+    {lines::kFilter, "Filter"},
+    {lines::kPresent, "vorhanden"},
+    {lines::kMissing, "fehlt"},
+    {lines::kPackageFile, "Map-Paket"},
+    {lines::kIniFile, "INI-Datei"},
+    {lines::kLocalisationFile, "Lokalisierungsdatei"},
 };
 
 /// Every added line has its text, in the order of the lines.

@@ -48,8 +48,27 @@ inline constexpr std::size_t kSettingsElsewhere = kMoreLines + 1;
 /// The status of a map that is published already with the same files, and with others.
 inline constexpr std::size_t kPublishedSame = kSettingsElsewhere + 1;
 inline constexpr std::size_t kPublishedDifferent = kPublishedSame + 1;
+
+// Filtering lists and acting on several maps at once.
+/// A count label while a filter hides maps: "%1 of %2", before the count word.
+inline constexpr std::size_t kShownOf = kPublishedDifferent + 1;
+/// The question before deleting several maps: "%1" is their number.
+inline constexpr std::size_t kDeleteSeveral = kShownOf + 1;
+/// Moves the selected published maps back into the new-maps folder.
+inline constexpr std::size_t kTakeOut = kDeleteSeveral + 1;
+/// How many maps are selected: "%1" is their number.
+inline constexpr std::size_t kSelected = kTakeOut + 1;
+/// The name of the text fields that filter the lists.
+inline constexpr std::size_t kFilter = kSelected + 1;
+/// What a reader of the details panel hears of a file of the shown map: there, or not.
+inline constexpr std::size_t kPresent = kFilter + 1;
+inline constexpr std::size_t kMissing = kPresent + 1;
+/// The names of the details panel's file rows (the row of other files is kOthers).
+inline constexpr std::size_t kPackageFile = kMissing + 1;
+inline constexpr std::size_t kIniFile = kPackageFile + 1;
+inline constexpr std::size_t kLocalisationFile = kIniFile + 1;
 /// One past the last line.
-inline constexpr std::size_t kEnd = kPublishedDifferent + 1;
+inline constexpr std::size_t kEnd = kLocalisationFile + 1;
 
 } // namespace localisation::lines
 
