@@ -1,11 +1,6 @@
 #include "app/Controls.h"
 
 #include "app/Display.h"
-#include "catalogue/MapNames.h"
-#include "catalogue/StringArray.h"
-
-#include <QAbstractItemDelegate>
-#include <QAbstractListModel>
 
 #include <QFontDatabase>
 #include <QKeyEvent>
@@ -154,109 +149,6 @@ void TabControl::paintEvent(QPaintEvent*)
     frame.initFrom(this);
     frame.rect = rect().adjusted(0, m_tabs->y() + m_tabs->height() - 1, 0, 0);
     style()->drawPrimitive(QStyle::PE_FrameTabWidget, &frame, &painter, this);
-}
-
-/// The display names of a path list's entries, each derived from its path when asked.
-class PathListModel : public QAbstractListModel {
-public:
-    PathListModel(const StringArray& paths, QObject* parent) : QAbstractListModel(parent), m_paths(paths) {}
-
-    int rowCount(const QModelIndex& parent = {}) const override
-    {
-        return parent.isValid() ? 0 : static_cast<int>(m_paths.size());
-    }
-    /// Each layout asks for the index of every row: answered without the general checks.
-    QModelIndex index(int row, int column = 0, const QModelIndex& parent = {}) const override
-    {
-        const bool inside = row >= 0 && static_cast<std::size_t>(row) < m_paths.size() && column == 0 && !parent.isValid();
-        return inside ? createIndex(row, column) : QModelIndex();
-    }
-    QVariant data(const QModelIndex& index, int role) const override
-    {
-        if (role != Qt::DisplayRole || !index.isValid())
-            return {};
-        return toDisplay(catalogue::baseName(std::string(m_paths[static_cast<std::size_t>(index.row())])));
-    }
-    void beginRebuild() { beginResetModel(); }
-    void endRebuild() { endResetModel(); }
-
-private:
-    const StringArray& m_paths;
-};
-
-PathListView::PathListView(QWidget* parent, const char* name, const StringArray& paths)
-    : QListView(parent), m_model(new PathListModel(paths, this))
-{
-    setObjectName(QString::fromLatin1(name));
-    setModel(m_model);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setUniformItemSizes(true);
-    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        if (!m_quiet)
-            emit userSelectionChanged();
-    });
-}
-
-PathListView::Rebuild::Rebuild(PathListView& list) : m_list(list)
-{
-    m_list.m_quiet = true;
-    m_list.m_model->beginRebuild();
-}
-
-PathListView::Rebuild::~Rebuild()
-{
-    m_list.m_model->endRebuild();
-    m_list.m_quiet = false;
-}
-
-void PathListView::doItemsLayout()
-{
-    // Every row is one line of the list's font, so all are as high as the first. With that
-    // height as the grid, a layout steps through thousands of rows without asking each its size.
-    // A grid without width: like a Windows list box, the list does not scroll sideways.
-    if (m_rowHeight == 0 && count() > 0) {
-        QStyleOptionViewItem option;
-        initViewItemOption(&option);
-        m_rowHeight = itemDelegate()->sizeHint(option, m_model->index(0)).height();
-        setGridSize({0, m_rowHeight});
-    }
-    QListView::doItemsLayout();
-}
-
-void PathListView::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
-        m_rowHeight = 0;
-        setGridSize({});
-    }
-    QListView::changeEvent(event);
-}
-
-int PathListView::count() const
-{
-    return m_model->rowCount();
-}
-
-QString PathListView::item(int index) const
-{
-    return m_model->index(index).data().toString();
-}
-
-int PathListView::itemIndex() const
-{
-    const QModelIndex current = selectionModel()->currentIndex();
-    return current.isValid() && selectionModel()->isSelected(current) ? current.row() : -1;
-}
-
-void PathListView::setItemIndex(int index)
-{
-    m_quiet = true;
-    if (index < 0 || index >= count())
-        selectionModel()->clear();
-    else
-        selectionModel()->setCurrentIndex(m_model->index(index), QItemSelectionModel::ClearAndSelect);
-    m_quiet = false;
 }
 
 ComboBox::ComboBox(QWidget* parent, const char* name)

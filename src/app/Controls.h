@@ -9,10 +9,10 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "app/PathListView.h"
+
 class QLabel;
 class QPushButton;
-class StringArray;
-class PathListModel;
 class QTabBar;
 
 /// The design's font faces; missing faces are replaced by metric-compatible ones.
@@ -80,48 +80,6 @@ protected:
 
 private:
     QTabBar* m_tabs;
-};
-
-/// A single-selection list of maps: a view of a path list, each entry showing its map's
-/// display name (the file name less its extension), derived when the entry is drawn.
-/// Changing the paths or the selection from code does not emit `userSelectionChanged`; a
-/// change by mouse or keyboard does.
-class PathListView : public QListView {
-    Q_OBJECT
-public:
-    PathListView(QWidget* parent, const char* name, const StringArray& paths);
-
-    /// While it lives, the path list may change: the list shows no entry and no selection,
-    /// and shows the paths as they are then when it ends (also when an error ends the change).
-    class Rebuild {
-    public:
-        explicit Rebuild(PathListView& list);
-        ~Rebuild();
-        Rebuild(const Rebuild&) = delete;
-        Rebuild& operator=(const Rebuild&) = delete;
-
-    private:
-        PathListView& m_list;
-    };
-
-    int count() const;
-    QString item(int index) const;
-    /// The selected index, -1 when none.
-    int itemIndex() const;
-    /// Selects `index` (-1: none) without emitting `userSelectionChanged`.
-    void setItemIndex(int index);
-
-signals:
-    void userSelectionChanged();
-
-protected:
-    void doItemsLayout() override;
-    void changeEvent(QEvent* event) override;
-
-private:
-    PathListModel* m_model;
-    bool m_quiet = false;
-    int m_rowHeight = 0; ///< the height of every row; 0 until a row has been measured
 };
 
 /// A combo box with an edit field whose entries are names kept as the bytes they came from.

@@ -19,6 +19,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -47,6 +48,7 @@ TForm1::TForm1(Environment& env)
     DefaultConfig = settings::defaultConfig();
     Memo2 = operations::iniTemplate();
     createControls();
+    setTabOrder();
     connectHandlers();
     runGuarded(m_env, [this] { FormCreate(); });
 }
@@ -69,6 +71,10 @@ void TForm1::connectHandlers()
     m_publishedCheckSteps = new QTimer(this);
     m_publishedCheckSteps->setInterval(0);
     connectGuarded(m_env, m_publishedCheckSteps, &QTimer::timeout, this, &TForm1::continuePublishedCheck);
+    // So does adding up the sizes of many selected maps.
+    m_selectionSizeSteps = new QTimer(this);
+    m_selectionSizeSteps->setInterval(0);
+    connectGuarded(m_env, m_selectionSizeSteps, &QTimer::timeout, this, &TForm1::continueSelectionSize);
     connectGuarded(m_env, CheckBox1, &QCheckBox::toggled, this, &TForm1::CheckBox1Click);
     connectGuarded(m_env, CheckBox2, &QCheckBox::toggled, this, &TForm1::CheckBox2Click);
     connectGuarded(m_env, Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
@@ -80,6 +86,7 @@ void TForm1::connectHandlers()
     connectGuarded(m_env, Button7, &QPushButton::clicked, this, &TForm1::Button7Click);
     connectGuarded(m_env, Button8, &QPushButton::clicked, this, &TForm1::Button8Click);
     connectGuarded(m_env, Button9, &QPushButton::clicked, this, &TForm1::Button9Click);
+    connectGuarded(m_env, Button10, &QPushButton::clicked, this, &TForm1::Button10Click);
     connectGuarded(m_env, iniedit, &QToolButton::clicked, this, &TForm1::inieditClick);
     connectGuarded(m_env, iniContent, &QPlainTextEdit::textChanged, this, &TForm1::iniContentChange);
     connectGuarded(m_env, newFiles, &PathListView::userSelectionChanged, this, &TForm1::newFilesClick);
@@ -89,6 +96,45 @@ void TForm1::connectHandlers()
     connect(gameTypes->tabs(), &QTabBar::tabBarClicked, this,
             [this](int index) { runGuarded(m_env, [&] { gameTypesClick(index); }); });
     connectGuarded(m_env, LanguageBox, &ComboBox::entryPicked, this, &TForm1::LanguageBoxSelect);
+    connectListKeys();
+}
+
+void TForm1::connectListKeys()
+{
+    const auto guarded = [this](auto handler) { return [this, handler] { runGuarded(m_env, handler); }; };
+    // Each filter narrows its list as the user types; Esc empties it. The list last used, by
+    // keyboard or mouse, is the one whose filter Ctrl+F goes to.
+    for (int kind = 1; kind <= 3; ++kind) {
+        const FileList list = fileList(kind);
+        connect(list.filter, &QLineEdit::textChanged, this, guarded([this, kind] { filterChange(kind); }));
+        connect(new QShortcut(Qt::Key_Escape, list.filter, nullptr, nullptr, Qt::WidgetShortcut), &QShortcut::activated,
+                list.filter, &QLineEdit::clear);
+        connect(list.view, &PathListView::focused, this, [this, kind] { m_lastListKind = kind; });
+    }
+    connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, guarded([this] { focusFilter(); }));
+    connect(new QShortcut(Qt::Key_F5, this), &QShortcut::activated, this, guarded([this] { Button3Click(); }));
+    // Enter in the new maps installs the selection; Delete in the published maps asks to delete it.
+    for (const int key : {Qt::Key_Return, Qt::Key_Enter})
+        connect(new QShortcut(key, newFiles, nullptr, nullptr, Qt::WidgetShortcut), &QShortcut::activated, this,
+                guarded([this] { Button1Click(); }));
+    connect(new QShortcut(QKeySequence::Delete, publishedFiles, nullptr, nullptr, Qt::WidgetShortcut),
+            &QShortcut::activated, this, guarded([this] { Button4Click(); }));
+}
+
+void TForm1::setTabOrder()
+{
+    // Panel by panel as the window shows them, left to right and top to bottom, and in each
+    // panel its controls in reading order.
+    QWidget* const order[] = {
+        newFilter, newFiles, CheckBox2, Button1, Button2,
+        publishedFilter, publishedFiles, Button4, Button10,
+        unpublishedFilter, unpublishedFiles, Button7,
+        iniedit, gameTypes->tabs(),
+        CheckBox1, Button9, Button3, LanguageBox, Button8,
+        iniContent, Button5, Button6,
+    };
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void TForm1::FormCreate()
@@ -134,6 +180,7 @@ void TForm1::FormCreate()
     if (!FirstStart)
         refreshAllFileLists();
     typePreview->setPixmap(Image6);
+    nameControlsForReaders();
 }
 
 void TForm1::FormActivate()
@@ -210,6 +257,7 @@ void TForm1::setNewMapsHeading(const std::string& folder)
 {
     Label6->setText(toDisplay(catalogue::lastComponent(folder)));
     Label6->adjustSize();
+    nameControlsForReaders();
 }
 
 void TForm1::setPreviewCaption(const QString& caption)

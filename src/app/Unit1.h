@@ -36,6 +36,7 @@ class QDropEvent;
 class QMimeData;
 class QFrame;
 class QLabel;
+class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
@@ -92,6 +93,13 @@ public:
     /// Shows the last component of `folder` as the new-maps heading.
     void setNewMapsHeading(const std::string& folder);
     void Button3Click();
+    /// The filter of list `kind` changed: the list shows what it lets through.
+    void filterChange(int kind);
+    /// Ctrl+F: the keyboard goes to the filter of the list last used.
+    void focusFilter();
+    /// The full paths of the maps selected in list `kind`, and of those it shows, in its order.
+    std::vector<std::string> selectedPaths(int kind);
+    std::vector<std::string> shownPaths(int kind);
     void newFilesClick();
     void publishedFilesClick();
     void unpublishedFilesClick();
@@ -115,6 +123,12 @@ public:
     void showPublishedState();
     /// One more step of a long comparison started by showPublishedState.
     void continuePublishedCheck();
+    /// How many maps are selected and their total size, where a list has more than one selected.
+    void showSelection();
+    /// One more step of adding up the selected maps' sizes.
+    void continueSelectionSize();
+    /// Names the controls for screen readers in the active language (the lists by their headings).
+    void nameControlsForReaders();
 
     // Installing, copying, deleting (operations/MapTransfer.cpp)
     void installmap();
@@ -122,6 +136,11 @@ public:
     void Button2Click();
     void Button4Click();
     void Button7Click();
+    void Button10Click();
+    /// What a run over maps does with each of them.
+    enum class MapAction { Install, InstallAll, Copy, Delete, TakeOut };
+    /// The button that starts a run of `action`.
+    QPushButton* actionButton(MapAction action) const;
 
     // Maps dropped or pasted onto the window (operations/MapDrop.cpp)
     /// Adds the dropped or pasted files, folders and archives to the new-maps folder, rebuilds
@@ -164,6 +183,7 @@ public:
     QFrame* Panel2;
     QLabel* Label6;       ///< heading: name of the new-maps folder
     QLabel* Label13;      ///< count of new maps
+    QLineEdit* newFilter; ///< narrows the new maps to those whose names hold the typed words
     PathListView* newFiles;    ///< display names of the new maps
     QCheckBox* CheckBox2; ///< copy option: checked moves, unchecked copies
     QPushButton* Button1; ///< install the selected new map
@@ -173,13 +193,16 @@ public:
     QFrame* Panel3;
     QLabel* Label7;           ///< heading "published"
     QLabel* Label14;          ///< count of published maps
+    QLineEdit* publishedFilter; ///< narrows the published maps by name
     PathListView* publishedFiles;  ///< display names of the published maps
-    QPushButton* Button4;     ///< delete the selected published map
+    QPushButton* Button4;     ///< delete the selected published maps
+    QPushButton* Button10;    ///< take the selected published maps out of the game, back to the new maps
 
     // Panel4: unpublished maps (mapper mode)
     QFrame* Panel4;
     QLabel* Label12;           ///< heading "unpublished"
     QLabel* Label15;           ///< count of unpublished maps
+    QLineEdit* unpublishedFilter; ///< narrows the unpublished maps by name
     PathListView* unpublishedFiles; ///< display names of the unpublished maps
     QPushButton* Button7;      ///< copy the selected unpublished map into the published folder
 
@@ -200,6 +223,8 @@ public:
     QLabel* Label8;            ///< status value: whether a new or unpublished map is published already
     QLabel* Label10;           ///< heading "Gesamtgröße"
     QLabel* Label11;           ///< total size
+    QLabel* SelectionCount;    ///< how many maps are selected in a list, where more than one is
+    QLabel* SelectionSize;     ///< the total size of those maps
     QLabel* FullMapPath;       ///< path of the selected map without extension
 
     // Game-type filter
@@ -236,22 +261,36 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    friend class MapRun;
     void createControls();
+    /// The order in which Tab goes through the controls: the order the window shows them.
+    void setTabOrder();
+    /// The keys of the lists and their filters: Enter, Delete, Esc, Ctrl+F, F5.
+    void connectListKeys();
     void connectHandlers();
     void setClientWidth(int width);
     /// The width of a mode, the credits moved with it.
     void setModeWidth(bool mapper);
     void setLitRow(StatusIcon* icon, QLabel* caption, bool lit);
-    /// One of the three map lists: its view, hidden paths, count label and folder.
+    /// One of the three map lists: its view, hidden paths, count label, filter and folder.
     struct FileList {
         PathListView* view = nullptr;
         TStringArray* paths = nullptr;
         QLabel* countLabel = nullptr;
+        QLineEdit* filter = nullptr;
         std::string folder;
     };
     FileList fileList(int kind);
-    /// Shows the number of maps of a list in its count label.
-    void showFileCount(const FileList& list, std::size_t count);
+    /// The count word for `count` maps.
+    QString countWord(std::size_t count) const;
+    /// Shows the number of maps of a list in its count label, and through a filter how many of
+    /// them it shows; `word` is the count word for the list's number.
+    void showFileCount(const FileList& list, const QString& word);
+    /// Runs `action` over `maps` (full paths, taken at the press), one after the other.
+    void runOverMaps(MapAction action, std::vector<std::string> maps);
+    /// Names a file row of the details panel for screen readers: the row's name and, by its
+    /// caption's colour, whether the file is there.
+    void nameRowForReaders(QLabel* caption);
     /// Lets what install all changes draw itself again, or keeps it as shown.
     void setChangesDrawn(bool drawn);
     /// Moves or copies the shown map's package and recorded companions into the published folder.
@@ -277,8 +316,13 @@ private:
     TForm3* m_form3 = nullptr;
     TForm4* m_form4 = nullptr;
     bool m_centred = false;
-    bool m_installingAll = false;
-    std::unique_ptr<platform::FolderNames> m_publishedNames; ///< while all maps are installed
+    bool m_mapRunning = false; ///< while a run over maps goes on
+    std::unique_ptr<platform::FolderNames> m_publishedNames; ///< while a run over maps goes on
+    int m_lastListKind = 1; ///< the list last used, whose filter Ctrl+F goes to
+    std::vector<std::string> m_selectionToSize; ///< the selected maps whose sizes are still to add up
+    std::size_t m_selectionSized = 0;           ///< how many of them are added up
+    std::int64_t m_selectionBytes = 0;          ///< their total so far
+    QTimer* m_selectionSizeSteps = nullptr;     ///< the steps of adding up a large selection
     /// The comparison of the shown map with its published namesake, while it goes on.
     std::unique_ptr<operations::PublishedCheck> m_publishedCheck;
     QTimer* m_publishedCheckSteps = nullptr; ///< the steps of a comparison that takes long

@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabBar>
@@ -56,12 +57,25 @@ QImage icon(const char* name)
         .convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-/// A list's count label: as wide as the list below it, so that a new count needs no new size.
+/// Where a list's filter field begins: the count label to its left keeps the rest of the width.
+constexpr int kFilterLeft = 168;
+
+/// A list's count label: as wide as the room beside the filter, so that a new count needs no new size.
 QLabel* makeCountLabel(QWidget* panel, const char* name, const QFont& font)
 {
     QLabel* label = makeLabel(panel, name, QStringLiteral("( 0 Dateien )"), 8, 28, font);
-    label->resize(kListWidth, label->height());
+    label->resize(kFilterLeft - 8 - 4, label->height());
     return label;
+}
+
+/// A list's filter field, in its panel beside the count label and above the list.
+QLineEdit* makeFilter(QWidget* panel, const char* name)
+{
+    auto* field = new QLineEdit(panel);
+    field->setObjectName(QString::fromLatin1(name));
+    field->setGeometry(kFilterLeft, 26, 8 + kListWidth - kFilterLeft, 20);
+    field->setClearButtonEnabled(true);
+    return field;
 }
 
 } // namespace
@@ -77,6 +91,7 @@ void TForm1::createControls()
     Panel2 = makePanel(this, "Panel2", 8, 8, 321, 393);
     Label6 = makeLabel(Panel2, "Label6", QStringLiteral("neue Maps-Ordnername"), 8, 8, arial13Bold);
     Label13 = makeCountLabel(Panel2, "Label13", arial13);
+    newFilter = makeFilter(Panel2, "newFilter");
     newFiles = new PathListView(Panel2, "newFiles", ListBox1);
     newFiles->setGeometry(8, 48, kListWidth, 289);
     CheckBox2 = makeCheckBox(Panel2, "CheckBox2", QStringLiteral("kopieren"), {8, 341, 97, 17});
@@ -87,14 +102,17 @@ void TForm1::createControls()
     Panel3 = makePanel(this, "Panel3", 336, 8, 321, 393);
     Label7 = makeLabel(Panel3, "Label7", QStringLiteral("published"), 8, 8, arial13Bold);
     Label14 = makeCountLabel(Panel3, "Label14", arial13);
+    publishedFilter = makeFilter(Panel3, "publishedFilter");
     publishedFiles = new PathListView(Panel3, "publishedFiles", ListBox2);
     publishedFiles->setGeometry(8, 51, kListWidth, 302);
     Button4 = makeButton(Panel3, "Button4", QStringLiteral("löschen"), {128, 360, 75, 25});
+    Button10 = makeButton(Panel3, "Button10", QStringLiteral("herausnehmen"), {210, 360, 103, 25});
 
     // Unpublished maps
     Panel4 = makePanel(this, "Panel4", 664, 8, 321, 393);
     Label12 = makeLabel(Panel4, "Label12", QStringLiteral("unpublished"), 8, 8, arial13Bold);
     Label15 = makeCountLabel(Panel4, "Label15", arial13);
+    unpublishedFilter = makeFilter(Panel4, "unpublishedFilter");
     unpublishedFiles = new PathListView(Panel4, "unpublishedFiles", ListBox3);
     unpublishedFiles->setGeometry(8, 51, kListWidth, 302);
     Button7 = makeButton(Panel4, "Button7", QStringLiteral("kopieren"), {8, 360, 75, 25}, true);
@@ -130,6 +148,8 @@ void TForm1::createControls()
     Label8 = makeFixedLabel(Panel1, "Label8", QStringLiteral("-"), {240, 48, 113, 17}, arial13, Qt::AlignRight);
     Label10 = makeFixedLabel(Panel1, "Label10", QStringLiteral("Gesamtgröße"), {240, 80, 113, 17}, arial13);
     Label11 = makeFixedLabel(Panel1, "Label11", QStringLiteral("0 MB"), {240, 96, 113, 17}, arial13, Qt::AlignRight);
+    SelectionCount = makeFixedLabel(Panel1, "SelectionCount", {}, {240, 128, 113, 17}, arial13);
+    SelectionSize = makeFixedLabel(Panel1, "SelectionSize", {}, {240, 144, 113, 17}, arial13, Qt::AlignRight);
     FullMapPath = makeFixedLabel(Panel1, "FullMapPath", QStringLiteral("-"), {8, 277, 345, 15},
                                  designFont(Face::ArialNarrow, 11), Qt::AlignRight);
 

@@ -1,4 +1,4 @@
-// The main window's three map lists: rebuilding them and following their selections.
+// The main window's three map lists: rebuilding them, filtering them and following their selections.
 
 #include "app/Controls.h"
 #include "app/Display.h"
@@ -9,25 +9,24 @@
 #include "localisation/LanguageLines.h"
 
 #include <QLabel>
+#include <QLineEdit>
 
 #include <utility>
 
 
 namespace {
 
-/// Clears the other two selections and shows the map selected in `list` (or nothing). The
-/// others are cleared first: should the details fail, no button may still act on a map
-/// selected in another list.
 /// Shows the map selected in `list` (nothing where none is) and unselects the other lists;
-/// true when a map is shown.
+/// true when a map is shown. The others are cleared first: should the details fail, no button
+/// may still act on a map selected in another list.
 bool followSelection(TForm1& form, PathListView* list, const TStringArray& paths,
                      std::initializer_list<PathListView*> others)
 {
     for (PathListView* other : others)
         other->setItemIndex(-1);
-    const int index = list->itemIndex();
-    form.showMapInfo(index < 0 ? std::string() : std::string(paths[static_cast<std::size_t>(index)]));
-    return index >= 0;
+    const std::optional<std::size_t> entry = list->selectedEntry();
+    form.showMapInfo(entry ? std::string(paths[*entry]) : std::string());
+    return entry.has_value();
 }
 
 } // namespace
@@ -36,11 +35,11 @@ TForm1::FileList TForm1::fileList(int kind)
 {
     switch (kind) {
     case 1:
-        return {newFiles, &ListBox1, Label13, NewMapsFolder};
+        return {newFiles, &ListBox1, Label13, newFilter, NewMapsFolder};
     case 2:
-        return {publishedFiles, &ListBox2, Label14, catalogue::publishedFolder(DocumentsFolder)};
+        return {publishedFiles, &ListBox2, Label14, publishedFilter, catalogue::publishedFolder(DocumentsFolder)};
     case 3:
-        return {unpublishedFiles, &ListBox3, Label15, catalogue::unpublishedFolder(DocumentsFolder)};
+        return {unpublishedFiles, &ListBox3, Label15, unpublishedFilter, catalogue::unpublishedFolder(DocumentsFolder)};
     default:
         return {};
     }
@@ -51,21 +50,34 @@ void TForm1::refreshFileList(int kind)
     const FileList list = fileList(kind);
     if (!list.view)
         return;
-    const PathListView::Rebuild rebuild(*list.view); // the list shows the paths once they are in place
-    list.paths->clear();
-    ResetFoundFiles();
-    FindFiles(list.folder, FileMask, true);
-    // (A language without the count's words stops the rebuild here, the list left empty.)
-    showFileCount(list, static_cast<std::size_t>(FoundFileCount));
-    // The finder's array becomes the hidden list as it is: its paths are never copied.
-    *list.paths = std::exchange(FoundFiles, {});
-    ResetFoundFiles();
+    QString word;
+    {
+        const PathListView::Rebuild rebuild(*list.view); // the list shows the paths once they are in place
+        list.paths->clear();
+        ResetFoundFiles();
+        FindFiles(list.folder, FileMask, true);
+        // (A language without the count's words stops the rebuild here, the list left empty.)
+        word = countWord(static_cast<std::size_t>(FoundFileCount));
+        // The finder's array becomes the hidden list as it is: its paths are never copied.
+        *list.paths = std::exchange(FoundFiles, {});
+        ResetFoundFiles();
+    }
+    showFileCount(list, word);
 }
 
-void TForm1::showFileCount(const FileList& list, std::size_t count)
+QString TForm1::countWord(std::size_t count) const
 {
-    const QString word = languageText(count == 1 ? localisation::lines::kMap : localisation::lines::kMaps);
-    list.countLabel->setText(QStringLiteral("( %1 %2 )").arg(count).arg(word));
+    return languageText(count == 1 ? localisation::lines::kMap : localisation::lines::kMaps);
+}
+
+void TForm1::showFileCount(const FileList& list, const QString& word)
+{
+    // A filter's count says how many of the list's maps it shows.
+    const std::size_t total = list.paths->size();
+    const QString count = list.view->filtered()
+        ? languageText(localisation::lines::kShownOf).arg(list.view->count()).arg(total)
+        : QString::number(total);
+    list.countLabel->setText(QStringLiteral("( %1 %2 )").arg(count, word));
 }
 
 bool TForm1::keepFileList(int kind, catalogue::KeptFileList& kept, bool mayRead)
@@ -76,9 +88,13 @@ bool TForm1::keepFileList(int kind, catalogue::KeptFileList& kept, bool mayRead)
         list.view->setItemIndex(-1); // as after a rebuild
         return false;
     case catalogue::KeptFileList::Update::Edited: {
-        const PathListView::Rebuild rebuild(*list.view);
-        if (kept.applyTo(*list.paths)) {
-            showFileCount(list, list.paths->size());
+        bool edited = false;
+        {
+            const PathListView::Rebuild rebuild(*list.view);
+            edited = kept.applyTo(*list.paths);
+        }
+        if (edited) {
+            showFileCount(list, countWord(list.paths->size()));
             return true;
         }
         break;
@@ -97,6 +113,22 @@ void TForm1::refreshAllFileLists()
     refreshFileList(3);
 }
 
+void TForm1::filterChange(int kind)
+{
+    const FileList list = fileList(kind);
+    m_lastListKind = kind;
+    list.view->setFilter(list.filter->text());
+    showFileCount(list, countWord(list.paths->size()));
+    showSelection();
+}
+
+void TForm1::focusFilter()
+{
+    QLineEdit* filter = fileList(m_lastListKind).filter;
+    filter->setFocus(Qt::ShortcutFocusReason);
+    filter->selectAll();
+}
+
 void TForm1::Button3Click()
 {
     refreshAllFileLists();
@@ -105,17 +137,42 @@ void TForm1::Button3Click()
 
 void TForm1::newFilesClick()
 {
+    m_lastListKind = 1;
     if (followSelection(*this, newFiles, ListBox1, {publishedFiles, unpublishedFiles}))
         showPublishedState();
+    showSelection();
 }
 
 void TForm1::publishedFilesClick()
 {
+    m_lastListKind = 2;
     followSelection(*this, publishedFiles, ListBox2, {newFiles, unpublishedFiles});
+    showSelection();
 }
 
 void TForm1::unpublishedFilesClick()
 {
+    m_lastListKind = 3;
     if (followSelection(*this, unpublishedFiles, ListBox3, {newFiles, publishedFiles}))
         showPublishedState();
+    showSelection();
+}
+
+std::vector<std::string> TForm1::selectedPaths(int kind)
+{
+    const FileList list = fileList(kind);
+    std::vector<std::string> paths;
+    for (const std::size_t entry : list.view->selectedEntries())
+        paths.emplace_back((*list.paths)[entry]);
+    return paths;
+}
+
+std::vector<std::string> TForm1::shownPaths(int kind)
+{
+    const FileList list = fileList(kind);
+    std::vector<std::string> paths;
+    paths.reserve(static_cast<std::size_t>(list.view->count()));
+    for (const std::size_t entry : list.view->shownEntries())
+        paths.emplace_back((*list.paths)[entry]);
+    return paths;
 }

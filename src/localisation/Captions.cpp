@@ -46,6 +46,7 @@ void TForm1::setLanguage()
     Label10->setText(line(lines::kTotalSize));
     Button3->setText(line(lines::kRefresh));
     Button4->setText(line(lines::kDelete));
+    Button10->setText(line(lines::kTakeOut));
     Button5->setText(line(lines::kSave));
     Button6->setText(line(lines::kReset));
     Button7->setText(line(lines::kCopy));
@@ -53,6 +54,7 @@ void TForm1::setLanguage()
     Button9->setText(line(lines::kNewMaps) + QStringLiteral("..."));
     if (gameTypes->tabs()->currentIndex() == 0)
         setPreviewCaption(line(lines::kAll));
+    nameControlsForReaders();
 }
 
 void TForm1::LanguageBoxSelect()

@@ -23,9 +23,9 @@ void TForm1::setEditorText(operations::IniText ini)
 {
     m_ini = std::move(ini);
     m_editorTextWaiting = QString::fromStdString(m_ini.text()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    // Install all fills the panel for every map: the hidden editor (outside mapper mode) only
+    // A run over maps fills the panel for every map: the hidden editor (outside mapper mode) only
     // needs the last of those texts, put in place when the run ends or the editor is shown.
-    if (!(m_installingAll && Panel6->isHidden()))
+    if (!(m_mapRunning && Panel6->isHidden()))
         placeWaitingEditorText();
 }
 

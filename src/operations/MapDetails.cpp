@@ -7,6 +7,7 @@
 #include "catalogue/MapFileSet.h"
 #include "catalogue/MapNames.h"
 #include "localisation/LanguageLines.h"
+#include "operations/ImportedFile.h"
 #include "operations/PublishedCheck.h"
 #include "operations/SizeText.h"
 #include "platform/FileSystem.h"
@@ -34,6 +35,7 @@ void TForm1::setLitRow(StatusIcon* icon, QLabel* caption, bool lit)
 {
     icon->setAlpha(lit ? kLit : kFaded);
     setTextColour(caption, lit ? colours::black : colours::silver);
+    nameRowForReaders(caption);
 }
 
 void TForm1::showMapInfo(const std::string& path)
@@ -115,4 +117,61 @@ void TForm1::continuePublishedCheck()
         break;
     }
     m_publishedCheck.reset();
+}
+
+namespace {
+
+/// How many maps' sizes are added up at once: in the click, and then in each later step.
+constexpr std::size_t kSizedAtOnce = 256;
+
+} // namespace
+
+void TForm1::showSelection()
+{
+    m_selectionSizeSteps->stop();
+    m_selectionToSize.clear();
+    m_selectionSized = 0;
+    m_selectionBytes = 0;
+    // A click in one list clears the others' selections: the list with the most is the one.
+    for (const int kind : {1, 2, 3}) {
+        std::vector<std::string> selected = selectedPaths(kind);
+        if (selected.size() > m_selectionToSize.size())
+            m_selectionToSize = std::move(selected);
+    }
+    const bool several = m_selectionToSize.size() > 1;
+    SelectionCount->setVisible(several);
+    SelectionSize->setVisible(several);
+    if (!several)
+        return;
+    SelectionCount->setText(languageText(localisation::lines::kSelected).arg(m_selectionToSize.size()));
+    SelectionSize->setText(QStringLiteral("\u2026"));
+    continueSelectionSize();
+    if (!m_selectionToSize.empty())
+        m_selectionSizeSteps->start();
+}
+
+void TForm1::continueSelectionSize()
+{
+    // A file that went since it was listed counts nothing: no error for a sum.
+    const std::size_t end = std::min(m_selectionToSize.size(), m_selectionSized + kSizedAtOnce);
+    for (; m_selectionSized < end; ++m_selectionSized) {
+        for (const std::string& file : catalogue::mapFileSetOf(m_selectionToSize[m_selectionSized]).files())
+            m_selectionBytes += static_cast<std::int64_t>(operations::sizeOrZero(file));
+    }
+    if (m_selectionSized < m_selectionToSize.size())
+        return;
+    m_selectionSizeSteps->stop();
+    m_selectionToSize.clear();
+    SelectionSize->setText(toDisplay(operations::sizeText(m_selectionBytes, decimalSeparator())));
+}
+
+void TForm1::nameRowForReaders(QLabel* caption)
+{
+    namespace lines = localisation::lines;
+    const QString row = caption == Label1 ? languageText(lines::kPackageFile)
+        : caption == Label2               ? languageText(lines::kIniFile)
+        : caption == Label3               ? languageText(lines::kLocalisationFile)
+                                          : caption->text();
+    const bool there = textColour(caption) == colours::black;
+    caption->setAccessibleName(row + QStringLiteral(": ") + languageText(there ? lines::kPresent : lines::kMissing));
 }

@@ -4,6 +4,7 @@
 #include "app/Display.h"
 #include "app/Environment.h"
 #include "app/Guard.h"
+#include "app/ProgressBox.h"
 #include "app/Unit1.h"
 #include "catalogue/MapNames.h"
 #include "localisation/LanguageLines.h"
@@ -16,7 +17,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
-#include <QProgressDialog>
 #include <QTimer>
 #include <QUrl>
 
@@ -77,43 +77,27 @@ std::vector<std::string> localPaths(const QMimeData* data)
     return paths;
 }
 
-/// The progress of an unpacking, shown in a window-modal dialog once it has taken a second.
+/// The progress of an unpacking, shown for each archive once it has taken a second.
 class UnpackProgressDialog : public operations::UnpackProgress {
 public:
     UnpackProgressDialog(QWidget* parent, QString caption, QString cancel)
-        : m_parent(parent), m_caption(std::move(caption)), m_cancel(std::move(cancel))
+        : m_box(parent, std::move(cancel)), m_caption(std::move(caption))
     {
     }
 
     bool unpacking(const std::string& archive, std::uint64_t done, std::uint64_t total) override
     {
-        if (!m_dialog) {
-            m_dialog = std::make_unique<QProgressDialog>(m_parent);
-            m_dialog->setWindowModality(Qt::WindowModal);
-            m_dialog->setMinimumDuration(1000);
-            m_dialog->setCancelButtonText(m_cancel);
-            m_dialog->setRange(0, kSteps);
-            m_dialog->setAutoReset(false);
-            m_dialog->setAutoClose(false);
-            m_dialog->setValue(0);
-        }
         if (archive != m_archive) {
             m_archive = archive;
-            m_dialog->setLabelText(m_caption + QLatin1Char(' ') + toDisplay(catalogue::fileNameOf(archive)));
-            m_dialog->setValue(0);
+            m_label = m_caption + QLatin1Char(' ') + toDisplay(catalogue::fileNameOf(archive));
         }
-        const int step = total == 0 ? 0 : static_cast<int>(done * kSteps / total);
-        if (step != m_dialog->value())
-            m_dialog->setValue(step);
-        return !m_dialog->wasCanceled();
+        return m_box.show(m_label, done, total);
     }
 
 private:
-    static constexpr int kSteps = 1000;
-    QWidget* m_parent;
-    QString m_caption, m_cancel;
+    ProgressBox m_box;
+    QString m_caption, m_label;
     std::string m_archive;
-    std::unique_ptr<QProgressDialog> m_dialog;
 };
 
 } // namespace

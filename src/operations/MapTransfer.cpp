@@ -1,13 +1,16 @@
-// Installing new maps, copying unpublished maps and deleting published maps.
+// Installing new maps, copying unpublished maps, deleting published maps and taking them out of
+// the game: each a run over the maps taken at the press, one map or many.
 
 #include "app/Controls.h"
 #include "app/Display.h"
 #include "app/Environment.h"
+#include "app/ProgressBox.h"
 #include "app/Unit1.h"
 #include "catalogue/KeptFileList.h"
 #include "catalogue/MapFileSet.h"
 #include "catalogue/MapNames.h"
 #include "localisation/LanguageLines.h"
+#include "operations/MapTakeOut.h"
 #include "platform/FileSystem.h"
 #include "platform/FileTransfer.h"
 #include "platform/FolderNames.h"
@@ -19,18 +22,167 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 
 #include <initializer_list>
-#include <set>
 #include <vector>
 
 namespace {
 
-/// How often install all draws what it changes while it runs: 25 pictures a second, as film shows
+/// How often a run draws what it changes while it goes on: 25 pictures a second, as film shows
 /// motion. Each picture costs about a millisecond and a half of the run.
 constexpr qint64 kFrameMilliseconds = 40;
 
 } // namespace
+
+/// One run over the maps taken at the press, in their list's order: each map is shown in the
+/// details panel and acted on; between two maps the lists it changes are kept current from the
+/// folders' change notices, the window is drawn 25 times a second and takes its input, and past
+/// a second a progress dialog offers to cancel, which stops the run between two maps.
+class MapRun {
+public:
+    MapRun(TForm1& form, TForm1::MapAction action, std::vector<std::string> maps)
+        : m_form(form), m_action(action), m_maps(std::move(maps)),
+          m_progress(&form, form.languageText(localisation::lines::kCancel))
+    {
+    }
+
+    void run()
+    {
+        m_sinceDrawn.start();
+        for (std::size_t done = 0; done < m_maps.size(); ++done) {
+            const std::string& path = m_maps[done];
+            keepLists(platform::inputWaiting()); // what other programs changed meanwhile
+            if (!stillThere(path))
+                continue;
+            show(path);
+            act(path);
+            if (!drawAndTakeInput(path, done + 1))
+                break;
+        }
+        keepLists(true);
+    }
+
+private:
+    /// The list the maps come from: 1 new, 2 published, 3 unpublished.
+    int sourceKind() const
+    {
+        switch (m_action) {
+        case TForm1::MapAction::Install:
+        case TForm1::MapAction::InstallAll:
+            return 1;
+        case TForm1::MapAction::Copy:
+            return 3;
+        default:
+            return 2;
+        }
+    }
+
+    /// Keeps the lists the run changes current: the published maps, and the new maps unless
+    /// maps are deleted.
+    void keepLists(bool mayRead)
+    {
+        if (m_action != TForm1::MapAction::Delete)
+            m_form.keepFileList(1, m_keptNew, mayRead);
+        m_form.keepFileList(2, m_keptPublished, mayRead);
+    }
+
+    /// False for a map that went since the press (the user or another program took it). A
+    /// list that is not read again at every change (Windows) may still name it: it is read.
+    bool stillThere(const std::string& path)
+    {
+        if (platform::fileExists(path))
+            return true;
+        if (listed(path)) {
+            m_form.refreshFileList(1);
+            m_form.refreshFileList(2);
+        }
+        return false;
+    }
+
+    /// The store's entry of `path` in the source list, looked for from behind the last map
+    /// taken (moves take the maps out of the list, copies leave them: either way the next map
+    /// is found at once), then from the start.
+    std::optional<std::size_t> entryOf(const std::string& path)
+    {
+        const TStringArray& paths = *m_form.fileList(sourceKind()).paths;
+        const std::size_t from = std::min(m_searchFrom, paths.size());
+        for (std::size_t pass = 0; pass < 2; ++pass) {
+            for (std::size_t entry = pass == 0 ? from : 0; entry < (pass == 0 ? paths.size() : from); ++entry) {
+                if (paths[entry] == path) {
+                    m_searchFrom = entry;
+                    return entry;
+                }
+            }
+        }
+        return std::nullopt;
+    }
+    bool listed(const std::string& path) { return entryOf(path).has_value(); }
+
+    /// The details panel shows the map, as a click on it would (the companions that go along
+    /// are those it records). Install all selects the map in its list, as the click.
+    void show(const std::string& path)
+    {
+        if (m_action == TForm1::MapAction::InstallAll) {
+            const std::optional<std::size_t> entry = entryOf(path);
+            if (entry)
+                m_form.newFiles->selectEntry(*entry);
+            m_form.publishedFiles->setItemIndex(-1);
+            m_form.unpublishedFiles->setItemIndex(-1);
+        }
+        const bool shown = m_form.SelectedMapPath == path && textColour(m_form.Label1) == colours::black;
+        if (!shown)
+            m_form.showMapInfo(path);
+    }
+
+    void act(const std::string& path)
+    {
+        switch (m_action) {
+        case TForm1::MapAction::Install:
+        case TForm1::MapAction::InstallAll:
+            m_form.transferMapFiles(m_form.CheckBox2->isChecked());
+            break;
+        case TForm1::MapAction::Copy:
+            m_form.transferMapFiles(false);
+            break;
+        case TForm1::MapAction::Delete:
+            for (const std::string& file : catalogue::mapFileSetOf(path).files())
+                platform::recycleFile(file);
+            break;
+        case TForm1::MapAction::TakeOut:
+            operations::takeOutMap(path, m_form.NewMapsFolder);
+            break;
+        }
+    }
+
+    /// After a map: the lists kept, drawn when a picture is due, the window's events taken;
+    /// false when the user cancelled.
+    bool drawAndTakeInput(const std::string& path, std::size_t done)
+    {
+        const bool frame = m_sinceDrawn.elapsed() >= kFrameMilliseconds;
+        keepLists(frame || platform::inputWaiting());
+        m_form.setChangesDrawn(frame);
+        if (frame)
+            m_sinceDrawn.restart();
+        const QString label = m_form.actionButton(m_action)->text() + QLatin1Char(' ')
+            + toDisplay(catalogue::baseName(path));
+        const bool goOn = m_progress.show(label, done, m_maps.size());
+        QCoreApplication::processEvents();
+        return goOn;
+    }
+
+    TForm1& m_form;
+    TForm1::MapAction m_action;
+    std::vector<std::string> m_maps; ///< taken at the press
+    ProgressBox m_progress;
+    /// The lists as a reading would give them, kept from the folders' change notices (the
+    /// run's own moves among them) instead of read again: a run costs the maps it acts on, not
+    /// the square of them. Where the system lists in its file system's own order (Windows),
+    /// they are read again at most once a picture and before input reaches them.
+    catalogue::KeptFileList m_keptNew, m_keptPublished;
+    QElapsedTimer m_sinceDrawn;
+    std::size_t m_searchFrom = 0;
+};
 
 void TForm1::setChangesDrawn(bool drawn)
 {
@@ -38,6 +190,18 @@ void TForm1::setChangesDrawn(bool drawn)
     // editor (shown in mapper mode). The buttons and frames around them stay as drawn.
     for (QWidget* widget : std::initializer_list<QWidget*>{newFiles, Label13, publishedFiles, Label14, Panel1, iniContent})
         widget->setUpdatesEnabled(drawn);
+}
+
+QPushButton* TForm1::actionButton(MapAction action) const
+{
+    switch (action) {
+    case MapAction::Install: return Button1;
+    case MapAction::InstallAll: return Button2;
+    case MapAction::Copy: return Button7;
+    case MapAction::Delete: return Button4;
+    case MapAction::TakeOut: return Button10;
+    }
+    return Button1;
 }
 
 void TForm1::transferMapFiles(bool move)
@@ -59,15 +223,37 @@ void TForm1::transferMapFiles(bool move)
         platform::copyFilesInto(destination, files, m_publishedNames.get());
 }
 
+void TForm1::runOverMaps(MapAction action, std::vector<std::string> maps)
+{
+    // The passes let other events run; a press meanwhile would start a run of its own.
+    if (m_mapRunning) {
+        m_env.beep();
+        return;
+    }
+    m_mapRunning = true;
+    // The published folder's names are read once for the whole run, not once per map.
+    m_publishedNames = std::make_unique<platform::FolderNames>(catalogue::publishedFolder(DocumentsFolder)
+                                                                + platform::kPathSeparator);
+    struct Finish {
+        TForm1& form;
+        ~Finish()
+        {
+            form.m_mapRunning = false;
+            form.m_publishedNames.reset();
+            form.placeWaitingEditorText();
+            form.setChangesDrawn(true);
+        }
+    } finish{*this};
+    MapRun(*this, action, std::move(maps)).run();
+}
+
 void TForm1::installmap()
 {
     if (newFiles->itemIndex() == -1) {
         m_env.beep();
         return;
     }
-    transferMapFiles(CheckBox2->isChecked());
-    refreshFileList(1);
-    refreshFileList(2);
+    runOverMaps(MapAction::Install, selectedPaths(1));
 }
 
 void TForm1::Button1Click()
@@ -77,86 +263,13 @@ void TForm1::Button1Click()
 
 void TForm1::Button2Click()
 {
-    // The passes let other events run; a second press meanwhile would start a run of its own.
-    if (m_installingAll) {
+    // The maps the list shows at the press: through a filter, those it lets through; a map
+    // that comes during the run is listed, not installed.
+    if (m_mapRunning) {
         m_env.beep();
         return;
     }
-    m_installingAll = true;
-    // The published folder's names are read once for the whole run, not once per map.
-    m_publishedNames = std::make_unique<platform::FolderNames>(catalogue::publishedFolder(DocumentsFolder)
-                                                                + platform::kPathSeparator);
-    // After each map the two lists are what the rebuilds would read, kept from the folders'
-    // change notices (the run's own moves among them) instead of read again: a run costs the
-    // maps it moves, not the square of them. Where the system lists in its file system's own
-    // order (Windows), they are read again at most once a picture and before input reaches them.
-    catalogue::KeptFileList keptNew, keptPublished;
-    // What the passes change is drawn 25 times a second, not after every map: between two
-    // pictures it keeps what it shows, while input is still taken after every map.
-    QElapsedTimer sinceDrawn;
-    sinceDrawn.start();
-    struct Finish {
-        TForm1& form;
-        ~Finish()
-        {
-            form.m_installingAll = false;
-            form.m_publishedNames.reset();
-            form.placeWaitingEditorText();
-            form.setChangesDrawn(true);
-        }
-    } finish{*this};
-
-    // Keeps both lists current; true when the list of new maps changed.
-    const auto keepLists = [&](bool mayRead) {
-        const bool changed = keepFileList(1, keptNew, mayRead);
-        keepFileList(2, keptPublished, mayRead);
-        return changed;
-    };
-    const int passes = newFiles->count();
-    // Each pass takes the first map of the list not taken yet. Where the list did not change
-    // since the last pass (copies leave it as it is), the search goes on behind the last map.
-    std::set<std::string, std::less<>> taken;
-    std::string path;
-    std::size_t searchFrom = 0;
-    const auto firstUntaken = [&] {
-        if (searchFrom > ListBox1.size() || (searchFrom > 0 && ListBox1[searchFrom - 1] != path))
-            searchFrom = 0;
-        std::size_t next = searchFrom;
-        while (next < ListBox1.size() && taken.count(ListBox1[next]))
-            ++next;
-        return next;
-    };
-    for (int pass = 0; pass < passes; ++pass) {
-        // What other programs changed while the window took its messages.
-        if (keepLists(platform::inputWaiting()))
-            searchFrom = 0;
-        std::size_t next = firstUntaken();
-        // A list that is not read again at every change (Windows) may name a map that went.
-        if (next < ListBox1.size() && !platform::fileExists(std::string(ListBox1[next]))) {
-            refreshFileList(1);
-            refreshFileList(2);
-            searchFrom = 0;
-            next = firstUntaken();
-        }
-        if (next == ListBox1.size())
-            break;
-        path = ListBox1[next];
-        taken.insert(path);
-        searchFrom = next + 1;
-        newFiles->setItemIndex(static_cast<int>(next));
-        publishedFiles->setItemIndex(-1);
-        unpublishedFiles->setItemIndex(-1);
-        showMapInfo(path);
-        transferMapFiles(CheckBox2->isChecked());
-        const bool frame = sinceDrawn.elapsed() >= kFrameMilliseconds;
-        if (keepLists(frame || platform::inputWaiting()))
-            searchFrom = 0;
-        setChangesDrawn(frame);
-        if (frame)
-            sinceDrawn.restart();
-        QCoreApplication::processEvents();
-    }
-    keepLists(true);
+    runOverMaps(MapAction::InstallAll, shownPaths(1));
     showMapInfo({});
 }
 
@@ -166,18 +279,31 @@ void TForm1::Button7Click()
         m_env.beep();
         return;
     }
-    transferMapFiles(false);
-    refreshFileList(1);
-    refreshFileList(2);
+    runOverMaps(MapAction::Copy, selectedPaths(3));
 }
 
 void TForm1::Button4Click()
 {
     if (publishedFiles->itemIndex() == -1) {
         m_env.beep();
-    } else if (m_env.askYesNo(this, QStringLiteral("...!"), languageText(localisation::lines::kDeleteQuestion))) {
-        for (const std::string& path : catalogue::mapFileSetOf(SelectedMapPath).files())
-            platform::recycleFile(path);
+        refreshFileList(2);
+        return;
     }
-    refreshFileList(2);
+    const std::vector<std::string> maps = selectedPaths(2);
+    const QString question = maps.size() == 1
+        ? languageText(localisation::lines::kDeleteQuestion)
+        : languageText(localisation::lines::kDeleteSeveral).arg(maps.size());
+    if (m_env.askYesNo(this, QStringLiteral("...!"), question))
+        runOverMaps(MapAction::Delete, maps);
+    else
+        refreshFileList(2);
+}
+
+void TForm1::Button10Click()
+{
+    if (publishedFiles->itemIndex() == -1 || !platform::folderExists(NewMapsFolder)) {
+        m_env.beep();
+        return;
+    }
+    runOverMaps(MapAction::TakeOut, selectedPaths(2));
 }

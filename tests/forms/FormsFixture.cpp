@@ -78,10 +78,10 @@ void click(QPushButton* button)
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-void clickRow(PathListView* list, int row)
+void clickRow(PathListView* list, int row, Qt::KeyboardModifiers modifiers)
 {
     const QRect place = list->visualRect(list->model()->index(row, 0));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, place.center());
 }
 
 QStringList itemsOf(const PathListView* list)

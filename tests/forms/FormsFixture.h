@@ -92,9 +92,9 @@ public:
     std::unique_ptr<Forms> forms;
 };
 
-/// A user's click on a button, and on row `row` of a map list.
+/// A user's click on a button, and on row `row` of a map list (with Ctrl or Shift held: `modifiers`).
 void click(class QPushButton* button);
-void clickRow(PathListView* list, int row);
+void clickRow(PathListView* list, int row, Qt::KeyboardModifiers modifiers = {});
 
 /// Texts of a visible list box.
 QStringList itemsOf(const PathListView* list);

@@ -10,7 +10,9 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
+#include <QTabBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -79,6 +81,53 @@ private slots:
         QCOMPARE(form.Label4->text(), QStringLiteral("- - -"));
         QCOMPARE(form.newFiles->itemIndex(), -1);
         QCOMPARE(form.SelectedMapPath, world.newMaps + native("/b/CTF-Twin.vsm"));
+    }
+
+    void filtersNarrowTheListsWithTheGameTypeTabs()
+    {
+        World world;
+        world.writeConfig();
+        for (const char* map : {"CTF-Face", "DM-Face-Off", "CTF-Lava", "sub/ctf-FACELESS", "DM-Deck"})
+            World::put(world.newMaps + native("/") + map + ".vsm");
+        World::put(world.published + native("/CTF-Face.vsm"));
+        TForm1& form = *world.start().Form1;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+
+        // Every word, in any order and case; the count says how many of how many.
+        QTest::keyClicks(form.newFilter, "face ctf");
+        QCOMPARE(itemsOf(form.newFiles), (QStringList{"ctf-FACELESS", "CTF-Face"})); // subfolders first, as the finder lists
+        QCOMPARE(form.Label13->text(), QStringLiteral("( 2 of 5 maps )"));
+        QCOMPARE(form.Label14->text(), QStringLiteral("( 1 map )")); // each list has its own filter
+        clickRow(form.newFiles, 0);
+        QCOMPARE(form.SelectedMapPath, world.newMaps + native("/sub/ctf-FACELESS.vsm"));
+
+        // With a game-type tab, and through a refresh: the filter stays.
+        form.gameTypes->tabs()->setCurrentIndex(1); // DM
+        QCOMPARE(itemsOf(form.newFiles), QStringList());
+        QCOMPARE(form.Label13->text(), QStringLiteral("( 0 of 2 maps )"));
+        form.newFilter->setText(QStringLiteral("FACE"));
+        QCOMPARE(itemsOf(form.newFiles), QStringList{"DM-Face-Off"});
+        form.gameTypes->tabs()->setCurrentIndex(0);
+        QTest::keyClick(&form, Qt::Key_F5);
+        QCOMPARE(itemsOf(form.newFiles), (QStringList{"ctf-FACELESS", "CTF-Face", "DM-Face-Off"}));
+        QCOMPARE(form.Label13->text(), QStringLiteral("( 3 of 5 maps )"));
+
+        // A selection in the filtered list is the right map, and stays selected while the
+        // filter still shows it.
+        clickRow(form.newFiles, 2);
+        QCOMPARE(form.SelectedMapPath, world.newMaps + native("/DM-Face-Off.vsm"));
+        form.newFilter->setText(QStringLiteral("off"));
+        QCOMPARE(form.newFiles->itemIndex(), 0);
+        QCOMPARE(form.selectedPaths(1), std::vector<std::string>{world.newMaps + native("/DM-Face-Off.vsm")});
+
+        // Esc in the field empties it: the whole list, the plain count.
+        form.newFilter->setFocus();
+        QTest::keyClick(form.newFilter, Qt::Key_Escape);
+        QCOMPARE(form.newFilter->text(), QString());
+        QCOMPARE(form.newFiles->count(), 5);
+        QCOMPARE(form.Label13->text(), QStringLiteral("( 5 maps )"));
+        QCOMPARE(form.selectedPaths(1), std::vector<std::string>{world.newMaps + native("/DM-Face-Off.vsm")});
     }
 
     void missingFoldersGiveEmptyLists()

@@ -1,0 +1,46 @@
+// The names a screen reader gives the main window's controls, in the active language.
+
+#include "app/Controls.h"
+#include "app/Unit1.h"
+#include "localisation/LanguageLines.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+void TForm1::nameControlsForReaders()
+{
+    namespace lines = localisation::lines;
+    // Before a language is loaded (a first start), the design's words.
+    const auto line = [this](std::size_t n, const char* design) {
+        try {
+            return languageText(n);
+        } catch (const std::exception&) {
+            return QString::fromUtf8(design);
+        }
+    };
+    // The lists by their headings: "new maps: <folder>", "published maps", "unpublished maps".
+    const QString maps = line(lines::kMaps, "Dateien");
+    const QString filter = line(lines::kFilter, "Filter");
+    const QString newMaps = line(lines::kNewMaps, "neue maps") + QStringLiteral(": ") + Label6->text();
+    const std::pair<PathListView*, QString> lists[] = {
+        {newFiles, newMaps},
+        {publishedFiles, Label7->text() + QLatin1Char(' ') + maps},
+        {unpublishedFiles, Label12->text() + QLatin1Char(' ') + maps},
+    };
+    for (int kind = 1; kind <= 3; ++kind) {
+        const auto& [list, name] = lists[kind - 1];
+        list->setAccessibleName(name);
+        QLineEdit* field = fileList(kind).filter;
+        field->setAccessibleName(filter + QStringLiteral(": ") + name);
+        field->setPlaceholderText(filter);
+    }
+    iniContent->setAccessibleName(line(lines::kIniFile, "INI-Datei"));
+    // The language box by its label, less the colon; its text field is the same control.
+    const QString language = Label21->text().trimmed().remove(QLatin1Char(':'));
+    LanguageBox->setAccessibleName(language);
+    LanguageBox->lineEdit()->setAccessibleName(language);
+    for (QLabel* caption : {Label1, Label2, Label3, Label5})
+        nameRowForReaders(caption);
+}

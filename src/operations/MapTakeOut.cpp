@@ -1,0 +1,64 @@
+#include "operations/MapTakeOut.h"
+
+#include "catalogue/MapFileSet.h"
+#include "catalogue/MapNames.h"
+#include "operations/PublishedCheck.h"
+#include "platform/FileSystem.h"
+#include "platform/FileTransfer.h"
+#include "platform/FolderTree.h"
+#include "platform/PathSeparator.h"
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+namespace operations {
+
+namespace {
+
+/// True when `folder` names any of `files` already, in any case.
+bool anyNamed(const std::string& folder, const std::vector<platform::FileToPlace>& files)
+{
+    return std::any_of(files.begin(), files.end(), [&](const platform::FileToPlace& file) {
+        return platform::findIgnoringCase(folder + file.name).has_value();
+    });
+}
+
+/// True when every file is where the moves were to take it.
+bool allIn(const std::string& folder, const std::vector<platform::FileToPlace>& files)
+{
+    return std::all_of(files.begin(), files.end(),
+                       [&](const platform::FileToPlace& file) { return platform::fileExists(folder + file.name); });
+}
+
+} // namespace
+
+TakenOut takeOutMap(const std::string& package, const std::string& newMapsFolder)
+{
+    const catalogue::MapFileSet set = catalogue::mapFileSetOf(package);
+    PublishedCheck same(package, namesakeIn(newMapsFolder, package));
+    while (!same.step(std::numeric_limits<std::uint64_t>::max())) {
+    }
+    if (*same.state() == PublishedState::Same) {
+        for (const std::string& file : set.files())
+            platform::recycleFile(file);
+        return TakenOut::Recycled;
+    }
+    std::vector<platform::FileToPlace> files;
+    for (const std::string& file : set.files())
+        files.push_back({file, catalogue::fileNameOf(file)});
+    std::string folder = newMapsFolder + platform::kPathSeparator;
+    TakenOut where = TakenOut::Moved;
+    if (anyNamed(folder, files)) {
+        folder += std::string(kTakenOutFolder) + platform::kPathSeparator;
+        where = TakenOut::MovedAside;
+        if (!platform::folderExists(folder))
+            platform::makeFolder(folder.substr(0, folder.size() - 1));
+        if (anyNamed(folder, files))
+            return TakenOut::Failed;
+    }
+    platform::moveFilesInto(folder, files);
+    return allIn(folder, files) ? where : TakenOut::Failed;
+}
+
+} // namespace operations
