@@ -15,7 +15,9 @@
 #include <QClipboard>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
@@ -23,6 +25,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <initializer_list>
@@ -312,6 +315,236 @@ private slots:
         QVERIFY(form.ListBox2 == reading(world.published));
         QVERIFY(form.ListBox2.size() > 300);
         QVERIFY(world.env->errors.isEmpty());
+    }
+
+    void severalSelectedMapsGoThroughOneRun()
+    {
+        // Each row: what the user selects and presses; the folders after. Every map has its INI.
+        struct Row {
+            const char* name;
+            std::function<void(World&, TForm1&)> act;
+            std::string newMapsAfter, publishedAfter, unpublishedAfter;
+            QStringList questions;
+        };
+        const auto select = [](PathListView* list, std::initializer_list<int> rows) {
+            bool first = true;
+            for (const int row : rows) {
+                clickRow(list, row, first ? Qt::NoModifier : Qt::ControlModifier);
+                first = false;
+            }
+        };
+        const std::vector<Row> rows = {
+            {"install moves the selected new maps, and only them",
+             [select](World&, TForm1& form) {
+                 select(form.newFiles, {0, 2});
+                 QCOMPARE(form.SelectionCount->text(), QStringLiteral("2 selected"));
+                 QCOMPARE(form.SelectionSize->text(), QStringLiteral("0.00 MB"));
+                 click(form.Button1);
+             },
+             "DM-B.ini DM-B.vsm", "CTF-A.ini CTF-A.vsm CTF-Old.ini CTF-Old.vsm DM-Gone.ini DM-Gone.vsm WAR-C.ini WAR-C.vsm",
+             "CTF-U.ini CTF-U.vsm DM-V.ini DM-V.vsm", {}},
+            {"Shift+click and a filter: the maps shown and selected",
+             [select](World&, TForm1& form) {
+                 form.newFilter->setText(QStringLiteral("-"));
+                 clickRow(form.newFiles, 1);
+                 clickRow(form.newFiles, 2, Qt::ShiftModifier);
+                 form.newFilter->setText(QStringLiteral("war"));
+                 click(form.Button1);
+             },
+             "CTF-A.ini CTF-A.vsm DM-B.ini DM-B.vsm", "CTF-Old.ini CTF-Old.vsm DM-Gone.ini DM-Gone.vsm WAR-C.ini WAR-C.vsm",
+             "CTF-U.ini CTF-U.vsm DM-V.ini DM-V.vsm", {}},
+            {"copy copies the selected unpublished maps",
+             [select](World&, TForm1& form) {
+                 select(form.unpublishedFiles, {0, 1});
+                 click(form.Button7);
+             },
+             "CTF-A.ini CTF-A.vsm DM-B.ini DM-B.vsm WAR-C.ini WAR-C.vsm",
+             "CTF-Old.ini CTF-Old.vsm CTF-U.ini CTF-U.vsm DM-Gone.ini DM-Gone.vsm DM-V.ini DM-V.vsm",
+             "CTF-U.ini CTF-U.vsm DM-V.ini DM-V.vsm", {}},
+            {"delete asks once with the count: No keeps them, Yes deletes them",
+             [select](World& world, TForm1& form) {
+                 world.env->answers = {false, true};
+                 select(form.publishedFiles, {0, 1});
+                 QTest::keyClick(form.publishedFiles, Qt::Key_Delete);
+                 QCOMPARE(listFolder(world.published).size(), std::string("CTF-Old.ini CTF-Old.vsm DM-Gone.ini DM-Gone.vsm").size());
+                 select(form.publishedFiles, {0, 1});
+                 click(form.Button4);
+             },
+             "CTF-A.ini CTF-A.vsm DM-B.ini DM-B.vsm WAR-C.ini WAR-C.vsm", "", "CTF-U.ini CTF-U.vsm DM-V.ini DM-V.vsm",
+             {"...!|Really delete 2 maps?", "...!|Really delete 2 maps?"}},
+            {"a filtered selection deletes the map shown, with its companions",
+             [](World& world, TForm1& form) {
+                 world.env->answers = {true};
+                 form.publishedFilter->setText(QStringLiteral("gone"));
+                 clickRow(form.publishedFiles, 0);
+                 click(form.Button4);
+             },
+             "CTF-A.ini CTF-A.vsm DM-B.ini DM-B.vsm WAR-C.ini WAR-C.vsm", "CTF-Old.ini CTF-Old.vsm",
+             "CTF-U.ini CTF-U.vsm DM-V.ini DM-V.vsm", {"...!|Do you really want to delete the selected map?"}},
+        };
+        for (const Row& row : rows) {
+            World world;
+            world.writeConfig({{3, "mapper"}}); // install moves
+            const auto put = [](const std::string& folder, const char* map) {
+                World::put(folder + native("/") + map + ".vsm", map);
+                World::put(folder + native("/") + map + ".ini", map);
+            };
+            for (const char* map : {"CTF-A", "DM-B", "WAR-C"})
+                put(world.newMaps, map);
+            for (const char* map : {"CTF-Old", "DM-Gone"})
+                put(world.published, map);
+            for (const char* map : {"CTF-U", "DM-V"})
+                put(world.unpublished, map);
+            TForm1& form = *world.start().Form1;
+            form.show();
+            QVERIFY(QTest::qWaitForWindowActive(&form));
+            row.act(world, form);
+            QVERIFY2(listFolder(world.newMaps) == row.newMapsAfter, row.name);
+            QVERIFY2(listFolder(world.published) == row.publishedAfter, row.name);
+            QVERIFY2(listFolder(world.unpublished) == row.unpublishedAfter, row.name);
+            QCOMPARE(world.env->questions, row.questions);
+            QCOMPARE(form.ListBox2.size(), row.publishedAfter.empty() ? std::size_t(0) : static_cast<std::size_t>(std::count(row.publishedAfter.begin(), row.publishedAfter.end(), ' ') + 1) / 2);
+            QVERIFY(world.env->errors.isEmpty());
+            QCOMPARE(world.env->beeps, 0);
+        }
+    }
+
+    void installAllTakesTheMapsListedAtThePress()
+    {
+        // Copies: every map stays listed. A map that comes during the run is listed, not
+        // installed; through a filter only the maps it shows are installed.
+        World world;
+        world.writeConfig({{7, "false"}});
+        for (const char* map : {"CTF-A", "DM-B", "DM-C", "WAR-D"})
+            World::put(world.newMaps + native("/") + map + ".vsm", map);
+        TForm1& form = *world.start().Form1;
+        form.newFilter->setText(QStringLiteral("dm"));
+        bool added = false;
+        QTimer timer;
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            if (!added)
+                World::put(world.newMaps + native("/DM-Late.vsm"), "late");
+            added = true;
+        });
+        timer.start(0);
+        click(form.Button2);
+        timer.stop();
+        QVERIFY(added);
+        QCOMPARE(listFolder(world.published), std::string("DM-B.vsm DM-C.vsm"));
+        QCOMPARE(itemsOf(form.newFiles), (QStringList{"DM-B", "DM-C", "DM-Late"}));
+        QCOMPARE(form.Label13->text(), QStringLiteral("( 3 of 5 maps )"));
+        QCOMPARE(form.Label4->text(), QStringLiteral("- - -"));
+    }
+
+    void cancelStopsBetweenTwoMaps()
+    {
+        World world;
+        world.writeConfig(); // move
+        constexpr int kMaps = 80;
+        for (int i = 0; i < kMaps; ++i) {
+            const std::string map = "DM-Map" + std::to_string(100 + i);
+            World::put(world.newMaps + native("/" + map + ".vsm"), map);
+            World::put(world.newMaps + native("/" + map + ".ini"), map);
+        }
+        TForm1& form = *world.start().Form1;
+        form.show();
+        // Each map takes a while; once the progress shows (a run that will take more than a
+        // second), cancel is pressed.
+        bool cancelled = false;
+        QTimer timer;
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            QTest::qSleep(25);
+            auto* progress = form.findChild<QProgressDialog*>();
+            if (progress && progress->isVisible() && !cancelled) {
+                cancelled = true;
+                QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
+            }
+        });
+        timer.start(0);
+        clickRow(form.newFiles, 0);
+        clickRow(form.newFiles, kMaps - 1, Qt::ShiftModifier);
+        click(form.Button1);
+        timer.stop();
+        QVERIFY(cancelled);
+        const std::size_t installed = form.ListBox2.size();
+        QVERIFY2(installed > 0 && installed < kMaps, qPrintable(QString::number(installed)));
+        QCOMPARE(form.ListBox1.size() + installed, static_cast<std::size_t>(kMaps));
+        // Every map whole in one place: its package and its INI file together.
+        for (int i = 0; i < kMaps; ++i) {
+            const std::string map = "DM-Map" + std::to_string(100 + i);
+            const bool isNew = readFile(world.newMaps + native("/" + map + ".vsm")) == map;
+            const std::string folder = isNew ? world.newMaps : world.published;
+            QCOMPARE(readFile(folder + native("/" + map + ".ini")), map);
+            QCOMPARE(readFile((isNew ? world.published : world.newMaps) + native("/" + map + ".vsm")), std::string("<missing>"));
+        }
+    }
+
+    void takeOutAndInstallAgain()
+    {
+        // Each row: the published map's files, what the new-maps folder holds before; the
+        // new-maps folder and its subfolder "taken out" after.
+        struct Row {
+            const char* name;
+            std::vector<std::pair<std::string, std::string>> newMaps;
+            std::string newMapsAfter, takenOutAfter;
+            bool recycled;
+        };
+        const std::vector<Row> rows = {
+            {"into the new-maps folder", {}, "CTF-Face.ini CTF-Face.vsm CTF-Face_LOC_INT.vsp", "", false},
+            {"the same map there already (installed by copying): to the recycle bin",
+             {{"CTF-Face.vsm", "package"}, {"CTF-Face.ini", "ini"}, {"CTF-Face_LOC_INT.vsp", "loc"}},
+             "CTF-Face.ini CTF-Face.vsm CTF-Face_LOC_INT.vsp", "", true},
+            {"a different map of that name there: into a subfolder",
+             {{"ctf-face.vsm", "another"}},
+             "ctf-face.vsm taken out", "CTF-Face.ini CTF-Face.vsm CTF-Face_LOC_INT.vsp", false},
+            {"only its INI file's name taken: into the subfolder, never split",
+             {{"CTF-Face.ini", "stray"}},
+             "CTF-Face.ini taken out", "CTF-Face.ini CTF-Face.vsm CTF-Face_LOC_INT.vsp", false},
+        };
+        for (const Row& row : rows) {
+            World world;
+            world.writeConfig(); // install moves
+            World::put(world.published + native("/CTF-Face.vsm"), "package");
+            World::put(world.published + native("/CTF-Face.ini"), "ini");
+            World::put(world.published + native("/CTF-Face_LOC_INT.vsp"), "loc");
+            World::put(world.published + native("/DM-Stays.vsm"), "stays");
+            for (const auto& [file, bytes] : row.newMaps)
+                World::put(world.newMaps + native("/" + file), bytes);
+            TForm1& form = *world.start().Form1;
+            QCOMPARE(form.Button10->text(), QStringLiteral("take out"));
+            clickRow(form.publishedFiles, 0);
+            click(form.Button10);
+            QVERIFY2(listFolder(world.published) == "DM-Stays.vsm", row.name);
+            QVERIFY2(listFolder(world.newMaps) == row.newMapsAfter, row.name);
+            QVERIFY2(listFolder(world.newMaps + native("/taken out")) == row.takenOutAfter, row.name);
+#ifndef _WIN32
+            QVERIFY2(listFolder(world.trash) == (row.recycled ? "CTF-Face.ini CTF-Face.vsm CTF-Face_LOC_INT.vsp" : ""), row.name);
+#endif
+            QCOMPARE(itemsOf(form.publishedFiles), QStringList{"DM-Stays"});
+            QVERIFY(itemsOf(form.newFiles).contains(QStringLiteral("CTF-Face")));
+
+            // Installed again: byte for byte the files that were taken out.
+            const std::vector<std::string> listed = form.ListBox1.toStrings();
+            const std::string takenOut = row.takenOutAfter.empty() ? world.newMaps + native("/CTF-Face.vsm")
+                                                                   : world.newMaps + native("/taken out/CTF-Face.vsm");
+            clickRow(form.newFiles, static_cast<int>(std::find(listed.begin(), listed.end(), takenOut) - listed.begin()));
+            click(form.Button1);
+            QVERIFY2(listFolder(world.published) == "CTF-Face.ini CTF-Face.vsm CTF-Face_LOC_INT.vsp DM-Stays.vsm", row.name);
+            QCOMPARE(readFile(world.published + native("/CTF-Face.vsm")), std::string("package"));
+            QCOMPARE(readFile(world.published + native("/CTF-Face.ini")), std::string("ini"));
+            QCOMPARE(readFile(world.published + native("/CTF-Face_LOC_INT.vsp")), std::string("loc"));
+            QVERIFY(world.env->errors.isEmpty());
+        }
+
+        // No new-maps folder: a beep, nothing moves.
+        World world;
+        world.writeConfig({{5, world.root / "gone"}});
+        World::put(world.published + native("/CTF-Face.vsm"), "package");
+        TForm1& form = *world.start().Form1;
+        clickRow(form.publishedFiles, 0);
+        click(form.Button10);
+        QCOMPARE(world.env->beeps, 1);
+        QCOMPARE(listFolder(world.published), std::string("CTF-Face.vsm"));
     }
 
     void copyFromTheUnpublishedList()
