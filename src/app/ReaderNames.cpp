@@ -37,7 +37,8 @@ void TForm1::nameControlsForReaders()
         field->setPlaceholderText(filter);
     }
     iniContent->setAccessibleName(line(lines::kIniFile, "INI-Datei"));
-    // The language box by its label, less the colon; its text field is the same control.
+    // The language box by its label, less the colon (where a reader takes a combo box's text for
+    // its name, the label names it); its text field is the same control.
     const QString language = Label21->text().trimmed().remove(QLatin1Char(':'));
     LanguageBox->setAccessibleName(language);
     LanguageBox->lineEdit()->setAccessibleName(language);

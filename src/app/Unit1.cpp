@@ -108,8 +108,8 @@ void TForm1::connectListKeys()
         const FileList list = fileList(kind);
         connect(list.filter, &QLineEdit::textChanged, this, guarded([this, kind] { filterChange(kind); }));
         connect(new QShortcut(Qt::Key_Escape, list.filter, nullptr, nullptr, Qt::WidgetShortcut), &QShortcut::activated,
-                list.filter, &QLineEdit::clear);
-        connect(list.view, &PathListView::focused, this, [this, kind] { m_lastListKind = kind; });
+                this, guarded([field = list.filter] { field->clear(); }));
+        connect(list.view, &PathListView::focused, this, guarded([this, kind] { m_lastListKind = kind; }));
     }
     connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, guarded([this] { focusFilter(); }));
     connect(new QShortcut(Qt::Key_F5, this), &QShortcut::activated, this, guarded([this] { Button3Click(); }));

@@ -185,6 +185,7 @@ void TForm1::createControls()
     Label21 = makeLabel(Panel5, "Label21", QStringLiteral("Language: "), 8, 48, sans);
     LanguageBox = new ComboBox(Panel5, "LanguageBox");
     LanguageBox->setGeometry(65, 45, 120, 21);
+    Label21->setBuddy(LanguageBox);
     Button9 = makeButton(Panel5, "Button9", QStringLiteral("neue maps..."), {104, 8, 81, 25});
     Button3 = makeButton(Panel5, "Button3", QStringLiteral("aktualisieren"), {192, 8, 81, 25});
     Button8 = makeButton(Panel5, "Button8", QStringLiteral("gameTypes..."), {192, 43, 81, 25});

@@ -3,11 +3,14 @@
 #include "FormsFixture.h"
 
 #include <filesystem>
+#include <functional>
 
 #include "app/Controls.h"
 #include "app/Guard.h"
 #include "app/Unit1.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -128,6 +131,122 @@ private slots:
         QCOMPARE(form.newFiles->count(), 5);
         QCOMPARE(form.Label13->text(), QStringLiteral("( 5 maps )"));
         QCOMPARE(form.selectedPaths(1), std::vector<std::string>{world.newMaps + native("/DM-Face-Off.vsm")});
+    }
+
+    void keysOfTheListsAndTheWindow()
+    {
+        World world;
+        world.writeConfig({{3, "mapper"}, {7, "false"}}); // install copies
+        for (const char* map : {"CTF-A", "DM-B", "WAR-C"})
+            World::put(world.newMaps + native("/") + map + ".vsm", map);
+        for (const char* map : {"DM-P1", "DM-P2"})
+            World::put(world.published + native("/") + map + ".vsm", map);
+        TForm1& form = *world.start().Form1;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        const auto key = [](int code, Qt::KeyboardModifiers modifiers = {}) {
+            QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(code), modifiers);
+        };
+
+        // Ctrl+F at first: the new maps' filter. Tab: its list; Ctrl+A: all of it; Enter installs.
+        form.Button3->setFocus();
+        key(Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), form.newFilter);
+        key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), form.newFiles);
+        key(Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(form.selectedPaths(1).size(), std::size_t(3));
+        QCOMPARE(form.SelectionCount->text(), QStringLiteral("3 selected"));
+        QVERIFY(form.SelectionCount->isVisible());
+        key(Qt::Key_Return);
+        QCOMPARE(listFolder(world.published), std::string("CTF-A.vsm DM-B.vsm DM-P1.vsm DM-P2.vsm WAR-C.vsm"));
+
+        // The published maps used last: Ctrl+F goes to their filter. Shift+Down takes two;
+        // Delete asks for both.
+        clickRow(form.publishedFiles, 1);
+        QVERIFY(form.SelectionCount->isHidden());
+        key(Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), form.publishedFilter);
+        form.publishedFiles->setFocus();
+        key(Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(form.selectedPaths(2).size(), std::size_t(2));
+        world.env->answers = {false};
+        key(Qt::Key_Delete);
+        QCOMPARE(world.env->questions, QStringList{"...!|Really delete 2 maps?"});
+        QCOMPARE(form.publishedFiles->count(), 5);
+
+        // F5 refreshes: the details panel is emptied.
+        clickRow(form.newFiles, 0);
+        QCOMPARE(form.Label4->text(), QStringLiteral("A"));
+        key(Qt::Key_F5);
+        QCOMPARE(form.Label4->text(), QStringLiteral("- - -"));
+
+        // Tab goes through the controls as the window shows them, panel by panel.
+        form.newFilter->setFocus();
+        QStringList order{form.newFilter->objectName()};
+        for (int i = 0; i < 18; ++i) {
+            key(Qt::Key_Tab);
+            order.append(QApplication::focusWidget()->objectName());
+        }
+        QCOMPARE(order, (QStringList{"newFilter", "newFiles", "CheckBox2", "Button1", "Button2",
+                                     "publishedFilter", "publishedFiles", "Button4", "Button10",
+                                     "unpublishedFilter", "unpublishedFiles", "Button7", "gameTypesTabs",
+                                     "CheckBox1", "Button9", "Button3", "LanguageBox", "Button8", "iniContent"}));
+        QVERIFY(world.env->errors.isEmpty());
+    }
+
+    void everyControlHasANameForScreenReaders()
+    {
+        World world;
+        world.writeConfig({{3, "mapper"}});
+        World::put(world.newMaps + native("/CTF-Face.vsm"));
+        World::put(world.newMaps + native("/CTF-Face.ini"), "[CTF-Face]");
+        TForm1& form = *world.start().Form1;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        clickRow(form.newFiles, 0);
+
+        // As a screen reader walks the window: every control that takes the keyboard, by its name
+        // and the label that names it (on Linux a combo box's name is its text, its label says what it is).
+        const auto spoken = [](QAccessibleInterface* node) {
+            QString name = node->text(QAccessible::Name);
+            for (const auto& [label, relation] : node->relations(QAccessible::Label))
+                name = label->text(QAccessible::Name).trimmed() + QLatin1Char(' ') + name;
+            return name.trimmed();
+        };
+        QStringList unnamed;
+        QMap<QString, QString> names; // object name → what a reader says
+        std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+            const QAccessible::State state = node->state();
+            auto* widget = qobject_cast<QWidget*>(node->object());
+            if (widget && state.focusable && !state.invisible) {
+                const QString name = spoken(node);
+                names[widget->objectName()] = name;
+                if (name.trimmed().isEmpty())
+                    unnamed.append(widget->objectName() + QLatin1Char(' ') + widget->metaObject()->className());
+            }
+            if (node->role() == QAccessible::List)
+                return; // the entries read themselves by their text
+            for (int i = 0; i < node->childCount(); ++i)
+                walk(node->child(i));
+        };
+        walk(QAccessible::queryAccessibleInterface(&form));
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+        QVERIFY2(names.size() >= 22, qPrintable(QStringList(names.keys()).join(QLatin1Char(' '))));
+        const QString folder = QString::fromStdString(std::filesystem::path(world.newMaps).filename().string());
+        QCOMPARE(names["newFiles"], "new maps: " + folder);
+        QCOMPARE(names["publishedFiles"], QStringLiteral("published maps"));
+        QCOMPARE(names["unpublishedFiles"], QStringLiteral("unpublished maps"));
+        QCOMPARE(names["publishedFilter"], QStringLiteral("filter: published maps"));
+        QCOMPARE(names["iniContent"], QStringLiteral("INI file"));
+        QVERIFY2(names["LanguageBox"].startsWith(QStringLiteral("Language")), qPrintable(names["LanguageBox"]));
+
+        // The details panel's file rows say whether each file is there.
+        const auto said = [](QWidget* widget) { return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name); };
+        QCOMPARE(said(form.Label1), QStringLiteral("map package: present"));
+        QCOMPARE(said(form.Label2), QStringLiteral("INI file: present"));
+        QCOMPARE(said(form.Label3), QStringLiteral("localisation file: missing"));
+        QCOMPARE(said(form.Label5), QStringLiteral("others: missing"));
     }
 
     void missingFoldersGiveEmptyLists()
