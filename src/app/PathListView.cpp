@@ -3,6 +3,7 @@
 #include "app/Display.h"
 #include "catalogue/MapNames.h"
 #include "catalogue/StringArray.h"
+#include "platform/PathSeparator.h"
 
 #include <QAbstractItemDelegate>
 #include <QAbstractListModel>
@@ -66,7 +67,9 @@ public:
     void setFilter(const QString& text)
     {
         beginResetModel();
-        m_words = text.toCaseFolded().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        m_words.clear();
+        for (const QString& word : text.toCaseFolded().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+            m_words.push_back(word.toStdString());
         applyFilter();
         endResetModel();
     }
@@ -75,6 +78,20 @@ private:
     QString displayName(std::size_t entry) const
     {
         return toDisplay(catalogue::baseName(std::string(m_paths[entry])));
+    }
+    /// The display name of the entry of `path`, case-folded, as UTF-8: a name in ASCII (most
+    /// are) folded byte by byte, any other through its text.
+    static std::string foldedName(std::string_view path)
+    {
+        std::string_view name = path.substr(platform::lastComponentStart(path));
+        name = name.size() > 4 ? name.substr(0, name.size() - 4) : std::string_view();
+        if (std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+            std::string folded(name);
+            for (char& c : folded)
+                c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+            return folded;
+        }
+        return toDisplay(name).toCaseFolded().toStdString();
     }
     /// The entries whose names hold every word. The names are made once for the entries as
     /// they are, so that each keystroke costs only the comparisons.
@@ -85,20 +102,19 @@ private:
             return;
         if (m_names.size() != m_paths.size()) {
             m_names.clear();
-            m_names.reserve(m_paths.size());
-            for (std::size_t entry = 0; entry < m_paths.size(); ++entry)
-                m_names.push_back(displayName(entry).toCaseFolded());
+            for (const std::string_view path : m_paths)
+                m_names.insert(m_names.size(), foldedName(path));
         }
         for (std::size_t entry = 0; entry < m_names.size(); ++entry) {
-            const QString& name = m_names[entry];
-            if (std::all_of(m_words.begin(), m_words.end(), [&](const QString& word) { return name.contains(word); }))
+            const std::string_view name = m_names[entry];
+            if (std::all_of(m_words.begin(), m_words.end(), [&](const std::string& word) { return name.find(word) != name.npos; }))
                 m_shown.push_back(entry);
         }
     }
 
     const StringArray& m_paths;
-    QStringList m_words;           ///< the filter's words, case-folded; none: every entry is shown
-    std::vector<QString> m_names;  ///< the entries' display names, case-folded, once a filter needed them
+    std::vector<std::string> m_words; ///< the filter's words, case-folded, UTF-8; none: every entry is shown
+    StringArray m_names; ///< the entries' display names, case-folded, UTF-8, once a filter needed them
     std::vector<std::size_t> m_shown; ///< the entries shown through the filter, in the store's order
 };
 

@@ -9,7 +9,10 @@ constexpr int kShownAfterMilliseconds = 1000;
 
 } // namespace
 
-ProgressBox::ProgressBox(QWidget* parent, QString cancel) : m_parent(parent), m_cancel(std::move(cancel)) {}
+ProgressBox::ProgressBox(QWidget* parent, QString cancel, Qt::WindowModality modality)
+    : m_parent(parent), m_cancel(std::move(cancel)), m_modality(modality)
+{
+}
 
 ProgressBox::~ProgressBox() = default;
 
@@ -17,7 +20,7 @@ bool ProgressBox::show(const QString& label, std::uint64_t done, std::uint64_t t
 {
     if (!m_dialog) {
         m_dialog = std::make_unique<QProgressDialog>(m_parent);
-        m_dialog->setWindowModality(Qt::WindowModal);
+        m_dialog->setWindowModality(m_modality);
         m_dialog->setMinimumDuration(kShownAfterMilliseconds);
         m_dialog->setCancelButtonText(m_cancel);
         m_dialog->setRange(0, kSteps);

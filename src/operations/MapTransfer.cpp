@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include <initializer_list>
 #include <vector>
@@ -37,13 +38,14 @@ constexpr qint64 kFrameMilliseconds = 40;
 
 /// One run over the maps taken at the press, in their list's order: each map is shown in the
 /// details panel and acted on; between two maps the lists it changes are kept current from the
-/// folders' change notices, the window is drawn 25 times a second and takes its input, and past
-/// a second a progress dialog offers to cancel, which stops the run between two maps.
+/// folders' change notices, the window is drawn 25 times a second and takes its input (the
+/// user's clicks among it: the progress is no modal dialog), and a run that will take more than
+/// a second shows its progress with a button to cancel, which stops it between two maps.
 class MapRun {
 public:
     MapRun(TForm1& form, TForm1::MapAction action, std::vector<std::string> maps)
         : m_form(form), m_action(action), m_maps(std::move(maps)),
-          m_progress(&form, form.languageText(localisation::lines::kCancel))
+          m_progress(&form, form.languageText(localisation::lines::kCancel), Qt::NonModal)
     {
     }
 
@@ -231,6 +233,8 @@ void TForm1::runOverMaps(MapAction action, std::vector<std::string> maps)
         return;
     }
     m_mapRunning = true;
+    // The selection is acted on: its sizes are not added up meanwhile, and are told again after.
+    m_selectionSizeSteps->stop();
     // The published folder's names are read once for the whole run, not once per map.
     m_publishedNames = std::make_unique<platform::FolderNames>(catalogue::publishedFolder(DocumentsFolder)
                                                                 + platform::kPathSeparator);
@@ -245,6 +249,7 @@ void TForm1::runOverMaps(MapAction action, std::vector<std::string> maps)
         }
     } finish{*this};
     MapRun(*this, action, std::move(maps)).run();
+    showSelection();
 }
 
 void TForm1::installmap()
