@@ -49,6 +49,9 @@ TForm1::TForm1(Environment& env)
     Memo2 = operations::iniTemplate();
     createControls();
     setTabOrder();
+    // The window opens with the keyboard in the list of new maps, where Ctrl+V adds maps (a
+    // filter field would paste the text).
+    newFiles->setFocus();
     connectHandlers();
     runGuarded(m_env, [this] { FormCreate(); });
 }

@@ -150,6 +150,8 @@ void TForm1::createControls()
     Label11 = makeFixedLabel(Panel1, "Label11", QStringLiteral("0 MB"), {240, 96, 113, 17}, arial13, Qt::AlignRight);
     SelectionCount = makeFixedLabel(Panel1, "SelectionCount", {}, {240, 128, 113, 17}, arial13);
     SelectionSize = makeFixedLabel(Panel1, "SelectionSize", {}, {240, 144, 113, 17}, arial13, Qt::AlignRight);
+    SelectionCount->hide();
+    SelectionSize->hide();
     FullMapPath = makeFixedLabel(Panel1, "FullMapPath", QStringLiteral("-"), {8, 277, 345, 15},
                                  designFont(Face::ArialNarrow, 11), Qt::AlignRight);
 

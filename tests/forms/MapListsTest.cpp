@@ -148,6 +148,8 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(code), modifiers);
         };
 
+        // The window opens with the keyboard in the new maps, where Ctrl+V adds maps.
+        QCOMPARE(QApplication::focusWidget(), form.newFiles);
         // Ctrl+F at first: the new maps' filter. Tab: its list; Ctrl+A: all of it; Enter installs.
         form.Button3->setFocus();
         key(Qt::Key_F, Qt::ControlModifier);
