@@ -38,6 +38,17 @@ void TForm1::setChangesDrawn(bool drawn)
     // editor (shown in mapper mode). The buttons and frames around them stay as drawn.
     for (QWidget* widget : std::initializer_list<QWidget*>{newFiles, Label13, publishedFiles, Label14, Panel1, iniContent})
         widget->setUpdatesEnabled(drawn);
+    // The lists' edits between two pictures are one rebuild each: a list is laid out once a
+    // picture, not once a map (a layout steps through all its rows).
+    if (!m_installRun)
+        return;
+    if (drawn) {
+        m_installRun->heldNew.reset();
+        m_installRun->heldPublished.reset();
+    } else if (!m_installRun->heldNew) {
+        m_installRun->heldNew.emplace(*newFiles);
+        m_installRun->heldPublished.emplace(*publishedFiles);
+    }
 }
 
 platform::TreeNotices* TForm1::keptNewMapNames() const
@@ -89,8 +100,7 @@ void TForm1::Button2Click()
     // for the look-ups of companions and namesakes. Where the system lists in its file
     // system's own order (Windows), the lists are read again at most once a picture and before
     // input reaches them.
-    m_installRun = std::make_unique<InstallRun>(InstallRun{{}, {}, platform::LeftoverSweep(
-        catalogue::publishedFolder(DocumentsFolder) + platform::kPathSeparator)});
+    m_installRun = std::make_unique<InstallRun>(catalogue::publishedFolder(DocumentsFolder) + platform::kPathSeparator);
     catalogue::KeptFileList& keptNew = m_installRun->newMaps;
     catalogue::KeptFileList& keptPublished = m_installRun->published;
     // What the passes change is drawn 25 times a second, not after every map: between two
@@ -102,9 +112,9 @@ void TForm1::Button2Click()
         ~Finish()
         {
             form.m_installingAll = false;
+            form.setChangesDrawn(true);
             form.m_installRun.reset();
             form.placeWaitingEditorText();
-            form.setChangesDrawn(true);
         }
     } finish{*this};
 
