@@ -94,15 +94,6 @@ void removeAbandonedFolder(const std::string& path)
     close(fd);
 }
 
-std::optional<DiskSpace> diskSpace(const std::string& folder)
-{
-    struct statvfs info {};
-    if (statvfs(folder.c_str(), &info) != 0)
-        return std::nullopt;
-    return DiskSpace {static_cast<std::uint64_t>(info.f_bavail) * info.f_frsize,
-                      static_cast<std::uint64_t>(info.f_blocks) * info.f_frsize};
-}
-
 bool canHoldName(std::string_view name)
 {
     return !name.empty() && name.size() <= 255 && name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
