@@ -34,8 +34,11 @@ void fill(PathListView* view, TStringArray& paths, const std::string& folder)
 {
     const PathListView::Rebuild rebuild(*view);
     paths.resize(kMaps);
-    for (int i = 0; i < kMaps; ++i)
-        paths.set(static_cast<std::size_t>(i), folder, "/" + mapName(i) + ".vsm");
+    for (int i = 0; i < kMaps; ++i) {
+        std::string tail(1, '/');
+        tail.append(mapName(i)).append(".vsm");
+        paths.set(static_cast<std::size_t>(i), folder, tail);
+    }
 }
 
 /// Types `text` into `field` one key at a time; the slowest keystroke until the list is drawn, in ms.

@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <utility>
 
 /// The display names of a path list's entries, each derived from its path when asked; through
 /// a filter, the entries whose names hold every word of it.
@@ -134,12 +135,16 @@ PathListView::PathListView(QWidget* parent, const char* name, const StringArray&
 
 PathListView::Rebuild::Rebuild(PathListView& list) : m_list(list)
 {
+    if (m_list.m_rebuilds++ > 0)
+        return;
     m_list.m_quiet = true;
     m_list.m_model->beginRebuild();
 }
 
 PathListView::Rebuild::~Rebuild()
 {
+    if (--m_list.m_rebuilds > 0)
+        return;
     m_list.m_model->endRebuild();
     m_list.m_quiet = false;
 }
@@ -197,21 +202,21 @@ int PathListView::itemIndex() const
 
 void PathListView::setItemIndex(int row)
 {
-    m_quiet = true;
+    const bool quiet = std::exchange(m_quiet, true);
     if (row < 0 || row >= count())
         selectionModel()->clear();
     else
         selectionModel()->setCurrentIndex(m_model->index(row), QItemSelectionModel::ClearAndSelect);
-    m_quiet = false;
+    m_quiet = quiet;
 }
 
 void PathListView::setFilter(const QString& text)
 {
     const std::vector<std::size_t> selected = selectedEntries();
     const std::optional<std::size_t> current = selectedEntry();
-    m_quiet = true;
+    const bool quiet = std::exchange(m_quiet, true);
     m_model->setFilter(text);
-    m_quiet = false;
+    m_quiet = quiet;
     selectEntries(selected, current);
 }
 
@@ -276,10 +281,10 @@ void PathListView::selectEntries(const std::vector<std::size_t>& entries, std::o
         last = row;
     }
     close();
-    m_quiet = true;
+    const bool quiet = std::exchange(m_quiet, true);
     const int currentRow = current ? rowOf(*current) : -1;
     if (currentRow >= 0)
         selectionModel()->setCurrentIndex(m_model->index(currentRow), QItemSelectionModel::NoUpdate);
     selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
-    m_quiet = false;
+    m_quiet = quiet;
 }

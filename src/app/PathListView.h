@@ -24,7 +24,8 @@ public:
 
     /// While it lives, the path list may change: the list shows no entry and no selection,
     /// and shows the paths as they are then, through the filter, when it ends (also when an
-    /// error ends the change).
+    /// error ends the change). Rebuilds within a rebuild are part of it: the list is laid out
+    /// once, when the outer one ends.
     class Rebuild {
     public:
         explicit Rebuild(PathListView& list);
@@ -80,5 +81,6 @@ private:
 
     PathListModel* m_model;
     bool m_quiet = false;
+    int m_rebuilds = 0; ///< the rebuilds going on, one inside the other
     int m_rowHeight = 0; ///< the height of every row; 0 until a row has been measured
 };

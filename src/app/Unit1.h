@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/FileManagement.h"
+#include "catalogue/MapFileSet.h"
 #include "operations/IniText.h"
 #include "settings/LineList.h"
 
@@ -25,7 +26,7 @@ namespace catalogue {
 class KeptFileList;
 }
 namespace platform {
-class FolderNames;
+class TreeNotices;
 }
 class TForm2;
 class TForm3;
@@ -286,6 +287,9 @@ private:
     /// Shows the number of maps of a list in its count label, and through a filter how many of
     /// them it shows; `word` is the count word for the list's number.
     void showFileCount(const FileList& list, const QString& word);
+    /// Shows again the counts of the filtered lists, whose rows shown are known once the
+    /// rebuilds a run holds between two pictures have ended.
+    void recountFilteredLists();
     /// Runs `action` over `maps` (full paths, taken at the press), one after the other.
     void runOverMaps(MapAction action, std::vector<std::string> maps);
     /// Names a file row of the details panel for screen readers: the row's name and, by its
@@ -295,6 +299,8 @@ private:
     void setChangesDrawn(bool drawn);
     /// Moves or copies the shown map's package and recorded companions into the published folder.
     void transferMapFiles(bool move);
+    /// The notices that keep the names in the new-maps folders while all maps are installed; nothing otherwise.
+    platform::TreeNotices* keptNewMapNames() const;
     /// Loads the INI editor from a file, every line break made CR LF and nothing else changed.
     void loadEditorFromFile(const std::string& path);
     /// Shows an INI text in the editor.
@@ -317,7 +323,10 @@ private:
     TForm4* m_form4 = nullptr;
     bool m_centred = false;
     bool m_mapRunning = false; ///< while a run over maps goes on
-    std::unique_ptr<platform::FolderNames> m_publishedNames; ///< while a run over maps goes on
+    struct InstallRun;
+    std::unique_ptr<InstallRun> m_installRun; ///< while a run over maps goes on
+    /// The files of the map the details panel shows, as it found them: what install, copy and delete take.
+    catalogue::MapFileSet m_shownFiles;
     int m_lastListKind = 1; ///< the list last used, whose filter Ctrl+F goes to
     std::vector<std::string> m_selectionToSize; ///< the selected maps whose sizes are still to add up
     std::size_t m_selectionSized = 0;           ///< how many of them are added up

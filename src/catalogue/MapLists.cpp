@@ -95,6 +95,7 @@ bool TForm1::keepFileList(int kind, catalogue::KeptFileList& kept, bool mayRead)
         }
         if (edited) {
             showFileCount(list, countWord(list.paths->size()));
+            list.view->setItemIndex(-1); // also where this rebuild is part of a longer one
             return true;
         }
         break;
@@ -104,6 +105,15 @@ bool TForm1::keepFileList(int kind, catalogue::KeptFileList& kept, bool mayRead)
     }
     refreshFileList(kind);
     return true;
+}
+
+void TForm1::recountFilteredLists()
+{
+    for (const int kind : {1, 2, 3}) {
+        const FileList list = fileList(kind);
+        if (list.view->filtered())
+            showFileCount(list, countWord(list.paths->size()));
+    }
 }
 
 void TForm1::refreshAllFileLists()

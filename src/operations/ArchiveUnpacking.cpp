@@ -69,10 +69,17 @@ std::optional<std::string> systemName(const std::string& component, bool isUtf8)
     return name;
 }
 
+/// True for why an entry failed that refuses its whole archive, as against leaving out the
+/// entry: an entry whose name cannot be written here, or is taken, is the only one left out.
+bool stopsTheArchive(SkipReason reason)
+{
+    return reason != SkipReason::NameTaken && reason != SkipReason::NameNotPossible;
+}
+
 /// The folder `components` name below `root`, made where missing; nothing (and why) when a
-/// name cannot be held here or a file stands in the way.
+/// name cannot be held here, a file stands in the way or the disk has no room for it.
 std::variant<std::string, SkipReason> folderBelow(std::string root, const std::vector<std::string>& components,
-                                                  std::size_t count, bool isUtf8)
+                                                  std::size_t count, bool isUtf8, DiskReserve& reserve)
 {
     for (std::size_t i = 0; i < count; ++i) {
         const auto name = systemName(components[i], isUtf8);
@@ -80,8 +87,10 @@ std::variant<std::string, SkipReason> folderBelow(std::string root, const std::v
             return SkipReason::NameNotPossible;
         // "Maps/" and "maps/" are one folder, as on Windows.
         root = platform::nameOnDisk(root + *name);
-        if (!platform::folderExists(root) && !platform::makeFolder(root))
-            return platform::fileExists(root) ? SkipReason::NameTaken : SkipReason::Unreadable;
+        if (!platform::folderExists(root)) {
+            if (const auto failed = makeImportedFolder(root, reserve))
+                return *failed;
+        }
         root += platform::kPathSeparator;
     }
     return root;
@@ -198,8 +207,13 @@ Unpacked unpackArchive(const std::string& archivePath, const std::string& folder
             continue;
         }
         const bool isFolder = type == AE_IFDIR;
-        const auto parent = folderBelow(folder, components, isFolder ? components.size() : components.size() - 1, isUtf8);
+        const auto parent = folderBelow(folder, components, isFolder ? components.size() : components.size() - 1, isUtf8,
+                                        reserve);
         if (const auto* reason = std::get_if<SkipReason>(&parent)) {
+            if (stopsTheArchive(*reason)) {
+                result.failure = *reason;
+                return result;
+            }
             skip(*reason);
             continue;
         }
@@ -217,7 +231,7 @@ Unpacked unpackArchive(const std::string& archivePath, const std::string& folder
             continue;
         }
         if (const auto failed = writeEntry(a, entry, path, reserve, archivePath, total, progress)) {
-            if (*failed == SkipReason::NameTaken || *failed == SkipReason::NameNotPossible) {
+            if (!stopsTheArchive(*failed)) {
                 skip(*failed);
                 continue;
             }

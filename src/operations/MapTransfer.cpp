@@ -10,10 +10,10 @@
 #include "catalogue/MapFileSet.h"
 #include "catalogue/MapNames.h"
 #include "localisation/LanguageLines.h"
+#include "operations/InstallRun.h"
 #include "operations/MapTakeOut.h"
 #include "platform/FileSystem.h"
 #include "platform/FileTransfer.h"
-#include "platform/FolderNames.h"
 #include "platform/PathSeparator.h"
 #include "platform/InputQueue.h"
 
@@ -85,8 +85,8 @@ private:
     void keepLists(bool mayRead)
     {
         if (m_action != TForm1::MapAction::Delete)
-            m_form.keepFileList(1, m_keptNew, mayRead);
-        m_form.keepFileList(2, m_keptPublished, mayRead);
+            m_form.keepFileList(1, m_form.m_installRun->newMaps, mayRead);
+        m_form.keepFileList(2, m_form.m_installRun->published, mayRead);
     }
 
     /// False for a map that went since the press (the user or another program took it). A
@@ -148,7 +148,7 @@ private:
             m_form.transferMapFiles(false);
             break;
         case TForm1::MapAction::Delete:
-            for (const std::string& file : catalogue::mapFileSetOf(path).files())
+            for (const std::string& file : m_form.m_shownFiles.files())
                 platform::recycleFile(file);
             break;
         case TForm1::MapAction::TakeOut:
@@ -164,8 +164,10 @@ private:
         const bool frame = m_sinceDrawn.elapsed() >= kFrameMilliseconds;
         keepLists(frame || platform::inputWaiting());
         m_form.setChangesDrawn(frame);
-        if (frame)
+        if (frame) {
+            m_form.recountFilteredLists();
             m_sinceDrawn.restart();
+        }
         const QString label = m_form.actionButton(m_action)->text() + QLatin1Char(' ')
             + toDisplay(catalogue::baseName(path));
         const bool goOn = m_progress.show(label, done, m_maps.size());
@@ -177,11 +179,6 @@ private:
     TForm1::MapAction m_action;
     std::vector<std::string> m_maps; ///< taken at the press
     ProgressBox m_progress;
-    /// The lists as a reading would give them, kept from the folders' change notices (the
-    /// run's own moves among them) instead of read again: a run costs the maps it acts on, not
-    /// the square of them. Where the system lists in its file system's own order (Windows),
-    /// they are read again at most once a picture and before input reaches them.
-    catalogue::KeptFileList m_keptNew, m_keptPublished;
     QElapsedTimer m_sinceDrawn;
     std::size_t m_searchFrom = 0;
 };
@@ -192,6 +189,22 @@ void TForm1::setChangesDrawn(bool drawn)
     // editor (shown in mapper mode). The buttons and frames around them stay as drawn.
     for (QWidget* widget : std::initializer_list<QWidget*>{newFiles, Label13, publishedFiles, Label14, Panel1, iniContent})
         widget->setUpdatesEnabled(drawn);
+    // The lists' edits between two pictures are one rebuild each: a list is laid out once a
+    // picture, not once a map (a layout steps through all its rows).
+    if (!m_installRun)
+        return;
+    if (drawn) {
+        m_installRun->heldNew.reset();
+        m_installRun->heldPublished.reset();
+    } else if (!m_installRun->heldNew) {
+        m_installRun->heldNew.emplace(*newFiles);
+        m_installRun->heldPublished.emplace(*publishedFiles);
+    }
+}
+
+platform::TreeNotices* TForm1::keptNewMapNames() const
+{
+    return m_installRun ? m_installRun->newMaps.notices() : nullptr;
 }
 
 QPushButton* TForm1::actionButton(MapAction action) const
@@ -208,21 +221,16 @@ QPushButton* TForm1::actionButton(MapAction action) const
 
 void TForm1::transferMapFiles(bool move)
 {
-    // The companions go along as the captions show them (black: the file is there); they get
-    // the package's spelling of the name.
-    const catalogue::MapFileSet set = catalogue::mapFileSetOf(SelectedMapPath);
-    const std::string name = catalogue::baseName(SelectedMapPath);
-    std::vector<platform::FileToPlace> files{{set.package, catalogue::fileNameOf(set.package)}};
-    if (textColour(Label2) == colours::black && set.ini)
-        files.push_back({*set.ini, name + catalogue::kIniSuffix});
-    if (textColour(Label3) == colours::black && set.localisation)
-        files.push_back({*set.localisation, name + catalogue::kLocalisationSuffix});
-    // Failures are not reported: the rebuilt lists show the outcome.
+    // The package and the companions the details panel found; they get the package's spelling
+    // of the name. Failures are not reported: the rebuilt lists show the outcome.
     const std::string destination = catalogue::publishedFolder(DocumentsFolder) + platform::kPathSeparator;
+    platform::KeptFolder kept;
+    if (m_installRun)
+        kept = {m_installRun->published.notices(), &m_installRun->publishedSweep};
     if (move)
-        platform::moveFilesInto(destination, files, m_publishedNames.get());
+        platform::moveFilesInto(destination, m_shownFiles.toPlace(), kept);
     else
-        platform::copyFilesInto(destination, files, m_publishedNames.get());
+        platform::copyFilesInto(destination, m_shownFiles.toPlace(), kept);
 }
 
 void TForm1::runOverMaps(MapAction action, std::vector<std::string> maps)
@@ -235,20 +243,26 @@ void TForm1::runOverMaps(MapAction action, std::vector<std::string> maps)
     m_mapRunning = true;
     // The selection is acted on: its sizes are not added up meanwhile, and are told again after.
     m_selectionSizeSteps->stop();
-    // The published folder's names are read once for the whole run, not once per map.
-    m_publishedNames = std::make_unique<platform::FolderNames>(catalogue::publishedFolder(DocumentsFolder)
-                                                                + platform::kPathSeparator);
+    // After each map the two lists are what the rebuilds would read, kept from the folders'
+    // change notices (the run's own moves among them) instead of read again: a run costs the
+    // maps it acts on, not the square of them. The same notices keep the names of both folders
+    // for the look-ups of companions and namesakes. Where the system lists in its file
+    // system's own order (Windows), the lists are read again at most once a picture and before
+    // input reaches them.
+    m_installRun = std::make_unique<InstallRun>(catalogue::publishedFolder(DocumentsFolder) + platform::kPathSeparator);
     struct Finish {
         TForm1& form;
         ~Finish()
         {
             form.m_mapRunning = false;
-            form.m_publishedNames.reset();
-            form.placeWaitingEditorText();
             form.setChangesDrawn(true);
+            form.m_installRun.reset();
+            form.placeWaitingEditorText();
         }
     } finish{*this};
     MapRun(*this, action, std::move(maps)).run();
+    setChangesDrawn(true);
+    recountFilteredLists();
     showSelection();
 }
 

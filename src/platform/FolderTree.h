@@ -42,14 +42,6 @@ private:
 /// program still holds it.
 void removeAbandonedFolder(const std::string& path);
 
-/// How much a file system holds and how much of it the user may still write.
-struct DiskSpace {
-    std::uint64_t available = 0;
-    std::uint64_t total = 0;
-};
-/// The space on the file system of `folder`; nothing when the system does not tell.
-std::optional<DiskSpace> diskSpace(const std::string& folder);
-
 /// True when `name` can be the name of a file or folder on this system (on Windows: none of
 /// the characters it forbids, no closing dot or space, no device name such as "CON" or
 /// "NUL .txt").

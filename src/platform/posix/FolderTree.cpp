@@ -12,7 +12,6 @@
 #include <stdlib.h>
 #include <sys/file.h>
 #include <sys/stat.h>
-#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace platform {
@@ -77,8 +76,11 @@ TemporaryFolder::~TemporaryFolder()
 
 bool TemporaryFolder::placeAt(const std::string& to)
 {
-    // Its new name has no leading dot: that alone hid it.
-    if (m_path.empty() || findIgnoringCase(to) || !renameWithoutReplacing(m_path, to))
+    // Its new name has no leading dot: that alone hid it. It gets the permissions of a folder
+    // made new, not those of a private temporary one, so that the game run by another account
+    // reads it too.
+    if (m_path.empty() || findIgnoringCase(to) || fchmod(static_cast<int>(m_hold), modeOfNew(0777)) != 0
+        || !renameWithoutReplacing(m_path, to))
         return false;
     m_path.clear();
     return true;
@@ -92,15 +94,6 @@ void removeAbandonedFolder(const std::string& path)
         return;
     removeTree(path);
     close(fd);
-}
-
-std::optional<DiskSpace> diskSpace(const std::string& folder)
-{
-    struct statvfs info {};
-    if (statvfs(folder.c_str(), &info) != 0)
-        return std::nullopt;
-    return DiskSpace {static_cast<std::uint64_t>(info.f_bavail) * info.f_frsize,
-                      static_cast<std::uint64_t>(info.f_blocks) * info.f_frsize};
 }
 
 bool canHoldName(std::string_view name)

@@ -137,14 +137,6 @@ void removeAbandonedFolder(const std::string& path)
     removeTree(path);
 }
 
-std::optional<DiskSpace> diskSpace(const std::string& folder)
-{
-    ULARGE_INTEGER available, total;
-    if (!GetDiskFreeSpaceExW(widePath(folder).c_str(), &available, &total, nullptr))
-        return std::nullopt;
-    return DiskSpace {available.QuadPart, total.QuadPart};
-}
-
 bool canHoldName(std::string_view name)
 {
     if (name.empty() || name.size() > 255 || name.back() == '.' || name.back() == ' ')
