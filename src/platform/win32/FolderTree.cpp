@@ -164,15 +164,6 @@ bool canHoldName(std::string_view name)
     return true;
 }
 
-std::optional<std::string> nameFromUnknownCharset(std::string_view bytes)
-{
-    return utf8FromAnsi(bytes);
-}
-
-// Windows' C library and the archive reader use the wide names: nothing to switch.
-Utf8NameConversions::Utf8NameConversions() = default;
-Utf8NameConversions::~Utf8NameConversions() = default;
-
 NewFile::NewFile(const std::string& path)
 {
     const HANDLE file = CreateFileW(widePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
