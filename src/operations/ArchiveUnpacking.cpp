@@ -36,8 +36,6 @@ ArchivePtr openArchive(const std::string& path)
                          archive_read_support_format_rar5, archive_read_support_format_tar,
                          archive_read_support_format_zip})
         support(a);
-    // A zip name without the UTF-8 flag is in code page 437, by the zip format's own rule.
-    archive_read_set_format_option(a, "zip", "hdrcharset", "CP437");
     if (platform::openArchiveFile(a, path, kBlockBytes) != ARCHIVE_OK)
         return ArchivePtr(nullptr, archive_read_free);
     return reader;
@@ -179,10 +177,15 @@ Unpacked unpackArchive(const std::string& archivePath, const std::string& folder
             result.failure = SkipReason::Encrypted;
             return result;
         }
-        // A name that is no UTF-8 (an old tar, a zip of another code page) keeps its bytes (on
-        // Windows: is read in the ANSI code page).
-        const auto utf8Name = platform::entryNameInUtf8(entry);
+        // The name the archive means: in UTF-8 where it says so, gives a Unicode form of it (a
+        // zip's Unicode name field) or its bytes are valid UTF-8 (what zip tools of Linux and
+        // macOS write without the flag); another zip name is in the player's OEM code page, as
+        // Windows' own unzipping reads it. Other names of no known character set (an old tar)
+        // keep their bytes (on Windows: are read in the ANSI code page).
         const char* rawName = archive_entry_pathname(entry);
+        auto utf8Name = platform::entryNameInUtf8(entry);
+        if (!utf8Name && rawName && (archive_format(a) & ARCHIVE_FORMAT_BASE_MASK) == ARCHIVE_FORMAT_ZIP)
+            utf8Name = platform::nameFromOemCodePage(rawName);
         const bool isUtf8 = utf8Name.has_value();
         const std::string entryName = isUtf8 ? *utf8Name : rawName ? rawName : "";
         const std::string shown = isUtf8 ? entryName : platform::nameFromUnknownCharset(entryName).value_or(entryName);

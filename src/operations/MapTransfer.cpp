@@ -90,7 +90,8 @@ private:
     }
 
     /// False for a map that went since the press (the user or another program took it). A
-    /// list that is not read again at every change (Windows) may still name it: it is read.
+    /// list that is not read again at every change (a tree not watched whole) may still name
+    /// it: it is read.
     bool stillThere(const std::string& path)
     {
         if (platform::fileExists(path))
@@ -246,9 +247,9 @@ void TForm1::runOverMaps(MapAction action, std::vector<std::string> maps)
     // After each map the two lists are what the rebuilds would read, kept from the folders'
     // change notices (the run's own moves among them) instead of read again: a run costs the
     // maps it acts on, not the square of them. The same notices keep the names of both folders
-    // for the look-ups of companions and namesakes. Where the system lists in its file
-    // system's own order (Windows), the lists are read again at most once a picture and before
-    // input reaches them.
+    // for the look-ups of companions and namesakes. Where a tree cannot be watched whole (a
+    // link the notices do not follow, the system's limit of watches), its list is read again
+    // at most once a picture and before input reaches it.
     m_installRun = std::make_unique<InstallRun>(catalogue::publishedFolder(DocumentsFolder) + platform::kPathSeparator);
     struct Finish {
         TForm1& form;

@@ -8,7 +8,6 @@
 
 #include <fcntl.h>
 #include <ftw.h>
-#include <locale.h>
 #include <stdlib.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -99,28 +98,6 @@ void removeAbandonedFolder(const std::string& path)
 bool canHoldName(std::string_view name)
 {
     return !name.empty() && name.size() <= 255 && name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
-}
-
-std::optional<std::string> nameFromUnknownCharset(std::string_view bytes)
-{
-    return std::string(bytes);
-}
-
-Utf8NameConversions::Utf8NameConversions()
-{
-    const locale_t utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
-    if (utf8) {
-        m_utf8 = utf8;
-        m_previous = uselocale(utf8);
-    }
-}
-
-Utf8NameConversions::~Utf8NameConversions()
-{
-    if (m_utf8) {
-        uselocale(static_cast<locale_t>(m_previous));
-        freelocale(static_cast<locale_t>(m_utf8));
-    }
 }
 
 NewFile::NewFile(const std::string& path)

@@ -1,6 +1,7 @@
 #include "platform/FolderTree.h"
 
 #include "platform/NameCompare.h"
+#include "platform/win32/DirectoryReader.h"
 #include "platform/win32/Win32Files.h"
 
 #include <cstdio>
@@ -26,16 +27,12 @@ HANDLE holdFolder(const std::string& path)
 /// Removes what the folder `path` holds, links themselves and never what they lead to.
 void removeContents(const std::string& path)
 {
-    WIN32_FIND_DATAW data;
-    const HANDLE search = FindFirstFileW(widePath(path + "\\*").c_str(), &data);
-    if (search == INVALID_HANDLE_VALUE)
-        return;
-    do {
-        const std::string name = utf8FromWide(data.cFileName);
+    DirectoryReader reader(path + "\\*");
+    while (const WIN32_FIND_DATAW* data = reader.next()) {
+        const std::string name = utf8FromWide(data->cFileName);
         if (name != "." && name != "..")
             removeTree(path + "\\" + name);
-    } while (FindNextFileW(search, &data));
-    FindClose(search);
+    }
 }
 
 /// Marks a file with a hole sparse where the file system can, so that it stores no zeros for it.
@@ -163,15 +160,6 @@ bool canHoldName(std::string_view name)
     }
     return true;
 }
-
-std::optional<std::string> nameFromUnknownCharset(std::string_view bytes)
-{
-    return utf8FromAnsi(bytes);
-}
-
-// Windows' C library and the archive reader use the wide names: nothing to switch.
-Utf8NameConversions::Utf8NameConversions() = default;
-Utf8NameConversions::~Utf8NameConversions() = default;
 
 NewFile::NewFile(const std::string& path)
 {
