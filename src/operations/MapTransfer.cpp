@@ -62,7 +62,7 @@ public:
             if (!drawAndTakeInput(path, done + 1))
                 break;
         }
-        keepLists(true);
+        readLists();
     }
 
 private:
@@ -84,9 +84,20 @@ private:
     /// maps are deleted.
     void keepLists(bool mayRead)
     {
+        if (!m_form.m_installRun)
+            return; // one map: the lists are read at the end, as for any single map
         if (m_action != TForm1::MapAction::Delete)
             m_form.keepFileList(1, m_form.m_installRun->newMaps, mayRead);
         m_form.keepFileList(2, m_form.m_installRun->published, mayRead);
+    }
+
+    /// At the end the lists are what a reading gives, once: a notice the system tells late
+    /// (Windows gathers them apart from the moves) is not waited for.
+    void readLists()
+    {
+        if (m_action != TForm1::MapAction::Delete)
+            m_form.refreshFileList(1);
+        m_form.refreshFileList(2);
     }
 
     /// False for a map that went since the press (the user or another program took it). A
@@ -250,7 +261,9 @@ void TForm1::runOverMaps(MapAction action, std::vector<std::string> maps)
     // for the look-ups of companions and namesakes. Where a tree cannot be watched whole (a
     // link the notices do not follow, the system's limit of watches), its list is read again
     // at most once a picture and before input reaches it.
-    m_installRun = std::make_unique<InstallRun>(catalogue::publishedFolder(DocumentsFolder) + platform::kPathSeparator);
+    // One map needs none of that: it is acted on and both lists are read.
+    if (maps.size() > 1)
+        m_installRun = std::make_unique<InstallRun>(catalogue::publishedFolder(DocumentsFolder) + platform::kPathSeparator);
     struct Finish {
         TForm1& form;
         ~Finish()

@@ -163,19 +163,19 @@ private slots:
         key(Qt::Key_Return);
         QCOMPARE(listFolder(world.published), std::string("CTF-A.vsm DM-B.vsm DM-P1.vsm DM-P2.vsm WAR-C.vsm"));
 
-        // The published maps used last: Ctrl+F goes to their filter. Shift+Down takes two;
-        // Delete asks for both.
+        // In the published maps Shift+Down takes two, Delete asks for both; and as the list
+        // used last, Ctrl+F goes to its filter.
+        form.publishedFiles->setFocus();
         clickRow(form.publishedFiles, 1);
         QVERIFY(form.SelectionCount->isHidden());
-        key(Qt::Key_F, Qt::ControlModifier);
-        QCOMPARE(QApplication::focusWidget(), form.publishedFilter);
-        form.publishedFiles->setFocus();
         key(Qt::Key_Down, Qt::ShiftModifier);
         QCOMPARE(form.selectedPaths(2).size(), std::size_t(2));
         world.env->answers = {false};
         key(Qt::Key_Delete);
         QCOMPARE(world.env->questions, QStringList{"...!|Really delete 2 maps?"});
         QCOMPARE(form.publishedFiles->count(), 5);
+        key(Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), form.publishedFilter);
 
         // F5 refreshes: the details panel is emptied.
         clickRow(form.newFiles, 0);
