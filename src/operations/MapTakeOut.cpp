@@ -31,15 +31,22 @@ bool allIn(const std::string& folder, const std::vector<platform::FileToPlace>& 
                        [&](const platform::FileToPlace& file) { return platform::fileExists(folder + file.name); });
 }
 
+/// True when `folder` holds the map of `package` byte for byte. The files compared are closed
+/// again when it returns (Windows moves no open file).
+bool sameMapIn(const std::string& folder, const std::string& package)
+{
+    PublishedCheck same(package, namesakeIn(folder, package));
+    while (!same.step(std::numeric_limits<std::uint64_t>::max())) {
+    }
+    return *same.state() == PublishedState::Same;
+}
+
 } // namespace
 
 TakenOut takeOutMap(const std::string& package, const std::string& newMapsFolder)
 {
     const catalogue::MapFileSet set = catalogue::mapFileSetOf(package);
-    PublishedCheck same(package, namesakeIn(newMapsFolder, package));
-    while (!same.step(std::numeric_limits<std::uint64_t>::max())) {
-    }
-    if (*same.state() == PublishedState::Same) {
+    if (sameMapIn(newMapsFolder, package)) {
         for (const std::string& file : set.files())
             platform::recycleFile(file);
         return TakenOut::Recycled;
