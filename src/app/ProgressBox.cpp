@@ -35,5 +35,10 @@ bool ProgressBox::show(const QString& label, std::uint64_t done, std::uint64_t t
     const int step = total == 0 ? 0 : static_cast<int>(done * kSteps / total);
     if (step != m_dialog->value())
         m_dialog->setValue(step);
-    return !m_dialog->wasCanceled();
+    return !cancelled();
+}
+
+bool ProgressBox::cancelled() const
+{
+    return m_dialog && m_dialog->wasCanceled();
 }

@@ -22,6 +22,8 @@ public:
 
     /// Shows `label` with `done` of `total`; false once the user has cancelled.
     bool show(const QString& label, std::uint64_t done, std::uint64_t total);
+    /// True once the user has cancelled (also by a click the window's events brought since).
+    bool cancelled() const;
 
 private:
     static constexpr int kSteps = 1000;

@@ -182,9 +182,9 @@ private:
         }
         const QString label = m_form.actionButton(m_action)->text() + QLatin1Char(' ')
             + toDisplay(catalogue::baseName(path));
-        const bool goOn = m_progress.show(label, done, m_maps.size());
+        m_progress.show(label, done, m_maps.size());
         QCoreApplication::processEvents();
-        return goOn;
+        return !m_progress.cancelled();
     }
 
     TForm1& m_form;
