@@ -1,5 +1,6 @@
 #include "operations/MapImport.h"
 
+#include "catalogue/FileManagement.h"
 #include "catalogue/MapFileSet.h"
 #include "catalogue/MapNames.h"
 #include "operations/ArchiveUnpacking.h"
@@ -206,7 +207,7 @@ private:
     /// Where every one of `packages` is already, byte for byte: the folder of the first one's
     /// copy; nothing when one of them is new.
     std::optional<std::string> alreadyThere(const std::vector<std::string>& packages);
-    /// The maps of `folder` and below it, by their upper-cased names, into m_existing.
+    /// The maps of `folder` and below it, as its list finds them, by their upper-cased names, into m_existing.
     void collectMaps(const std::string& folder);
     /// Notes that `path` (a dropped file or folder) was not added.
     void skip(const std::string& path, SkipReason reason) { skipShown(catalogue::fileNameOf(path), reason); }
@@ -331,18 +332,12 @@ void Import::finish(platform::TemporaryFolder& temporary, const std::string& nam
 
 void Import::collectMaps(const std::string& folder)
 {
-    const auto entries = platform::searchDirectory(folder + kSeparator, "*");
-    if (!entries)
-        return;
-    for (const auto entry : *entries) {
-        const std::string name(entry.name);
-        if (name == "." || name == ".." || entry.isLink || catalogue::isUnfinishedImport(name))
-            continue;
-        if (entry.isFolder)
-            collectMaps(folder + kSeparator + name);
-        else if (isPackage(name))
-            m_existing->emplace(platform::upperCasedAscii(name), folder + kSeparator + name);
-    }
+    // The maps the lists show: the finder's search, with its rules for links and unfinished imports.
+    ResetFoundFiles();
+    FindFiles(folder, catalogue::kMapMask, true);
+    for (const std::string_view path : FoundFiles)
+        m_existing->emplace(platform::upperCasedAscii(catalogue::fileNameOf(std::string(path))), std::string(path));
+    ResetFoundFiles();
 }
 
 std::optional<std::string> Import::alreadyThere(const std::vector<std::string>& packages)
