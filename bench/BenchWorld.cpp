@@ -8,6 +8,8 @@
 #include <limits>
 #include <stdexcept>
 
+#include <unistd.h>
+
 namespace fs = std::filesystem;
 
 BenchFolder::BenchFolder(const std::string& parent)
@@ -54,4 +56,20 @@ void reportRow(const char* what, double value, const char* unit, const char* bas
 int shell(const std::string& command)
 {
     return std::system((command + " > /dev/null 2>&1").c_str());
+}
+
+std::string makeCollectionTool()
+{
+    // Beside the project, as the tests find the shared tools.
+    const std::string tool = std::string(VSM_SHARED_DIR) + "/tools/make-collection";
+    return access(tool.c_str(), X_OK) == 0 ? tool : std::string();
+}
+
+bool makeCollection(const std::string& folder, int maps, const std::string& layout, bool link)
+{
+    const std::string tool = makeCollectionTool();
+    return !tool.empty()
+        && shell("'" + tool + "' '" + folder + "' --maps " + std::to_string(maps) + " --layout " + layout
+                 + (link ? " --link" : ""))
+        == 0;
 }

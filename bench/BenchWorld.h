@@ -28,3 +28,10 @@ void reportRow(const char* what, double value, const char* unit, const char* bas
 
 /// Runs a shell command with its output discarded; its exit code.
 int shell(const std::string& command);
+
+/// The tool that makes a collection of maps as players have them; empty where it is missing.
+std::string makeCollectionTool();
+
+/// Makes a collection of `maps` maps in `folder` with make-collection (`layout` mixed, flat or
+/// nested; `link` adds a folder link); false where the tool is missing or fails.
+bool makeCollection(const std::string& folder, int maps, const std::string& layout = "mixed", bool link = false);

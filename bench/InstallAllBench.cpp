@@ -40,17 +40,10 @@ struct Kind {
     bool move;
 };
 
-/// Where make-collection is: beside the project, as the project's tests find the shared tools.
-std::string makeCollection()
-{
-    return std::string(VSM_SHARED_DIR) + "/tools/make-collection";
-}
-
-/// Makes a collection of `maps` in `folder`; false where the tool is missing or fails.
+/// Makes a collection of `maps` in `folder` as `kind` has it.
 bool makeMaps(const std::string& folder, int maps, const Kind& kind)
 {
-    return shell("'" + makeCollection() + "' '" + folder + "' --maps " + std::to_string(maps) + " --layout "
-                 + kind.layout + (kind.link ? " --link" : "")) == 0;
+    return makeCollection(folder, maps, kind.layout, kind.link);
 }
 
 /// Every file below `folder`, links to folders followed.
@@ -170,8 +163,8 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (access(makeCollection().c_str(), X_OK) != 0) {
-        std::printf("| Install all | skipped: %s is missing | | | |\n", makeCollection().c_str());
+    if (makeCollectionTool().empty()) {
+        std::printf("| Install all | skipped: make-collection is missing | | | |\n");
         return 0;
     }
     using Baseline = Kind::Baseline;

@@ -19,20 +19,27 @@ std::vector<std::string> MapFileSet::files() const
 
 std::vector<platform::FileToPlace> MapFileSet::toPlace() const
 {
-    const std::string name = baseName(package);
-    std::vector<platform::FileToPlace> all {{package, fileNameOf(package)}};
+    const auto names = fileSetNamesOf(fileNameOf(package));
+    std::vector<platform::FileToPlace> all {{package, names[0]}};
     if (ini)
-        all.push_back({*ini, name + kIniSuffix});
+        all.push_back({*ini, names[1]});
     if (localisation)
-        all.push_back({*localisation, name + kLocalisationSuffix});
+        all.push_back({*localisation, names[2]});
     return all;
+}
+
+std::array<std::string, 3> fileSetNamesOf(const std::string& package)
+{
+    const std::string base = dropExtension(package);
+    return {package, base + kIniSuffix, base + kLocalisationSuffix};
 }
 
 MapFileSet mapFileSetOf(const std::string& package, platform::TreeNotices* kept)
 {
     const std::size_t nameStart = platform::lastComponentStart(package);
-    const std::string folder = package.substr(0, nameStart), base = baseName(package);
-    const std::vector<std::string> names {base + kIniSuffix, base + kLocalisationSuffix};
+    const std::string folder = package.substr(0, nameStart);
+    const auto set = fileSetNamesOf(package.substr(nameStart));
+    const std::vector<std::string> names {set[1], set[2]};
     const auto found = kept ? kept->find(folder, names) : platform::findAllIgnoringCase(folder, names);
     // A folder named like a companion is none.
     const auto existing = [&](const std::optional<std::string>& name) -> std::optional<std::string> {
@@ -45,7 +52,7 @@ MapFileSet mapFileSetOf(const std::string& package, platform::TreeNotices* kept)
 
 std::string iniPathOf(const std::string& package)
 {
-    return platform::nameOnDisk(basePath(package) + kIniSuffix);
+    return platform::nameOnDisk(fileSetNamesOf(package)[1]);
 }
 
 } // namespace catalogue

@@ -2,6 +2,7 @@
 
 #include "platform/FileTransfer.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,6 +28,10 @@ struct MapFileSet {
     /// (its base name followed by their suffixes), whatever their case here.
     std::vector<platform::FileToPlace> toPlace() const;
 };
+
+/// The names of the files of the set of the package `package` (a path or a name), in that form:
+/// the package, its INI file and its localisation file, the companions named after the package.
+std::array<std::string, 3> fileSetNamesOf(const std::string& package);
 
 /// The file set of the package at `package`. Where `kept` watches the folder (many maps in a
 /// row), the companions are looked up in the names it keeps instead of read from the disk.

@@ -33,11 +33,7 @@ bool isUnfinishedImport(std::string_view folderName)
 
 bool isCompanionName(const std::string& name)
 {
-    const auto endsWith = [&](std::string_view suffix) {
-        return name.size() >= suffix.size()
-            && platform::namesEqual(std::string_view(name).substr(name.size() - suffix.size()), suffix);
-    };
-    return endsWith(kIniSuffix) || endsWith(kLocalisationSuffix);
+    return platform::endsWithIgnoringCase(name, kIniSuffix) || platform::endsWithIgnoringCase(name, kLocalisationSuffix);
 }
 
 std::string dropExtension(const std::string& text)

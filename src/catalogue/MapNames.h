@@ -11,7 +11,7 @@ std::string fileNameOf(const std::string& path);
 
 /// The extension of a map package, and the mask that finds every package.
 inline constexpr const char* kPackageExtension = ".vsm";
-inline constexpr const char* kMapMask = "*.vsm";
+inline const std::string kMapMask = std::string("*") + kPackageExtension;
 
 /// The companions of a map package: base name + suffix, beside it; names compare without case.
 inline constexpr const char* kIniSuffix = ".ini";

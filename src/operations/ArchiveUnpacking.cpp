@@ -133,7 +133,7 @@ std::optional<SkipReason> writeEntry(archive* a, archive_entry* entry, const std
 
 ArchiveProbe probeArchive(const std::string& path)
 {
-    platform::Utf8NameConversions utf8;
+    platform::ArchiveNameConversions utf8;
     ArchivePtr reader = openArchive(path);
     if (!reader)
         return ArchiveProbe::NotAnArchive;
@@ -150,7 +150,7 @@ ArchiveProbe probeArchive(const std::string& path)
 Unpacked unpackArchive(const std::string& archivePath, const std::string& folder, DiskReserve& reserve,
                        UnpackProgress& progress)
 {
-    platform::Utf8NameConversions utf8;
+    platform::ArchiveNameConversions utf8;
     Unpacked result;
     ArchivePtr reader = openArchive(archivePath);
     if (!reader) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "operations/ImportedFile.h"
-#include "operations/MapImport.h"
+#include "operations/ImportReport.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "operations/MapImport.h"
+#include "operations/ImportReport.h"
 
 #include "platform/DiskSpace.h"
 #include "platform/FolderTree.h"

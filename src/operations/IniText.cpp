@@ -53,24 +53,16 @@ std::optional<std::string> utf16FromUtf8(std::string_view utf8, bool bigEndian)
         out += bigEndian ? low : high;
     };
     for (std::size_t i = 0; i < utf8.size();) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        const std::size_t length = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : (c & 0xF8) == 0xF0 ? 4 : 0;
-        if (length == 0 || i + length > utf8.size())
+        const auto decoded = platform::nextCodePoint(utf8, i, platform::Utf8Reading::Strict);
+        if (!decoded)
             return std::nullopt;
-        char32_t code = length == 1 ? c : c & (0x7F >> length);
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(utf8[i + k]);
-            if ((next & 0xC0) != 0x80)
-                return std::nullopt;
-            code = (code << 6) | (next & 0x3F);
-        }
+        const char32_t code = *decoded;
         if (code >= 0x10000) {
             put(0xD800 + ((code - 0x10000) >> 10));
             put(0xDC00 + ((code - 0x10000) & 0x3FF));
         } else {
             put(code);
         }
-        i += length;
     }
     return out;
 }

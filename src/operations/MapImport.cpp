@@ -1,5 +1,6 @@
 #include "operations/MapImport.h"
 
+#include "catalogue/FileManagement.h"
 #include "catalogue/MapFileSet.h"
 #include "catalogue/MapNames.h"
 #include "operations/ArchiveUnpacking.h"
@@ -25,14 +26,9 @@ constexpr int kMostNesting = 3;
 
 constexpr char kSeparator = platform::kPathSeparator;
 
-bool hasSuffix(std::string_view name, std::string_view suffix)
-{
-    return name.size() >= suffix.size() && platform::namesEqual(name.substr(name.size() - suffix.size()), suffix);
-}
-
 bool isPackage(std::string_view name)
 {
-    return hasSuffix(name, catalogue::kPackageExtension);
+    return platform::endsWithIgnoringCase(name, catalogue::kPackageExtension);
 }
 
 /// Where a file was found, for telling whether it is an archive.
@@ -56,9 +52,10 @@ bool goesWithDroppedPackage(const std::string& path, const std::vector<std::stri
     return std::any_of(dropped.begin(), dropped.end(), [&](const std::string& other) {
         if (!isPackage(other))
             return false;
-        const std::string base = catalogue::basePath(other);
-        return platform::namesEqual(path, base + catalogue::kIniSuffix)
-            || platform::namesEqual(path, base + catalogue::kLocalisationSuffix);
+        const auto names = catalogue::fileSetNamesOf(other);
+        return std::any_of(names.begin() + 1, names.end(), [&](const std::string& companion) {
+            return platform::namesEqual(path, companion);
+        });
     });
 }
 
@@ -73,31 +70,49 @@ std::string folderNameFor(std::string path, bool isArchiveFile)
         if (dot != std::string::npos && dot > 0)
             name.erase(dot);
         // "maps.tar.gz" becomes "maps".
-        if (hasSuffix(name, ".tar"))
+        if (platform::endsWithIgnoringCase(name, ".tar"))
             name.erase(name.size() - 4);
     }
     return name.empty() ? std::string("maps") : name;
 }
 
-/// `name`, or "name (2)", "name (3)", …: the n-th try at a free name.
-std::string numberedName(const std::string& name, int n)
+/// How one try at a name went.
+enum class NameTry {
+    Done,   ///< the name is had
+    Taken,  ///< something of that name is there: the next one is tried
+    Failed, ///< no name will do
+};
+
+/// Tries `name`, then "name (2)", "name (3)", … with `attempt` until one is had (its name) or
+/// fails; nothing when none was free.
+template <class Attempt>
+std::optional<std::string> tryFreeNames(const std::string& name, Attempt attempt)
 {
-    return n == 1 ? name : name + " (" + std::to_string(n) + ")";
+    constexpr int kMostNumbers = 1000;
+    for (int n = 1; n < kMostNumbers; ++n) {
+        const std::string candidate = n == 1 ? name : name + " (" + std::to_string(n) + ")";
+        switch (attempt(candidate)) {
+        case NameTry::Done:
+            return candidate;
+        case NameTry::Taken:
+            break;
+        case NameTry::Failed:
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
 }
-constexpr int kMostNumbers = 1000;
 
 /// Puts `folder` into `into` (ending in the separator) as `name`, or "name (2)", "name (3)", …
 /// where a name is taken in any case; false when no name could be had.
 bool placeUnderFreeName(platform::TemporaryFolder& folder, const std::string& into, const std::string& name)
 {
-    for (int n = 1; n < kMostNumbers; ++n) {
-        const std::string candidate = into + numberedName(name, n);
-        if (folder.placeAt(candidate))
-            return true;
-        if (!platform::findIgnoringCase(candidate))
-            return false;
-    }
-    return false;
+    return tryFreeNames(name, [&](const std::string& candidate) {
+               if (folder.placeAt(into + candidate))
+                   return NameTry::Done;
+               return platform::findIgnoringCase(into + candidate) ? NameTry::Taken : NameTry::Failed;
+           })
+        .has_value();
 }
 
 /// True when `folder` is `mapsFolder` or holds it: copying it would copy into itself.
@@ -152,11 +167,8 @@ public:
     /// `name` or the first free "name (2)", "name (3)", … taken; empty when none is free.
     std::string takeFree(const std::string& name)
     {
-        for (int n = 1; n < kMostNumbers; ++n) {
-            if (std::string candidate = numberedName(name, n); take(candidate))
-                return candidate;
-        }
-        return {};
+        return tryFreeNames(name, [&](const std::string& candidate) { return take(candidate) ? NameTry::Done : NameTry::Taken; })
+            .value_or(std::string());
     }
 
 private:
@@ -195,7 +207,7 @@ private:
     /// Where every one of `packages` is already, byte for byte: the folder of the first one's
     /// copy; nothing when one of them is new.
     std::optional<std::string> alreadyThere(const std::vector<std::string>& packages);
-    /// The maps of `folder` and below it, by their upper-cased names, into m_existing.
+    /// The maps of `folder` and below it, as its list finds them, by their upper-cased names, into m_existing.
     void collectMaps(const std::string& folder);
     /// Notes that `path` (a dropped file or folder) was not added.
     void skip(const std::string& path, SkipReason reason) { skipShown(catalogue::fileNameOf(path), reason); }
@@ -320,18 +332,12 @@ void Import::finish(platform::TemporaryFolder& temporary, const std::string& nam
 
 void Import::collectMaps(const std::string& folder)
 {
-    const auto entries = platform::searchDirectory(folder + kSeparator, "*");
-    if (!entries)
-        return;
-    for (const auto entry : *entries) {
-        const std::string name(entry.name);
-        if (name == "." || name == ".." || entry.isLink || catalogue::isUnfinishedImport(name))
-            continue;
-        if (entry.isFolder)
-            collectMaps(folder + kSeparator + name);
-        else if (isPackage(name))
-            m_existing->emplace(platform::upperCasedAscii(name), folder + kSeparator + name);
-    }
+    // The maps the lists show: the finder's search, with its rules for links and unfinished imports.
+    ResetFoundFiles();
+    FindFiles(folder, catalogue::kMapMask, true);
+    for (const std::string_view path : FoundFiles)
+        m_existing->emplace(platform::upperCasedAscii(catalogue::fileNameOf(std::string(path))), std::string(path));
+    ResetFoundFiles();
 }
 
 std::optional<std::string> Import::alreadyThere(const std::vector<std::string>& packages)
@@ -409,9 +415,8 @@ bool Import::copyMapsOf(const std::string& source, const std::string& target, co
         } else if (platform::isSpecialFile(path)) {
             skipShown(shown, SkipReason::SpecialFile);
         } else if (isPackage(name)) {
-            const std::string base = platform::upperCasedAscii(catalogue::dropExtension(name));
-            for (const char* suffix : {catalogue::kPackageExtension, catalogue::kIniSuffix, catalogue::kLocalisationSuffix}) {
-                const auto file = names.find(base + platform::upperCasedAscii(suffix));
+            for (const std::string& member : catalogue::fileSetNamesOf(name)) {
+                const auto file = names.find(platform::upperCasedAscii(member));
                 if (file == names.end() || !taken.take(file->second))
                     continue;
                 if (const auto failed = copyNewFile(source + file->second, target + file->second, m_reserve)) {
@@ -458,17 +463,16 @@ bool Import::unpackInto(const std::string& archive, const std::string& target, c
         } else if (depth + 1 < kMostNesting && mayBeArchive(file, FoundIn::Archive)) {
             // An archive in the archive: unpacked beside itself, and then not kept.
             const std::string beside = file.substr(0, platform::lastComponentStart(file));
-            std::string folder;
-            std::optional<SkipReason> failed = SkipReason::Unreadable;
             // A name taken meanwhile, or one that cannot be made, gives way to the next number.
-            for (int n = 1; n < kMostNumbers && (failed == SkipReason::Unreadable || failed == SkipReason::NameTaken); ++n) {
-                const std::string candidate = beside + numberedName(folderNameFor(name, true), n);
-                if (platform::findIgnoringCase(candidate))
-                    continue;
-                failed = makeImportedFolder(candidate, m_reserve);
+            std::optional<SkipReason> failed = SkipReason::Unreadable;
+            const auto folderName = tryFreeNames(folderNameFor(name, true), [&](const std::string& candidate) {
+                failed = platform::findIgnoringCase(beside + candidate) ? SkipReason::NameTaken
+                                                                        : makeImportedFolder(beside + candidate, m_reserve);
                 if (!failed)
-                    folder = candidate;
-            }
+                    return NameTry::Done;
+                return failed == SkipReason::NameTaken || failed == SkipReason::Unreadable ? NameTry::Taken : NameTry::Failed;
+            });
+            const std::string folder = folderName ? beside + *folderName : std::string();
             if (failed) {
                 skipShown(shownAs + ": " + name, *failed);
                 stopOn(*failed);

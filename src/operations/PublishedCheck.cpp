@@ -17,8 +17,7 @@ struct PublishedCheck::Pair {
 
 std::optional<std::string> namesakeIn(const std::string& folder, const std::string& package)
 {
-    const auto found = platform::findIgnoringCase(folder + platform::kPathSeparator + catalogue::fileNameOf(package));
-    return found && platform::fileExists(*found) ? found : std::nullopt;
+    return platform::findFileIgnoringCase(folder + platform::kPathSeparator + catalogue::fileNameOf(package));
 }
 
 PublishedCheck::PublishedCheck(const std::string& package, const std::optional<std::string>& published)

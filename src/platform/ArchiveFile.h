@@ -19,18 +19,20 @@ int openArchiveFile(archive* reader, const std::string& path, std::size_t blockB
 /// it (on Windows: from the library's UTF-16 form); null where it is bytes of no known one.
 std::optional<std::string> entryNameInUtf8(archive_entry* entry);
 
-/// While an object lives, the C library on this thread turns names into and out of UTF-8
-/// whatever the program's locale (archive readers name entries through it).
-class Utf8NameConversions {
+/// While an object lives, the C library on this thread turns names into and out of the form
+/// the archive reader gives them in, whatever the program's locale: UTF-8 on Linux; the
+/// system's code pages on Windows, so that names of no stated character set are read in the
+/// OEM code page as Windows' own unzipping reads them.
+class ArchiveNameConversions {
 public:
-    Utf8NameConversions();
-    ~Utf8NameConversions();
-    Utf8NameConversions(const Utf8NameConversions&) = delete;
-    Utf8NameConversions& operator=(const Utf8NameConversions&) = delete;
+    ArchiveNameConversions();
+    ~ArchiveNameConversions();
+    ArchiveNameConversions(const ArchiveNameConversions&) = delete;
+    ArchiveNameConversions& operator=(const ArchiveNameConversions&) = delete;
 
 private:
     void* m_previous = nullptr;
-    void* m_utf8 = nullptr;
+    void* m_conversions = nullptr;
 };
 
 /// The name of a file or folder in a file name that need not be UTF-8: kept as it is on Linux,

@@ -26,6 +26,14 @@ bool folderExists(const std::string& path);
 /// component, really exists; nothing when there is none. An exact match is preferred.
 std::optional<std::string> findIgnoringCase(const std::string& path);
 
+/// The path of the file (not a folder) named like `path`, whatever the case of its last
+/// component; nothing when there is none.
+inline std::optional<std::string> findFileIgnoringCase(const std::string& path)
+{
+    const auto found = findIgnoringCase(path);
+    return found && fileExists(*found) ? found : std::nullopt;
+}
+
 /// For each of `names`, the name under which a file so named, whatever its case, exists in
 /// `folder` (which ends in the separator), an exact match preferred; nothing for a name with
 /// none. One reading of the folder answers them all.

@@ -32,6 +32,12 @@ inline bool namesEqual(std::string_view a, std::string_view b)
     return true;
 }
 
+/// True when `name` ends with `suffix`, ignoring the case of ASCII letters.
+inline bool endsWithIgnoringCase(std::string_view name, std::string_view suffix)
+{
+    return name.size() >= suffix.size() && namesEqual(name.substr(name.size() - suffix.size()), suffix);
+}
+
 /// True when Windows lists the name `a` before `b` in a sorted folder: by the names with their
 /// ASCII letters upper-cased, byte by byte; names equal so, by their own bytes.
 inline bool listedBefore(std::string_view a, std::string_view b)

@@ -28,20 +28,20 @@ std::optional<std::string> nameFromUnknownCharset(std::string_view bytes)
     return std::string(bytes);
 }
 
-Utf8NameConversions::Utf8NameConversions()
+ArchiveNameConversions::ArchiveNameConversions()
 {
     const locale_t utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
     if (utf8) {
-        m_utf8 = utf8;
+        m_conversions = utf8;
         m_previous = uselocale(utf8);
     }
 }
 
-Utf8NameConversions::~Utf8NameConversions()
+ArchiveNameConversions::~ArchiveNameConversions()
 {
-    if (m_utf8) {
+    if (m_conversions) {
         uselocale(static_cast<locale_t>(m_previous));
-        freelocale(static_cast<locale_t>(m_utf8));
+        freelocale(static_cast<locale_t>(m_conversions));
     }
 }
 namespace {

@@ -4,6 +4,10 @@
 
 #include <windows.h>
 
+#include <clocale>
+#include <cstdint>
+#include <locale.h>
+
 #include <archive.h>
 #include <archive_entry.h>
 
@@ -32,9 +36,24 @@ std::optional<std::string> nameFromUnknownCharset(std::string_view bytes)
     return utf8FromAnsi(bytes);
 }
 
-// Windows' C library and the archive reader use the wide names: nothing to switch.
-Utf8NameConversions::Utf8NameConversions() = default;
-Utf8NameConversions::~Utf8NameConversions() = default;
+// The program runs in the C library's "C" locale, in which the archive reader would take each
+// byte of a name for the character of that number; the system's locale makes it read them in
+// the OEM code page (names of no stated character set) and the ANSI one. On this thread only.
+ArchiveNameConversions::ArchiveNameConversions()
+    : m_previous(reinterpret_cast<void*>(static_cast<std::intptr_t>(_configthreadlocale(_ENABLE_PER_THREAD_LOCALE))))
+{
+    const char* locale = setlocale(LC_CTYPE, nullptr);
+    m_conversions = new std::string(locale ? locale : "C");
+    setlocale(LC_CTYPE, "");
+}
+
+ArchiveNameConversions::~ArchiveNameConversions()
+{
+    auto* locale = static_cast<std::string*>(m_conversions);
+    setlocale(LC_CTYPE, locale->c_str());
+    delete locale;
+    _configthreadlocale(static_cast<int>(reinterpret_cast<std::intptr_t>(m_previous)));
+}
 
 std::optional<std::string> nameFromOemCodePage(std::string_view bytes)
 {

@@ -30,8 +30,10 @@ std::optional<DiskSpace> diskSpace(const std::string& folder)
 
 bool lastFailureWasDiskFull()
 {
+    // ERROR_DISK_QUOTA_EXCEEDED, which MinGW's headers lack.
+    constexpr DWORD kDiskQuotaExceeded = 1295;
     const DWORD error = GetLastError();
-    return error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL || error == ERROR_DISK_QUOTA_EXCEEDED;
+    return error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL || error == kDiskQuotaExceeded;
 }
 
 } // namespace platform

@@ -8,14 +8,6 @@
 
 namespace platform {
 
-/// True for the errors of a file that another program holds: a sharing or lock violation. Access
-/// denied is not one: it is the answer of a folder that refuses writes (a read-only folder,
-/// Controlled Folder Access), and waiting would not change it.
-inline bool isHeldError(DWORD error)
-{
-    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
-}
-
 /// True when another program holds the file at `path` so that it cannot be replaced or
 /// removed (it has it open without sharing its deletion). Access denied is the answer of a
 /// replace in that case too; this tells it from a write that Windows refuses.
@@ -30,11 +22,22 @@ inline bool heldByAnotherProgram(const std::string& path)
     return GetLastError() == ERROR_SHARING_VIOLATION;
 }
 
-/// Runs `attempt` (true when it succeeded, the last error set when not) again while it fails
-/// because another program holds the file, for about two seconds: virus scanners, sync tools
-/// and the game itself hold files for moments. The last error stays that of the last attempt.
+/// True when the last error of a call on the file at `path` says that another program holds
+/// it: a sharing or lock violation, or access denied where the file is indeed held (Windows
+/// answers a replace of a held file so). Access denied otherwise is a folder that refuses
+/// writes (read-only, Controlled Folder Access): waiting would not change it.
+inline bool failedAsHeld(DWORD error, const std::string& path)
+{
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION
+        || (error == ERROR_ACCESS_DENIED && heldByAnotherProgram(path));
+}
+
+/// Runs `attempt` (true when it succeeded, the last error set when not) on the file at `path`
+/// again while it fails because another program holds the file, for about two seconds: virus
+/// scanners, sync tools and the game itself hold files for moments. The last error stays that
+/// of the last attempt.
 template <class Attempt>
-bool retryWhileHeld(Attempt attempt)
+bool retryWhileHeld(const std::string& path, Attempt attempt)
 {
     constexpr DWORD kPatience = 2000, kStep = 50;
     const DWORD start = GetTickCount();
@@ -42,10 +45,11 @@ bool retryWhileHeld(Attempt attempt)
         if (attempt())
             return true;
         const DWORD error = GetLastError();
-        if (!isHeldError(error) || GetTickCount() - start >= kPatience)
+        const bool held = failedAsHeld(error, path);
+        SetLastError(error);
+        if (!held || GetTickCount() - start >= kPatience)
             return false;
         Sleep(kStep);
-        SetLastError(error);
     }
 }
 

@@ -50,7 +50,7 @@ bool recycleFile(const std::string& path)
     operation.pFrom = list.c_str();
     operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
     // The shell answers with the system's error number where another program holds the file.
-    return retryWhileHeld([&] {
+    return retryWhileHeld(path, [&] {
         const int result = SHFileOperationW(&operation);
         SetLastError(static_cast<DWORD>(result));
         return result == 0 && !operation.fAnyOperationsAborted;

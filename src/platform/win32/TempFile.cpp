@@ -85,7 +85,7 @@ bool TempFile::write(const std::string& bytes)
 bool TempFile::copyFrom(const std::string& source)
 {
     HANDLE in = INVALID_HANDLE_VALUE;
-    if (!retryWhileHeld([&] {
+    if (!retryWhileHeld(source, [&] {
             in = CreateFileW(widePath(source).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                              FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
             return in != INVALID_HANDLE_VALUE;
@@ -122,7 +122,7 @@ bool TempFile::renameTo(const std::string& target)
 {
     close();
     const std::wstring from = widePath(m_path), to = widePath(target);
-    if (!retryWhileHeld([&] { return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH); }))
+    if (!retryWhileHeld(target, [&] { return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH); }))
         return false;
     m_path.clear();
     return true;

@@ -20,8 +20,7 @@ enum class Access { Reading, Writing };
 std::string failureReason(const std::string& path, Access access)
 {
     const DWORD error = GetLastError();
-    if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION
-        || (error == ERROR_ACCESS_DENIED && heldByAnotherProgram(path)))
+    if (failedAsHeld(error, path))
         return "Ein anderes Programm verwendet die Datei.";
     if (error == ERROR_ACCESS_DENIED && access == Access::Writing)
         return "Windows hat das Schreiben in den Ordner " + path.substr(0, lastComponentStart(path)) + " verweigert.";
@@ -34,7 +33,7 @@ std::string readWholeFile(const std::string& path)
 {
     // Read while others may read, but not write.
     HANDLE file = INVALID_HANDLE_VALUE;
-    if (!retryWhileHeld([&] {
+    if (!retryWhileHeld(path, [&] {
             file = CreateFileW(widePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
                                nullptr);
             return file != INVALID_HANDLE_VALUE;
