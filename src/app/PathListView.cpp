@@ -34,7 +34,7 @@ public:
     }
     QVariant data(const QModelIndex& index, int role) const override
     {
-        if (role != Qt::DisplayRole || !index.isValid())
+        if (role != Qt::DisplayRole || !index.isValid() || !holds(entryOf(index.row())))
             return {};
         return displayName(entryOf(index.row()));
     }
@@ -65,15 +65,21 @@ public:
         applyFilter();
         endResetModel();
     }
-    void setFilter(const QString& text)
+    /// A new filter; in a rebuild it takes effect when the rebuild ends.
+    void setFilter(const QString& text, bool inRebuild)
     {
-        beginResetModel();
+        if (!inRebuild)
+            beginResetModel();
         m_words.clear();
         for (const QString& word : text.toCaseFolded().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
             m_words.push_back(word.toStdString());
-        applyFilter();
-        endResetModel();
+        if (!inRebuild) {
+            applyFilter();
+            endResetModel();
+        }
     }
+    /// False for an entry the store no longer has: a row shown before a rebuild that goes on.
+    bool holds(std::size_t entry) const { return entry < m_paths.size(); }
 
 private:
     QString displayName(std::size_t entry) const
@@ -212,10 +218,14 @@ void PathListView::setItemIndex(int row)
 
 void PathListView::setFilter(const QString& text)
 {
+    if (m_rebuilds > 0) {
+        m_model->setFilter(text, true); // (the rebuild's end shows the entries, none selected)
+        return;
+    }
     const std::vector<std::size_t> selected = selectedEntries();
     const std::optional<std::size_t> current = selectedEntry();
     const bool quiet = std::exchange(m_quiet, true);
-    m_model->setFilter(text);
+    m_model->setFilter(text, false);
     m_quiet = quiet;
     selectEntries(selected, current);
 }
@@ -228,15 +238,19 @@ bool PathListView::filtered() const
 std::optional<std::size_t> PathListView::selectedEntry() const
 {
     const int row = itemIndex();
-    return row < 0 ? std::nullopt : std::optional(m_model->entryOf(row));
+    if (row < 0 || !m_model->holds(m_model->entryOf(row)))
+        return std::nullopt;
+    return m_model->entryOf(row);
 }
 
 std::vector<std::size_t> PathListView::selectedEntries() const
 {
     std::vector<std::size_t> entries;
     for (const QItemSelectionRange& range : selectionModel()->selection()) {
-        for (int row = range.top(); row <= range.bottom(); ++row)
-            entries.push_back(m_model->entryOf(row));
+        for (int row = range.top(); row <= range.bottom(); ++row) {
+            if (m_model->holds(m_model->entryOf(row)))
+                entries.push_back(m_model->entryOf(row));
+        }
     }
     std::sort(entries.begin(), entries.end());
     entries.erase(std::unique(entries.begin(), entries.end()), entries.end());
@@ -245,9 +259,12 @@ std::vector<std::size_t> PathListView::selectedEntries() const
 
 std::vector<std::size_t> PathListView::shownEntries() const
 {
-    std::vector<std::size_t> entries(static_cast<std::size_t>(count()));
-    for (std::size_t row = 0; row < entries.size(); ++row)
-        entries[row] = m_model->entryOf(static_cast<int>(row));
+    std::vector<std::size_t> entries;
+    entries.reserve(static_cast<std::size_t>(count()));
+    for (int row = 0; row < count(); ++row) {
+        if (m_model->holds(m_model->entryOf(row)))
+            entries.push_back(m_model->entryOf(row));
+    }
     return entries;
 }
 
