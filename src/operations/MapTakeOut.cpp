@@ -31,11 +31,11 @@ bool allIn(const std::string& folder, const std::vector<platform::FileToPlace>& 
                        [&](const platform::FileToPlace& file) { return platform::fileExists(folder + file.name); });
 }
 
-/// True when `folder` holds the map of `package` byte for byte. The files compared are closed
-/// again when it returns (Windows moves no open file).
-bool sameMapIn(const std::string& folder, const std::string& package)
+/// True when the map at `other` is the map of `package` byte for byte. The files compared are
+/// closed again when it returns (Windows moves no open file).
+bool sameMap(const std::string& package, const std::optional<std::string>& other)
 {
-    PublishedCheck same(package, namesakeIn(folder, package));
+    PublishedCheck same(package, other);
     while (!same.step(std::numeric_limits<std::uint64_t>::max())) {
     }
     return *same.state() == PublishedState::Same;
@@ -43,10 +43,12 @@ bool sameMapIn(const std::string& folder, const std::string& package)
 
 } // namespace
 
-TakenOut takeOutMap(const std::string& package, const std::string& newMapsFolder)
+TakenOut takeOutMap(const std::string& package, const std::string& newMapsFolder, const std::vector<std::string>& namesakes)
 {
     const catalogue::MapFileSet set = catalogue::mapFileSetOf(package);
-    if (sameMapIn(newMapsFolder, package)) {
+    const bool there = sameMap(package, namesakeIn(newMapsFolder, package))
+        || std::any_of(namesakes.begin(), namesakes.end(), [&](const std::string& other) { return sameMap(package, other); });
+    if (there) {
         for (const std::string& file : set.files())
             platform::recycleFile(file);
         return TakenOut::Recycled;

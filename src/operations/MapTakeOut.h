@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 /// Taking a published map out of the game: back into the new-maps folder, from where an install
 /// puts it in again.
@@ -22,8 +23,10 @@ enum class TakenOut {
 /// moves them the other way: each file kill-safe, never replacing one. Where a file of the set
 /// is named there already, the map goes into the subfolder kTakenOutFolder instead, and where
 /// that one is taken too, it stays; so a map never ends split between two folders by a name.
-/// Where the new-maps folder holds the same map byte for byte (installed by copying), the
-/// published copy goes to the recycle bin instead of a second copy appearing.
-TakenOut takeOutMap(const std::string& package, const std::string& newMapsFolder);
+/// Where the new-maps folder holds the same map byte for byte (installed by copying), at its top
+/// or as one of `namesakes` (the maps of that file name further down), the published copy goes
+/// to the recycle bin instead of a second copy appearing.
+TakenOut takeOutMap(const std::string& package, const std::string& newMapsFolder,
+                    const std::vector<std::string>& namesakes = {});
 
 } // namespace operations

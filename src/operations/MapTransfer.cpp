@@ -16,6 +16,7 @@
 #include "platform/FileTransfer.h"
 #include "platform/PathSeparator.h"
 #include "platform/InputQueue.h"
+#include "platform/NameCompare.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -26,6 +27,7 @@
 #include <QTimer>
 
 #include <initializer_list>
+#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -47,6 +49,12 @@ public:
         : m_form(form), m_action(action), m_maps(std::move(maps)),
           m_progress(&form, form.languageText(localisation::lines::kCancel), Qt::NonModal)
     {
+        // The new maps by file name, for taking out: a map installed by copying from a pack
+        // is still there further down.
+        if (m_action == TForm1::MapAction::TakeOut) {
+            for (const std::string_view path : m_form.ListBox1)
+                m_newByName.emplace(platform::upperCasedAscii(catalogue::fileNameOf(std::string(path))), path);
+        }
     }
 
     void run()
@@ -164,9 +172,19 @@ private:
                 platform::recycleFile(file);
             break;
         case TForm1::MapAction::TakeOut:
-            operations::takeOutMap(path, m_form.NewMapsFolder);
+            operations::takeOutMap(path, m_form.NewMapsFolder, newMapsNamed(path));
             break;
         }
+    }
+
+    /// The new maps of the file name of `path`.
+    std::vector<std::string> newMapsNamed(const std::string& path) const
+    {
+        std::vector<std::string> named;
+        const auto [first, last] = m_newByName.equal_range(platform::upperCasedAscii(catalogue::fileNameOf(path)));
+        for (auto at = first; at != last; ++at)
+            named.push_back(at->second);
+        return named;
     }
 
     /// After a map: the lists kept, drawn when a picture is due, the window's events taken;
@@ -193,6 +211,7 @@ private:
     ProgressBox m_progress;
     QElapsedTimer m_sinceDrawn;
     std::size_t m_searchFrom = 0;
+    std::unordered_multimap<std::string, std::string> m_newByName; ///< taking out: the new maps by upper-cased file name
 };
 
 void TForm1::setChangesDrawn(bool drawn)

@@ -496,6 +496,9 @@ private slots:
             {"the same map there already (installed by copying): to the recycle bin",
              {{"CTF-Face.vsm", "package"}, {"CTF-Face.ini", "ini"}, {"CTF-Face_LOC_INT.vsp", "loc"}},
              "CTF-Face.ini CTF-Face.vsm CTF-Face_LOC_INT.vsp", "", true},
+            {"the same map in a pack further down: to the recycle bin",
+             {{"pack/CTF-Face.vsm", "package"}, {"pack/ctf-face.ini", "ini"}, {"pack/CTF-Face_LOC_INT.vsp", "loc"}},
+             "pack", "", true},
             {"a different map of that name there: into a subfolder",
              {{"ctf-face.vsm", "another"}},
              "ctf-face.vsm taken out", "CTF-Face.ini CTF-Face.vsm CTF-Face_LOC_INT.vsp", false},
@@ -527,8 +530,9 @@ private slots:
 
             // Installed again: byte for byte the files that were taken out.
             const std::vector<std::string> listed = form.ListBox1.toStrings();
-            const std::string takenOut = row.takenOutAfter.empty() ? world.newMaps + native("/CTF-Face.vsm")
-                                                                   : world.newMaps + native("/taken out/CTF-Face.vsm");
+            const std::string takenOut = row.recycled ? world.newMaps + native("/" + row.newMaps.front().first)
+                : row.takenOutAfter.empty()           ? world.newMaps + native("/CTF-Face.vsm")
+                                                      : world.newMaps + native("/taken out/CTF-Face.vsm");
             clickRow(form.newFiles, static_cast<int>(std::find(listed.begin(), listed.end(), takenOut) - listed.begin()));
             click(form.Button1);
             QVERIFY2(listFolder(world.published) == "CTF-Face.ini CTF-Face.vsm CTF-Face_LOC_INT.vsp DM-Stays.vsm", row.name);
