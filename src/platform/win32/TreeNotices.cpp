@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <vector>
 
 namespace platform {
@@ -53,11 +54,20 @@ public:
             // No bytes: more changed than the buffer held.
             if (bytes == 0)
                 return false;
+            // Each record is checked to lie within what was written (Wine has been seen to give an
+            // offset to a next record that is none): one that does not counts as lost notices.
+            const auto* bytesRead = reinterpret_cast<const char*>(m_buffer.data());
             for (DWORD at = 0;;) {
-                const auto* record = reinterpret_cast<const FILE_NOTIFY_INFORMATION*>(m_buffer.data() + at);
+                const auto* record = reinterpret_cast<const FILE_NOTIFY_INFORMATION*>(bytesRead + at);
+                const DWORD nameStart = at + offsetof(FILE_NOTIFY_INFORMATION, FileName);
+                if (nameStart > bytes || record->FileNameLength > bytes - nameStart || record->Action < FILE_ACTION_ADDED
+                    || record->Action > FILE_ACTION_RENAMED_NEW_NAME)
+                    return restartAfterLoss();
                 told(record->Action, utf8FromWide(std::wstring_view(record->FileName, record->FileNameLength / sizeof(wchar_t))));
                 if (record->NextEntryOffset == 0)
                     break;
+                if (record->NextEntryOffset % sizeof(DWORD) != 0 || record->NextEntryOffset >= bytes - at)
+                    return restartAfterLoss();
                 at += record->NextEntryOffset;
             }
             if (!(m_started = start()))
@@ -66,6 +76,13 @@ public:
     }
 
 private:
+    /// Asks for the next notices after some were lost; false (lost) either way.
+    bool restartAfterLoss()
+    {
+        m_started = start();
+        return false;
+    }
+
     bool start()
     {
         return ReadDirectoryChangesW(m_folder, m_buffer.data(), static_cast<DWORD>(m_buffer.size() * sizeof(DWORD)), TRUE,
