@@ -12,7 +12,6 @@
 #include "platform/FileSystem.h"
 #include "platform/FileTransfer.h"
 #include "platform/PathSeparator.h"
-#include "platform/InputQueue.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -97,9 +96,9 @@ void TForm1::Button2Click()
     // After each map the two lists are what the rebuilds would read, kept from the folders'
     // change notices (the run's own moves among them) instead of read again: a run costs the
     // maps it moves, not the square of them. The same notices keep the names of both folders
-    // for the look-ups of companions and namesakes. Where a tree cannot be watched whole (a
-    // link the notices do not follow, the system's limit of watches), its list is read again
-    // at most once a picture and before input reaches it.
+    // for the look-ups of companions and namesakes. Where there are no such notices (Windows,
+    // or a tree that cannot be watched whole), a list is read again once a picture: between
+    // two pictures nothing of it is drawn and no input reaches it (its rebuild is held).
     m_installRun = std::make_unique<InstallRun>(catalogue::publishedFolder(DocumentsFolder) + platform::kPathSeparator);
     catalogue::KeptFileList& keptNew = m_installRun->newMaps;
     catalogue::KeptFileList& keptPublished = m_installRun->published;
@@ -140,10 +139,10 @@ void TForm1::Button2Click()
     };
     for (int pass = 0; pass < passes; ++pass) {
         // What other programs changed while the window took its messages.
-        if (keepLists(platform::inputWaiting()))
+        if (keepLists(false))
             searchFrom = 0;
         std::size_t next = firstUntaken();
-        // A list that is not read again at every change (a tree not watched whole) may name a map that went.
+        // A list that is not read again at every change (no notices) may name a map that went.
         if (next < ListBox1.size() && !platform::fileExists(std::string(ListBox1[next]))) {
             refreshFileList(1);
             refreshFileList(2);
@@ -161,7 +160,7 @@ void TForm1::Button2Click()
         showMapInfo(path);
         transferMapFiles(CheckBox2->isChecked());
         const bool frame = sinceDrawn.elapsed() >= kFrameMilliseconds;
-        if (keepLists(frame || platform::inputWaiting()))
+        if (keepLists(frame))
             searchFrom = 0;
         setChangesDrawn(frame);
         if (frame)
