@@ -3,7 +3,6 @@
 
 #include "localisation/LanguageCheck.h"
 
-#include "app/Controls.h"
 #include "app/Environment.h"
 #include "app/Forms.h"
 #include "app/Unit1.h"
