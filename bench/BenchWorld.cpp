@@ -10,9 +10,9 @@
 
 namespace fs = std::filesystem;
 
-BenchFolder::BenchFolder()
+BenchFolder::BenchFolder(const std::string& parent)
 {
-    std::string pattern = (fs::temp_directory_path() / "vsm-bench-XXXXXX").string();
+    std::string pattern = ((parent.empty() ? fs::temp_directory_path() : fs::path(parent)) / "vsm-bench-XXXXXX").string();
     if (!mkdtemp(pattern.data()))
         throw std::runtime_error("cannot create a temporary folder");
     m_path = pattern;

@@ -7,7 +7,8 @@
 /// A generated tree of maps for measurements, removed at the end.
 class BenchFolder {
 public:
-    BenchFolder();
+    /// A new folder in the system's temporary folder, or in `parent`.
+    explicit BenchFolder(const std::string& parent = "");
     ~BenchFolder();
     const std::string& path() const { return m_path; }
     /// Writes a small file, creating the folders on the way.

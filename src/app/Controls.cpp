@@ -4,6 +4,8 @@
 #include "catalogue/MapNames.h"
 #include "catalogue/StringArray.h"
 
+#include <utility>
+
 #include <QAbstractItemDelegate>
 #include <QAbstractListModel>
 
@@ -200,12 +202,16 @@ PathListView::PathListView(QWidget* parent, const char* name, const StringArray&
 
 PathListView::Rebuild::Rebuild(PathListView& list) : m_list(list)
 {
+    if (m_list.m_rebuilds++ > 0)
+        return;
     m_list.m_quiet = true;
     m_list.m_model->beginRebuild();
 }
 
 PathListView::Rebuild::~Rebuild()
 {
+    if (--m_list.m_rebuilds > 0)
+        return;
     m_list.m_model->endRebuild();
     m_list.m_quiet = false;
 }
@@ -251,12 +257,12 @@ int PathListView::itemIndex() const
 
 void PathListView::setItemIndex(int index)
 {
-    m_quiet = true;
+    const bool quiet = std::exchange(m_quiet, true);
     if (index < 0 || index >= count())
         selectionModel()->clear();
     else
         selectionModel()->setCurrentIndex(m_model->index(index), QItemSelectionModel::ClearAndSelect);
-    m_quiet = false;
+    m_quiet = quiet;
 }
 
 ComboBox::ComboBox(QWidget* parent, const char* name)

@@ -93,6 +93,7 @@ public:
 
     /// While it lives, the path list may change: the list shows no entry and no selection,
     /// and shows the paths as they are then when it ends (also when an error ends the change).
+    /// Rebuilds within a rebuild are part of it: the list is laid out once, when the outer one ends.
     class Rebuild {
     public:
         explicit Rebuild(PathListView& list);
@@ -121,6 +122,7 @@ protected:
 private:
     PathListModel* m_model;
     bool m_quiet = false;
+    int m_rebuilds = 0; ///< the rebuilds going on, one inside the other
     int m_rowHeight = 0; ///< the height of every row; 0 until a row has been measured
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/FileManagement.h"
+#include "catalogue/MapFileSet.h"
 #include "operations/IniText.h"
 #include "settings/LineList.h"
 
@@ -25,7 +26,7 @@ namespace catalogue {
 class KeptFileList;
 }
 namespace platform {
-class FolderNames;
+class TreeNotices;
 }
 class TForm2;
 class TForm3;
@@ -256,6 +257,8 @@ private:
     void setChangesDrawn(bool drawn);
     /// Moves or copies the shown map's package and recorded companions into the published folder.
     void transferMapFiles(bool move);
+    /// The notices that keep the names in the new-maps folders while all maps are installed; nothing otherwise.
+    platform::TreeNotices* keptNewMapNames() const;
     /// Loads the INI editor from a file, every line break made CR LF and nothing else changed.
     void loadEditorFromFile(const std::string& path);
     /// Shows an INI text in the editor.
@@ -278,7 +281,10 @@ private:
     TForm4* m_form4 = nullptr;
     bool m_centred = false;
     bool m_installingAll = false;
-    std::unique_ptr<platform::FolderNames> m_publishedNames; ///< while all maps are installed
+    struct InstallRun;
+    std::unique_ptr<InstallRun> m_installRun; ///< while all maps are installed
+    /// The files of the map the details panel shows, as it found them: what install, copy and delete take.
+    catalogue::MapFileSet m_shownFiles;
     /// The comparison of the shown map with its published namesake, while it goes on.
     std::unique_ptr<operations::PublishedCheck> m_publishedCheck;
     QTimer* m_publishedCheckSteps = nullptr; ///< the steps of a comparison that takes long

@@ -28,6 +28,10 @@ public:
     /// the notices then keep.
     Update take(const std::string& folder, const std::string& mask, bool mayRead);
 
+    /// The notices that keep the list, which also know the names in its folders; nothing
+    /// before the first `take`.
+    platform::TreeNotices* notices() const { return m_notices.get(); }
+
     /// After Edited: brings `files` up to date; false when the changes turn out not to be
     /// edits of the list (the caller reads the folder then).
     bool applyTo(TStringArray& files) const;

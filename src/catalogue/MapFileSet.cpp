@@ -2,19 +2,10 @@
 
 #include "catalogue/MapNames.h"
 #include "platform/FileSystem.h"
+#include "platform/PathSeparator.h"
+#include "platform/TreeNotices.h"
 
 namespace catalogue {
-
-namespace {
-
-/// The existing file named like `path` whatever its case, or nothing.
-std::optional<std::string> existingFile(const std::string& path)
-{
-    const auto found = platform::findIgnoringCase(path);
-    return found && platform::fileExists(*found) ? found : std::nullopt;
-}
-
-} // namespace
 
 std::vector<std::string> MapFileSet::files() const
 {
@@ -26,10 +17,30 @@ std::vector<std::string> MapFileSet::files() const
     return all;
 }
 
-MapFileSet mapFileSetOf(const std::string& package)
+std::vector<platform::FileToPlace> MapFileSet::toPlace() const
 {
-    const std::string base = basePath(package);
-    return {package, existingFile(base + kIniSuffix), existingFile(base + kLocalisationSuffix)};
+    const std::string name = baseName(package);
+    std::vector<platform::FileToPlace> all {{package, fileNameOf(package)}};
+    if (ini)
+        all.push_back({*ini, name + kIniSuffix});
+    if (localisation)
+        all.push_back({*localisation, name + kLocalisationSuffix});
+    return all;
+}
+
+MapFileSet mapFileSetOf(const std::string& package, platform::TreeNotices* kept)
+{
+    const std::size_t nameStart = platform::lastComponentStart(package);
+    const std::string folder = package.substr(0, nameStart), base = baseName(package);
+    const std::vector<std::string> names {base + kIniSuffix, base + kLocalisationSuffix};
+    const auto found = kept ? kept->find(folder, names) : platform::findAllIgnoringCase(folder, names);
+    // A folder named like a companion is none.
+    const auto existing = [&](const std::optional<std::string>& name) -> std::optional<std::string> {
+        if (name && platform::fileExists(folder + *name))
+            return folder + *name;
+        return std::nullopt;
+    };
+    return {package, existing(found[0]), existing(found[1])};
 }
 
 std::string iniPathOf(const std::string& package)

@@ -79,6 +79,7 @@ bool TForm1::keepFileList(int kind, catalogue::KeptFileList& kept, bool mayRead)
         const PathListView::Rebuild rebuild(*list.view);
         if (kept.applyTo(*list.paths)) {
             showFileCount(list, list.paths->size());
+            list.view->setItemIndex(-1); // also where this rebuild is part of a longer one
             return true;
         }
         break;

@@ -42,6 +42,7 @@ void TForm1::showMapInfo(const std::string& path)
     m_publishedCheck.reset();
     m_publishedCheckSteps->stop();
     Label8->setText(QStringLiteral("-"));
+    m_shownFiles = {};
     if (path.empty()) {
         Label4->setText(QStringLiteral("- - -"));
         Label11->setText(QStringLiteral("0 MB"));
@@ -60,7 +61,8 @@ void TForm1::showMapInfo(const std::string& path)
     Label4->setText(toDisplay(MapNameOf(path)));
     setLitRow(VSMexists, Label1, true);
 
-    const catalogue::MapFileSet files = catalogue::mapFileSetOf(path);
+    m_shownFiles = catalogue::mapFileSetOf(path, keptNewMapNames());
+    const catalogue::MapFileSet& files = m_shownFiles;
     setLitRow(INIexists, Label2, files.ini.has_value());
     if (files.ini) {
         iniedit->hide();

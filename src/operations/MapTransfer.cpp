@@ -8,9 +8,9 @@
 #include "catalogue/MapFileSet.h"
 #include "catalogue/MapNames.h"
 #include "localisation/LanguageLines.h"
+#include "operations/InstallRun.h"
 #include "platform/FileSystem.h"
 #include "platform/FileTransfer.h"
-#include "platform/FolderNames.h"
 #include "platform/PathSeparator.h"
 #include "platform/InputQueue.h"
 
@@ -38,25 +38,36 @@ void TForm1::setChangesDrawn(bool drawn)
     // editor (shown in mapper mode). The buttons and frames around them stay as drawn.
     for (QWidget* widget : std::initializer_list<QWidget*>{newFiles, Label13, publishedFiles, Label14, Panel1, iniContent})
         widget->setUpdatesEnabled(drawn);
+    // The lists' edits between two pictures are one rebuild each: a list is laid out once a
+    // picture, not once a map (a layout steps through all its rows).
+    if (!m_installRun)
+        return;
+    if (drawn) {
+        m_installRun->heldNew.reset();
+        m_installRun->heldPublished.reset();
+    } else if (!m_installRun->heldNew) {
+        m_installRun->heldNew.emplace(*newFiles);
+        m_installRun->heldPublished.emplace(*publishedFiles);
+    }
+}
+
+platform::TreeNotices* TForm1::keptNewMapNames() const
+{
+    return m_installRun ? m_installRun->newMaps.notices() : nullptr;
 }
 
 void TForm1::transferMapFiles(bool move)
 {
-    // The companions go along as the captions show them (black: the file is there); they get
-    // the package's spelling of the name.
-    const catalogue::MapFileSet set = catalogue::mapFileSetOf(SelectedMapPath);
-    const std::string name = catalogue::baseName(SelectedMapPath);
-    std::vector<platform::FileToPlace> files{{set.package, catalogue::fileNameOf(set.package)}};
-    if (textColour(Label2) == colours::black && set.ini)
-        files.push_back({*set.ini, name + catalogue::kIniSuffix});
-    if (textColour(Label3) == colours::black && set.localisation)
-        files.push_back({*set.localisation, name + catalogue::kLocalisationSuffix});
-    // Failures are not reported: the rebuilt lists show the outcome.
+    // The package and the companions the details panel found; they get the package's spelling
+    // of the name. Failures are not reported: the rebuilt lists show the outcome.
     const std::string destination = catalogue::publishedFolder(DocumentsFolder) + platform::kPathSeparator;
+    platform::KeptFolder kept;
+    if (m_installRun)
+        kept = {m_installRun->published.notices(), &m_installRun->publishedSweep};
     if (move)
-        platform::moveFilesInto(destination, files, m_publishedNames.get());
+        platform::moveFilesInto(destination, m_shownFiles.toPlace(), kept);
     else
-        platform::copyFilesInto(destination, files, m_publishedNames.get());
+        platform::copyFilesInto(destination, m_shownFiles.toPlace(), kept);
 }
 
 void TForm1::installmap()
@@ -83,14 +94,15 @@ void TForm1::Button2Click()
         return;
     }
     m_installingAll = true;
-    // The published folder's names are read once for the whole run, not once per map.
-    m_publishedNames = std::make_unique<platform::FolderNames>(catalogue::publishedFolder(DocumentsFolder)
-                                                                + platform::kPathSeparator);
     // After each map the two lists are what the rebuilds would read, kept from the folders'
     // change notices (the run's own moves among them) instead of read again: a run costs the
-    // maps it moves, not the square of them. Where the system lists in its file system's own
-    // order (Windows), they are read again at most once a picture and before input reaches them.
-    catalogue::KeptFileList keptNew, keptPublished;
+    // maps it moves, not the square of them. The same notices keep the names of both folders
+    // for the look-ups of companions and namesakes. Where the system lists in its file
+    // system's own order (Windows), the lists are read again at most once a picture and before
+    // input reaches them.
+    m_installRun = std::make_unique<InstallRun>(catalogue::publishedFolder(DocumentsFolder) + platform::kPathSeparator);
+    catalogue::KeptFileList& keptNew = m_installRun->newMaps;
+    catalogue::KeptFileList& keptPublished = m_installRun->published;
     // What the passes change is drawn 25 times a second, not after every map: between two
     // pictures it keeps what it shows, while input is still taken after every map.
     QElapsedTimer sinceDrawn;
@@ -100,9 +112,9 @@ void TForm1::Button2Click()
         ~Finish()
         {
             form.m_installingAll = false;
-            form.m_publishedNames.reset();
-            form.placeWaitingEditorText();
             form.setChangesDrawn(true);
+            form.m_installRun.reset();
+            form.placeWaitingEditorText();
         }
     } finish{*this};
 
@@ -176,7 +188,7 @@ void TForm1::Button4Click()
     if (publishedFiles->itemIndex() == -1) {
         m_env.beep();
     } else if (m_env.askYesNo(this, QStringLiteral("...!"), languageText(localisation::lines::kDeleteQuestion))) {
-        for (const std::string& path : catalogue::mapFileSetOf(SelectedMapPath).files())
+        for (const std::string& path : m_shownFiles.files())
             platform::recycleFile(path);
     }
     refreshFileList(2);

@@ -7,11 +7,13 @@
 /// the callers only look at the outcome on disk.
 namespace platform {
 
-class FolderNames;
+class LeftoverSweep;
+class TreeNotices;
 
 /// Moves `from` to `to`. Never replaces an existing `to`; works across file systems (and drives),
 /// where the bytes go into a temporary file beside `to` that takes the name only when complete,
-/// and the source is deleted only after that: a move ended at any moment leaves the file whole
+/// and the source is deleted only after that (a source that cannot be deleted takes the copy
+/// back out: a map is never in two places): a move ended at any moment leaves the file whole
 /// at its source or at `to`. False when it failed.
 bool moveFile(const std::string& from, const std::string& to);
 
@@ -32,12 +34,18 @@ struct FileToPlace {
     std::string name;
 };
 
+/// What a run of many maps keeps of the folder they go into, once for all of them: the watcher
+/// that knows its names, and its sweep of leftover temporary files. Either may be missing.
+struct KeptFolder {
+    TreeNotices* names = nullptr;
+    LeftoverSweep* sweep = nullptr;
+};
+
 /// Moves each of `files` in turn into `folder` (which ends in the separator), as `moveFile`
 /// would, or copies each as `copyFile` would; the folder's names are read once for all of them,
-/// or taken from `namesThere` where they are kept for that folder (many maps in a row), whose
-/// sweep of leftovers then serves them all.
-void moveFilesInto(const std::string& folder, const std::vector<FileToPlace>& files, FolderNames* namesThere = nullptr);
-void copyFilesInto(const std::string& folder, const std::vector<FileToPlace>& files, FolderNames* namesThere = nullptr);
+/// or taken from what `kept` knows of that folder.
+void moveFilesInto(const std::string& folder, const std::vector<FileToPlace>& files, KeptFolder kept = {});
+void copyFilesInto(const std::string& folder, const std::vector<FileToPlace>& files, KeptFolder kept = {});
 
 /// Sends one file to the system's recycle bin, from where the user can restore it (on Linux the
 /// desktop's trash); deletes it for good where no recycle bin can take it (a share, a file

@@ -38,7 +38,8 @@ public:
     bool sync();
     /// Renames the file over `target`, replacing it; the temporary name is then gone.
     bool renameTo(const std::string& target);
-    /// Renames the file to `target`, failing when a file of that name exists (whatever its case).
+    /// Renames the file to `target`, failing when a file of that name exists (on a file system
+    /// that compares names without case, in any case): the caller looks for namesakes first.
     bool placeAt(const std::string& target);
     /// Closes and removes the temporary file, keeping the system's error as it was.
     void discard();

@@ -1,13 +1,17 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace platform {
 
-/// What the system reports of the changes below a folder and all its subfolders while the
-/// object lives, so that a list of the files there can be kept without reading it again.
+/// What the system reports of the changes below a folder and all its subfolders (folder links
+/// the finder follows included) while the object lives, so that a list of the files there, and
+/// the names in each of its folders, can be kept without reading them again. It is the one
+/// watcher of a tree: the list of its maps and the look-ups of names in its folders both take
+/// what it is told.
 class TreeNotices {
 public:
     /// One file that came (created, or moved or renamed into the tree) or went.
@@ -17,8 +21,10 @@ public:
     };
     enum class Outcome {
         Told,     ///< the changes since the last call are all in the list
-        Lost,     ///< some were not told (a folder came or went, too many at once): read the tree again
-        NotGiven, ///< this system gives no such notices (Windows): read the tree when it matters
+        Lost,     ///< some were not told (a folder came or went, the folder itself was moved,
+                  ///< too many at once): read the tree again
+        NotGiven, ///< no notices here (the system gives none, or the tree cannot be watched
+                  ///< whole): read the tree when it matters
     };
 
     /// `folder` ends in the separator. The watch starts here: what changes later is told.
@@ -27,9 +33,16 @@ public:
     TreeNotices(const TreeNotices&) = delete;
     TreeNotices& operator=(const TreeNotices&) = delete;
 
+    const std::string& folder() const { return m_folder; }
+
     /// The changes since the last call, in the order they happened, into `changes` (emptied
     /// first). After Lost the watch is renewed: what changes from then on is told again.
     Outcome take(std::vector<Change>& changes);
+
+    /// What findAllIgnoringCase(`folder`, `names`) answers now, for any `folder` (ending in the
+    /// separator): a folder of the tree is read at its first look-up and then known from the
+    /// notices, so that many look-ups in a row read nothing; others are read each time.
+    std::vector<std::optional<std::string>> find(const std::string& folder, const std::vector<std::string>& names);
 
 private:
     struct Watch;

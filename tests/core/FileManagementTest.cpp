@@ -1,4 +1,5 @@
 #include "catalogue/FileManagement.h"
+#include "catalogue/KeptFileList.h"
 #include "platform/Errors.h"
 #include "platform/NameCompare.h"
 #include "TempFolder.h"
@@ -7,6 +8,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include "platform/FileTransfer.h"
 #include "platform/TextFile.h"
 #ifndef _WIN32
@@ -108,6 +110,56 @@ TEST(FindFiles, FollowsFolderLinksButNotIntoACycle)
     EXPECT_EQ(platform::entryKind(root / "M/", "loop", DT_UNKNOWN), (EntryKind{true, true}));
     EXPECT_EQ(platform::entryKind(root.path() + "/", "M", DT_UNKNOWN), (EntryKind{true, false}));
     EXPECT_EQ(platform::entryKind(root / "M/", "a.vsm", DT_UNKNOWN), (EntryKind{false, false}));
+}
+
+// A kept list stays what a reading gives, by edits wherever the notices can tell the change:
+// also through folder links (followed as the search follows them, a cycle not entered twice).
+// A folder above it renamed, or one coming or going, makes it read again.
+TEST(KeptFileList, StaysWhatAReadingGivesByEditsThroughLinksAndIsReadAgainAfterAParentMoved)
+{
+    TempFolder root;
+    root.write("top/maps/DM-A.vsm");
+    root.write("Other/CTF-O.vsm");
+    ASSERT_EQ(symlink((root / "Other").c_str(), (root / "top/maps/Linked").c_str()), 0);
+    ASSERT_EQ(symlink((root / "top/maps").c_str(), (root / "top/maps/Linked2").c_str()), 0);
+    const std::string folder = root / "top/maps";
+    catalogue::KeptFileList kept;
+    TStringArray list;
+    using Update = catalogue::KeptFileList::Update;
+    const auto keep = [&] {
+        const Update update = kept.take(folder, "*.vsm", true);
+        if (update == Update::ReadAgain || (update == Update::Edited && !kept.applyTo(list))) {
+            ResetFoundFiles();
+            FindFiles(folder, "*.vsm", true);
+            list = std::exchange(FoundFiles, {});
+        }
+        ResetFoundFiles();
+        FindFiles(folder, "*.vsm", true);
+        EXPECT_EQ(list.toStrings(), FoundFiles.toStrings());
+        return update;
+    };
+    EXPECT_EQ(keep(), Update::ReadAgain); // the first reading
+    const struct {
+        std::function<void()> change;
+        Update update;
+    } steps[] = {
+        {[&] { root.write("top/maps/DM-B.vsm"); }, Update::Edited},
+        {[&] { root.write("Other/CTF-P.vsm"); }, Update::Edited}, // through the link
+        {[&] { std::filesystem::rename(root / "Other/CTF-O.vsm", root / "top/maps/CTF-O.vsm"); }, Update::Edited},
+        {[&] { std::filesystem::remove(root / "top/maps/DM-A.vsm"); }, Update::Edited},
+        {[&] { root.write("top/maps/notes.txt"); }, Update::Unchanged},
+        {[&] { root.write("top/maps/Pack/DM-C.vsm"); }, Update::ReadAgain}, // a folder came
+        {[&] { root.write("top/maps/Pack/DM-D.vsm"); }, Update::Edited},
+        {[&] { std::filesystem::rename(root / "top", root / "moved"); }, Update::ReadAgain}, // nothing there now
+        {[&] { root.write("moved/maps/DM-E.vsm"); }, Update::ReadAgain}, // no folder to watch
+        {[&] { std::filesystem::rename(root / "moved", root / "top"); }, Update::ReadAgain},
+        {[&] { root.write("top/maps/DM-F.vsm"); }, Update::Edited},
+    };
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        SCOPED_TRACE(i);
+        steps[i].change();
+        EXPECT_EQ(keep(), steps[i].update);
+    }
 }
 #endif
 

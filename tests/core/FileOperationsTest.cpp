@@ -1,7 +1,7 @@
 #include "platform/DirectorySearch.h"
 #include "platform/Errors.h"
 #include "platform/FileSystem.h"
-#include "platform/FolderNames.h"
+#include "platform/TreeNotices.h"
 #include "platform/FileTransfer.h"
 #include "platform/TextFile.h"
 #include "ChildProcess.h"
@@ -324,19 +324,20 @@ TEST(FileSystem, ExistenceAndCaseInsensitiveLookup)
     EXPECT_EQ(findIgnoringCase(root / "gone/x.vsp"), std::nullopt);
 
     // Many look-ups in a row answer as one reading each would, whatever changes meanwhile.
-    FolderNames names(root / "maps" + native("/"));
+    const std::string maps = root / "maps" + native("/");
+    TreeNotices names(maps);
     using Found = std::vector<std::optional<std::string>>;
     const std::vector<std::string> asked {"dm-deck_loc_int.VSP", "CTF-Face.vsm", "ctf-face.vsm"};
-    EXPECT_EQ(names.find(asked), (Found{"DM-Deck_LOC_INT.vsp", std::nullopt, std::nullopt}));
+    EXPECT_EQ(names.find(maps, asked), (Found{"DM-Deck_LOC_INT.vsp", std::nullopt, std::nullopt}));
     root.write("maps/ctf-FACE.vsm");
-    EXPECT_EQ(names.find(asked), (Found{"DM-Deck_LOC_INT.vsp", "ctf-FACE.vsm", "ctf-FACE.vsm"}));
+    EXPECT_EQ(names.find(maps, asked), (Found{"DM-Deck_LOC_INT.vsp", "ctf-FACE.vsm", "ctf-FACE.vsm"}));
     std::filesystem::rename(root / "maps/ctf-FACE.vsm", root / "maps/other.vsm");
-    EXPECT_EQ(names.find(asked), (Found{"DM-Deck_LOC_INT.vsp", std::nullopt, std::nullopt}));
+    EXPECT_EQ(names.find(maps, asked), (Found{"DM-Deck_LOC_INT.vsp", std::nullopt, std::nullopt}));
     std::filesystem::rename(root / "maps/other.vsm", root / "maps/ctf-face.vsm");
-    EXPECT_EQ(names.find(asked), (Found{"DM-Deck_LOC_INT.vsp", "ctf-face.vsm", "ctf-face.vsm"}));
+    EXPECT_EQ(names.find(maps, asked), (Found{"DM-Deck_LOC_INT.vsp", "ctf-face.vsm", "ctf-face.vsm"}));
     std::filesystem::remove(file);
     std::filesystem::rename(root / "maps/ctf-face.vsm", root / "elsewhere.vsm");
-    EXPECT_EQ(names.find(asked), (Found{std::nullopt, std::nullopt, std::nullopt}));
+    EXPECT_EQ(names.find(maps, asked), (Found{std::nullopt, std::nullopt, std::nullopt}));
 }
 
 TEST(SaveFileAtomically, ReplacesWholeAndCleansUp)

@@ -120,8 +120,7 @@ bool TempFile::renameTo(const std::string& target)
 
 bool TempFile::placeAt(const std::string& target)
 {
-    // Asked again: a copy across file systems takes long enough for a namesake to turn up.
-    if (findIgnoringCase(target) || !renameWithoutReplacing(m_path, target))
+    if (!renameWithoutReplacing(m_path, target))
         return false;
     close();
     m_path.clear();

@@ -1,9 +1,14 @@
 #include "platform/TreeNotices.h"
 
+#include "platform/DirectorySearch.h"
+#include "platform/FileSystem.h"
+#include "platform/NameCompare.h"
 #include "platform/posix/DirectoryReader.h"
 #include "platform/posix/PosixFiles.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <set>
 #include <unordered_map>
 
 #include <limits.h>
@@ -12,37 +17,90 @@
 
 namespace platform {
 
-/// One inotify instance with a watch on every folder of the tree, by watch number.
+namespace {
+
+/// The names in one folder, by upper-cased name: every spelling of each.
+class FolderIndex {
+public:
+    void add(const std::string& name) { m_names[upperCasedAscii(name)].insert(name); }
+    void remove(const std::string& name)
+    {
+        const auto found = m_names.find(upperCasedAscii(name));
+        if (found != m_names.end() && found->second.erase(name) && found->second.empty())
+            m_names.erase(found);
+    }
+    /// The name of `name` here whatever its case, an exact match preferred.
+    std::optional<std::string> find(const std::string& name) const
+    {
+        const auto spellings = m_names.find(upperCasedAscii(name));
+        if (spellings == m_names.end())
+            return std::nullopt;
+        return spellings->second.count(name) ? name : *spellings->second.begin();
+    }
+
+private:
+    std::unordered_map<std::string, std::set<std::string>> m_names;
+};
+
+/// What a watch reports: files that come and go in each folder, and every sign that a folder
+/// itself came, went or moved, or that notices were lost. A folder whose permissions change
+/// (IN_ATTRIB on a folder) may become searchable or stop being so.
+constexpr uint32_t kChanges = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_DELETE_SELF | IN_MOVE_SELF
+    | IN_ATTRIB | IN_ONLYDIR;
+
+} // namespace
+
+/// One inotify instance with a watch on every folder of the tree, by watch number; a folder
+/// reached along two paths (a link beside its target) has one watch and both paths.
 struct TreeNotices::Watch {
     int fd = -1;
-    bool complete = false; ///< every folder of the tree is watched
-    std::unordered_map<int, std::string> folders;
+    bool complete = false; ///< every folder a search of the tree enters is watched
+    bool lost = false;     ///< notices were lost since the last take
+    std::optional<FolderIdentity> root;
+    std::unordered_map<int, std::vector<std::string>> folders;
+    std::unordered_map<std::string, FolderIndex> indexes; ///< the folders read for look-ups
+    std::set<std::string, std::less<>> watched;
+    std::vector<Change> pending; ///< told, not yet taken
 
-    ~Watch()
+    ~Watch() { stop(); }
+
+    void stop()
     {
         if (fd >= 0)
             close(fd);
+        fd = -1;
+        folders.clear();
+        indexes.clear();
+        watched.clear();
+        pending.clear();
     }
 
-    /// Watches `folder` and the folders below it; false where one cannot be watched or the
-    /// tree holds a link to a folder (which a search enters: its changes would go untold).
-    bool watchTree(const std::string& folder)
+    /// Watches `folder` and the folders a search enters below it, as the finder does: links
+    /// to folders followed, a folder already on the way down (`ancestors`) not entered again.
+    /// False where one cannot be watched (the system's limit of watches). A folder that cannot
+    /// be read is searched by nobody: it is left out, and a change of its permissions noticed.
+    bool watchTree(const std::string& folder, std::vector<FolderIdentity>& ancestors)
     {
-        constexpr uint32_t kChanges = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_DELETE_SELF
-            | IN_MOVE_SELF | IN_ONLYDIR | IN_DONT_FOLLOW;
         const int number = inotify_add_watch(fd, folder.c_str(), kChanges);
         if (number < 0)
-            return false;
-        folders[number] = folder;
+            return errno == EACCES;
+        folders[number].push_back(folder);
+        watched.insert(folder);
         DirectoryReader dir(folder);
         if (!dir.valid())
-            return false;
+            return true;
         while (const dirent64* entry = dir.next()) {
             const std::string_view name(entry->d_name);
-            if (name == "." || name == "..")
+            if (name == "." || name == ".." || !entryKind(folder, entry->d_name, entry->d_type).isFolder)
                 continue;
-            const EntryKind kind = entryKind(folder, entry->d_name, entry->d_type);
-            if (kind.isFolder && (kind.isLink || !watchTree(folder + entry->d_name + "/")))
+            const std::string subfolder = folder + entry->d_name + "/";
+            const auto identity = folderIdentity(subfolder);
+            if (!identity || std::find(ancestors.begin(), ancestors.end(), *identity) != ancestors.end())
+                continue;
+            ancestors.push_back(*identity);
+            const bool watchedWhole = watchTree(subfolder, ancestors);
+            ancestors.pop_back();
+            if (!watchedWhole)
                 return false;
         }
         return true;
@@ -51,33 +109,80 @@ struct TreeNotices::Watch {
     /// A fresh watch of the whole tree: every change from now on is told.
     void renew(const std::string& folder)
     {
-        if (fd >= 0)
-            close(fd);
-        folders.clear();
+        stop();
+        lost = false;
+        root = folderIdentity(folder);
         fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-        complete = fd >= 0 && watchTree(folder);
+        std::vector<FolderIdentity> ancestors;
+        if (root)
+            ancestors.push_back(*root);
+        complete = fd >= 0 && root && watchTree(folder, ancestors);
     }
 
-    /// Reads what came in; false when something came that the changes cannot tell.
-    bool read(std::vector<Change>& changes)
+    /// Reads what came in: the files into `pending` and the folders' indexes; `lost` where
+    /// something came that they cannot tell.
+    void drain()
     {
         alignas(inotify_event) char buffer[64 * (sizeof(inotify_event) + NAME_MAX + 1)];
-        for (;;) {
+        while (fd >= 0 && !lost) {
             const ssize_t length = ::read(fd, buffer, sizeof buffer);
-            if (length < 0)
-                return errno == EAGAIN;
-            for (ssize_t at = 0; at < length;) {
+            if (length < 0) {
+                lost = errno != EAGAIN;
+                return;
+            }
+            for (ssize_t at = 0; at < length && !lost;) {
                 const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
                 at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
-                // A folder that came, went or moved, and every sign of lost notices.
-                if (event->mask & (IN_ISDIR | IN_Q_OVERFLOW | IN_IGNORED | IN_DELETE_SELF | IN_MOVE_SELF | IN_UNMOUNT))
-                    return false;
-                const auto folder = folders.find(event->wd);
-                if (folder == folders.end() || event->len == 0)
-                    return false;
-                changes.push_back({(event->mask & (IN_CREATE | IN_MOVED_TO)) != 0, folder->second + event->name});
+                apply(*event);
             }
         }
+    }
+
+    void apply(const inotify_event& event)
+    {
+        if (event.mask & IN_ATTRIB) {
+            if (event.mask & IN_ISDIR)
+                lost = true;
+            return;
+        }
+        // A folder that came, went or moved, and every sign of lost notices.
+        const auto folder = folders.find(event.wd);
+        if ((event.mask & (IN_ISDIR | IN_Q_OVERFLOW | IN_IGNORED | IN_DELETE_SELF | IN_MOVE_SELF | IN_UNMOUNT))
+            || folder == folders.end() || event.len == 0) {
+            lost = true;
+            return;
+        }
+        const bool added = (event.mask & (IN_CREATE | IN_MOVED_TO)) != 0;
+        for (const std::string& path : folder->second) {
+            pending.push_back({added, path + event.name});
+            const auto index = indexes.find(path);
+            if (index == indexes.end())
+                continue;
+            if (added)
+                index->second.add(event.name);
+            else
+                index->second.remove(event.name);
+        }
+    }
+
+    /// The names of the watched `folder`, read at the first look-up; nothing where it is not
+    /// watched or notices were lost.
+    const FolderIndex* indexOf(const std::string& folder)
+    {
+        drain();
+        if (lost || !watched.count(folder))
+            return nullptr;
+        const auto known = indexes.find(folder);
+        if (known != indexes.end())
+            return &known->second;
+        // The watch is in place already, so nothing that changes while it is read goes unnoticed.
+        DirectoryReader dir(folder);
+        if (!dir.valid())
+            return nullptr;
+        FolderIndex& index = indexes[folder];
+        while (const dirent64* entry = dir.next())
+            index.add(entry->d_name);
+        return &index;
     }
 };
 
@@ -91,11 +196,35 @@ TreeNotices::~TreeNotices() = default;
 TreeNotices::Outcome TreeNotices::take(std::vector<Change>& changes)
 {
     changes.clear();
-    if (m_watch->complete && m_watch->read(changes))
-        return Outcome::Told;
-    changes.clear();
-    m_watch->renew(m_folder);
-    return Outcome::Lost;
+    Watch& watch = *m_watch;
+    watch.drain();
+    // The folder renamed or removed, or one above it: the path names another folder now, or none.
+    if (!watch.lost && folderIdentity(m_folder) != watch.root)
+        watch.lost = true;
+    if (watch.lost) {
+        watch.renew(m_folder);
+        return Outcome::Lost;
+    }
+    // A tree that cannot be watched whole is not walked again at every call: it is read instead.
+    if (!watch.complete) {
+        watch.pending.clear();
+        return Outcome::NotGiven;
+    }
+    changes.swap(watch.pending);
+    watch.pending.clear();
+    return Outcome::Told;
+}
+
+std::vector<std::optional<std::string>> TreeNotices::find(const std::string& folder, const std::vector<std::string>& names)
+{
+    const auto* index = m_watch->indexOf(folder);
+    if (!index)
+        return findAllIgnoringCase(folder, names);
+    std::vector<std::optional<std::string>> found;
+    found.reserve(names.size());
+    for (const std::string& name : names)
+        found.push_back(index->find(name));
+    return found;
 }
 
 } // namespace platform

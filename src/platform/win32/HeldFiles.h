@@ -8,11 +8,12 @@
 
 namespace platform {
 
-/// True for the errors of a file that another program holds: a sharing or lock violation, or
-/// access denied (a scanner or a sync tool that has the file open).
+/// True for the errors of a file that another program holds: a sharing or lock violation. Access
+/// denied is not one: it is the answer of a folder that refuses writes (a read-only folder,
+/// Controlled Folder Access), and waiting would not change it.
 inline bool isHeldError(DWORD error)
 {
-    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION || error == ERROR_ACCESS_DENIED;
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
 }
 
 /// True when another program holds the file at `path` so that it cannot be replaced or
