@@ -36,8 +36,6 @@ ArchivePtr openArchive(const std::string& path)
                          archive_read_support_format_rar5, archive_read_support_format_tar,
                          archive_read_support_format_zip})
         support(a);
-    // A zip name without the UTF-8 flag is in code page 437, by the zip format's own rule.
-    archive_read_set_format_option(a, "zip", "hdrcharset", "CP437");
     if (platform::openArchiveFile(a, path, kBlockBytes) != ARCHIVE_OK)
         return ArchivePtr(nullptr, archive_read_free);
     return reader;
@@ -69,10 +67,17 @@ std::optional<std::string> systemName(const std::string& component, bool isUtf8)
     return name;
 }
 
+/// True for why an entry failed that refuses its whole archive, as against leaving out the
+/// entry: an entry whose name cannot be written here, or is taken, is the only one left out.
+bool stopsTheArchive(SkipReason reason)
+{
+    return reason != SkipReason::NameTaken && reason != SkipReason::NameNotPossible;
+}
+
 /// The folder `components` name below `root`, made where missing; nothing (and why) when a
-/// name cannot be held here or a file stands in the way.
+/// name cannot be held here, a file stands in the way or the disk has no room for it.
 std::variant<std::string, SkipReason> folderBelow(std::string root, const std::vector<std::string>& components,
-                                                  std::size_t count, bool isUtf8)
+                                                  std::size_t count, bool isUtf8, DiskReserve& reserve)
 {
     for (std::size_t i = 0; i < count; ++i) {
         const auto name = systemName(components[i], isUtf8);
@@ -80,8 +85,10 @@ std::variant<std::string, SkipReason> folderBelow(std::string root, const std::v
             return SkipReason::NameNotPossible;
         // "Maps/" and "maps/" are one folder, as on Windows.
         root = platform::nameOnDisk(root + *name);
-        if (!platform::folderExists(root) && !platform::makeFolder(root))
-            return platform::fileExists(root) ? SkipReason::NameTaken : SkipReason::Unreadable;
+        if (!platform::folderExists(root)) {
+            if (const auto failed = makeImportedFolder(root, reserve))
+                return *failed;
+        }
         root += platform::kPathSeparator;
     }
     return root;
@@ -170,10 +177,15 @@ Unpacked unpackArchive(const std::string& archivePath, const std::string& folder
             result.failure = SkipReason::Encrypted;
             return result;
         }
-        // A name that is no UTF-8 (an old tar, a zip of another code page) keeps its bytes (on
-        // Windows: is read in the ANSI code page).
-        const auto utf8Name = platform::entryNameInUtf8(entry);
+        // The name the archive means: in UTF-8 where it says so, gives a Unicode form of it (a
+        // zip's Unicode name field) or its bytes are valid UTF-8 (what zip tools of Linux and
+        // macOS write without the flag); another zip name is in the player's OEM code page, as
+        // Windows' own unzipping reads it. Other names of no known character set (an old tar)
+        // keep their bytes (on Windows: are read in the ANSI code page).
         const char* rawName = archive_entry_pathname(entry);
+        auto utf8Name = platform::entryNameInUtf8(entry);
+        if (!utf8Name && rawName && (archive_format(a) & ARCHIVE_FORMAT_BASE_MASK) == ARCHIVE_FORMAT_ZIP)
+            utf8Name = platform::nameFromOemCodePage(rawName);
         const bool isUtf8 = utf8Name.has_value();
         const std::string entryName = isUtf8 ? *utf8Name : rawName ? rawName : "";
         const std::string shown = isUtf8 ? entryName : platform::nameFromUnknownCharset(entryName).value_or(entryName);
@@ -198,8 +210,13 @@ Unpacked unpackArchive(const std::string& archivePath, const std::string& folder
             continue;
         }
         const bool isFolder = type == AE_IFDIR;
-        const auto parent = folderBelow(folder, components, isFolder ? components.size() : components.size() - 1, isUtf8);
+        const auto parent = folderBelow(folder, components, isFolder ? components.size() : components.size() - 1, isUtf8,
+                                        reserve);
         if (const auto* reason = std::get_if<SkipReason>(&parent)) {
+            if (stopsTheArchive(*reason)) {
+                result.failure = *reason;
+                return result;
+            }
             skip(*reason);
             continue;
         }
@@ -217,7 +234,7 @@ Unpacked unpackArchive(const std::string& archivePath, const std::string& folder
             continue;
         }
         if (const auto failed = writeEntry(a, entry, path, reserve, archivePath, total, progress)) {
-            if (*failed == SkipReason::NameTaken || *failed == SkipReason::NameNotPossible) {
+            if (!stopsTheArchive(*failed)) {
                 skip(*failed);
                 continue;
             }

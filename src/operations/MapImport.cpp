@@ -258,9 +258,9 @@ void Import::addPackage(const std::string& package)
     for (const std::string& file : files) {
         const std::string name = catalogue::fileNameOf(file);
         const std::uint64_t size = sizeOrZero(file);
-        const auto room = m_reserve.roomFor(size);
+        auto room = m_reserve.roomForNew(size);
         if (!room && platform::copyFileWithoutReplacing(file, m_folder + name)) {
-            m_reserve.wrote(size);
+            room = m_reserve.wroteBlocks((size + m_reserve.blockSize() - 1) / m_reserve.blockSize());
             if (file == package)
                 m_report.addedMaps.push_back(name);
             continue;
@@ -395,8 +395,10 @@ bool Import::copyMapsOf(const std::string& source, const std::string& target, co
                 continue;
             const std::string subfolder = target + name;
             const std::size_t before = packages.size();
-            if (!taken.take(name) || !platform::makeFolder(subfolder)) {
-                skipShown(shown, SkipReason::Unreadable);
+            const auto failed = taken.take(name) ? makeImportedFolder(subfolder, m_reserve) : SkipReason::Unreadable;
+            if (failed) {
+                skipShown(shown, *failed);
+                stopOn(*failed);
                 return false;
             }
             if (!copyMapsOf(path + kSeparator, subfolder + kSeparator, shown, packages))
@@ -422,8 +424,10 @@ bool Import::copyMapsOf(const std::string& source, const std::string& target, co
         } else if (mayBeArchive(path, FoundIn::Downloads)) {
             const std::string folderName = taken.takeFree(folderNameFor(name, true));
             const std::string unpacked = target + folderName;
-            if (folderName.empty() || !platform::makeFolder(unpacked)) {
-                skipShown(shown, SkipReason::Unreadable);
+            const auto failed = folderName.empty() ? SkipReason::Unreadable : makeImportedFolder(unpacked, m_reserve);
+            if (failed) {
+                skipShown(shown, *failed);
+                stopOn(*failed);
                 return false;
             }
             if (!unpackInto(path, unpacked + kSeparator, shown, 0, packages)) {
@@ -455,13 +459,19 @@ bool Import::unpackInto(const std::string& archive, const std::string& target, c
             // An archive in the archive: unpacked beside itself, and then not kept.
             const std::string beside = file.substr(0, platform::lastComponentStart(file));
             std::string folder;
-            for (int n = 1; n < kMostNumbers && folder.empty(); ++n) {
+            std::optional<SkipReason> failed = SkipReason::Unreadable;
+            // A name taken meanwhile, or one that cannot be made, gives way to the next number.
+            for (int n = 1; n < kMostNumbers && (failed == SkipReason::Unreadable || failed == SkipReason::NameTaken); ++n) {
                 const std::string candidate = beside + numberedName(folderNameFor(name, true), n);
-                if (!platform::findIgnoringCase(candidate) && platform::makeFolder(candidate))
+                if (platform::findIgnoringCase(candidate))
+                    continue;
+                failed = makeImportedFolder(candidate, m_reserve);
+                if (!failed)
                     folder = candidate;
             }
-            if (folder.empty()) {
-                skipShown(shownAs + ": " + name, SkipReason::Unreadable);
+            if (failed) {
+                skipShown(shownAs + ": " + name, *failed);
+                stopOn(*failed);
             } else if (unpackInto(file, folder + kSeparator, shownAs + ": " + name, depth + 1, packages)) {
                 platform::removeTree(file);
             } else {

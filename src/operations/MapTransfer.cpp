@@ -97,9 +97,9 @@ void TForm1::Button2Click()
     // After each map the two lists are what the rebuilds would read, kept from the folders'
     // change notices (the run's own moves among them) instead of read again: a run costs the
     // maps it moves, not the square of them. The same notices keep the names of both folders
-    // for the look-ups of companions and namesakes. Where the system lists in its file
-    // system's own order (Windows), the lists are read again at most once a picture and before
-    // input reaches them.
+    // for the look-ups of companions and namesakes. Where a tree cannot be watched whole (a
+    // link the notices do not follow, the system's limit of watches), its list is read again
+    // at most once a picture and before input reaches it.
     m_installRun = std::make_unique<InstallRun>(catalogue::publishedFolder(DocumentsFolder) + platform::kPathSeparator);
     catalogue::KeptFileList& keptNew = m_installRun->newMaps;
     catalogue::KeptFileList& keptPublished = m_installRun->published;
@@ -143,7 +143,7 @@ void TForm1::Button2Click()
         if (keepLists(platform::inputWaiting()))
             searchFrom = 0;
         std::size_t next = firstUntaken();
-        // A list that is not read again at every change (Windows) may name a map that went.
+        // A list that is not read again at every change (a tree not watched whole) may name a map that went.
         if (next < ListBox1.size() && !platform::fileExists(std::string(ListBox1[next]))) {
             refreshFileList(1);
             refreshFileList(2);

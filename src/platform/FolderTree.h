@@ -42,37 +42,10 @@ private:
 /// program still holds it.
 void removeAbandonedFolder(const std::string& path);
 
-/// How much a file system holds and how much of it the user may still write.
-struct DiskSpace {
-    std::uint64_t available = 0;
-    std::uint64_t total = 0;
-};
-/// The space on the file system of `folder`; nothing when the system does not tell.
-std::optional<DiskSpace> diskSpace(const std::string& folder);
-
 /// True when `name` can be the name of a file or folder on this system (on Windows: none of
 /// the characters it forbids, no closing dot or space, no device name such as "CON" or
 /// "NUL .txt").
 bool canHoldName(std::string_view name);
-
-/// While an object lives, the C library on this thread turns names into and out of UTF-8
-/// whatever the program's locale (archive readers name entries through it).
-class Utf8NameConversions {
-public:
-    Utf8NameConversions();
-    ~Utf8NameConversions();
-    Utf8NameConversions(const Utf8NameConversions&) = delete;
-    Utf8NameConversions& operator=(const Utf8NameConversions&) = delete;
-
-private:
-    void* m_previous = nullptr;
-    void* m_utf8 = nullptr;
-};
-
-/// The name of a file or folder in a file name that need not be UTF-8: kept as it is on Linux,
-/// which holds any bytes; on Windows read as text of the ANSI code page, as the archive
-/// formats without a character set mean it, and given in UTF-8.
-std::optional<std::string> nameFromUnknownCharset(std::string_view bytes);
 
 /// A file created new (never one that exists), written in pieces, in order; a piece may start
 /// past the end, leaving a hole that reads as zeros (kept as a hole where the file system can).

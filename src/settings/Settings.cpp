@@ -2,10 +2,10 @@
 
 #include "platform/Errors.h"
 #include "platform/FileSystem.h"
-#include "platform/FileTransfer.h"
 #include "platform/FolderTree.h"
 #include "platform/PathSeparator.h"
 #include "platform/TempFile.h"
+#include "platform/TextFile.h"
 #include "platform/TextCodec.h"
 
 #include <optional>
@@ -112,8 +112,14 @@ std::string settingsFolder(const std::string& programFolder, const std::string& 
         return programFolder;
     makeFolders(userFolder);
     const std::string beside = configPath(programFolder);
-    if (platform::fileExists(beside) && !platform::fileExists(configPath(userFolder)))
-        platform::copyFileWithoutReplacing(beside, configPath(userFolder));
+    // The user's copy is the user's own file, writable whatever the marks of the one beside the program.
+    if (platform::fileExists(beside) && !platform::fileExists(configPath(userFolder))) {
+        try {
+            platform::saveFileAtomically(configPath(userFolder), platform::readWholeFile(beside));
+        } catch (const std::exception&) {
+            // Unreadable: the defaults are taken, as without a file.
+        }
+    }
     return userFolder;
 }
 

@@ -3,7 +3,9 @@
 
 #ifndef _WIN32
 
+#include "catalogue/MapNames.h"
 #include "operations/MapImport.h"
+#include "platform/DiskSpace.h"
 #include "platform/Errors.h"
 #include "platform/FileTransfer.h"
 #include "platform/TextFile.h"
@@ -14,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -137,6 +140,73 @@ TEST(FaultInjection, UnpackingThatFailsWhileWritingOrFillsTheDiskLeavesNoFolder)
     EXPECT_EQ(report.skipped[1].what, "many/DM-Map6.vsm");
     EXPECT_EQ(report.skipped[1].reason, operations::SkipReason::TooLittleRoom);
     EXPECT_EQ(listFolder(small), "");
+}
+
+// An import counts what the disk really spends: each file's data in whole blocks, and each file
+// and folder an entry, against the room for files too; a disk that runs full all the same stops
+// the archive whole, and no map goes without the companions its archive held.
+TEST(FaultInjection, ImportsCountBlocksAndFilesAndAFullDiskRefusesTheArchiveWhole)
+{
+    TempFolder root;
+    const auto pack = [&](const std::string& name, int files) {
+        std::vector<ArchiveEntry> entries {{"DM-Pack.vsm", "map"}};
+        for (int i = 0; i < files; ++i)
+            entries.push_back({"bits/" + std::to_string(i), files > 10000 ? "x" : ""});
+        entries.push_back({"DM-Pack.ini", "[DM-Pack]"});
+        entries.push_back({"DM-Pack_LOC_INT.vsp", "loc"});
+        writeArchive(root / name, "tar", entries);
+        return root / name;
+    };
+    /// Takes the disk's last free entries once a few entries are unpacked, as another program could.
+    struct FillingProgress : operations::UnpackProgress {
+        std::string filler;
+        int calls = 0;
+        bool unpacking(const std::string&, std::uint64_t, std::uint64_t) override
+        {
+            if (++calls != 5 || filler.empty())
+                return true;
+            for (int i = 0;; ++i) {
+                FILE* file = std::fopen((filler + "/" + std::to_string(i)).c_str(), "w");
+                if (!file)
+                    return true;
+                std::fclose(file);
+            }
+        }
+    };
+    const struct {
+        const char* what;
+        std::string archive;
+        int megabytes, files;
+        bool fill;
+        operations::SkipReason reason;
+    } rows[] = {
+        {"30 000 one-byte files on 100 MB", pack("Bytes.tar", 30000), 100, 0, false, operations::SkipReason::TooLittleRoom},
+        {"5 000 empty files with room for 3 000", pack("Empty.tar", 5000), 100, 3000, false, operations::SkipReason::TooLittleRoom},
+        {"the room for files taken meanwhile", pack("Taken.tar", 50), 100, 400, true, operations::SkipReason::DiskFull},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        const std::string small = root.makeFolder("small");
+        const SmallDisk disk(small, row.megabytes, row.files);
+        if (!disk.mounted())
+            GTEST_SKIP() << "no small file system can be mounted here";
+        const std::string newMaps = root.makeFolder("small/new");
+        FillingProgress progress;
+        progress.filler = row.fill ? root.makeFolder("small/filler") : "";
+        const auto before = platform::diskSpace(newMaps);
+        const auto report = operations::importMaps({row.archive}, newMaps, progress);
+        EXPECT_TRUE(report.addedMaps.empty());
+        ASSERT_EQ(report.skipped.size(), 1u);
+        EXPECT_EQ(report.skipped[0].what, catalogue::fileNameOf(row.archive));
+        EXPECT_EQ(report.skipped[0].reason, row.reason);
+        EXPECT_EQ(listFolder(newMaps), "");
+        // Refused before the reserves were touched: what the disk had free, it has again.
+        const auto after = platform::diskSpace(newMaps);
+        if (!row.fill && before && after) {
+            EXPECT_EQ(after->available, before->available);
+            EXPECT_EQ(after->availableFiles, before->availableFiles);
+        }
+    }
 }
 
 TEST(FaultInjection, KilledSaveLeavesTheOldOrTheNewFileNeverAMix)

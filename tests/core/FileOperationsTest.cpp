@@ -90,6 +90,37 @@ TEST(MoveFile, WorksAcrossFileSystemsAndNeverReplacesThere)
     unlink(to.c_str());
 }
 
+// A folder that refuses writes (a read-only file system, Controlled Folder Access on Windows)
+// is not waited for as a file that another program holds: the move fails at once. A move off
+// it to another file system copies, cannot remove its source, and takes the copy back: the file
+// stays in one place only.
+TEST(MoveFile, IntoOrOffAFolderThatRefusesWritesFailsAtOnceAndLeavesTheFileInOnePlace)
+{
+    TempFolder root;
+#ifdef _WIN32
+    const char* mounted = std::getenv("VSM_READ_ONLY_FOLDER");
+    if (!mounted)
+        GTEST_SKIP() << "no read-only folder was mounted for this run";
+    const std::string readOnly = mounted;
+#else
+    const std::string readOnly = root.makeFolder("read-only");
+    SmallDisk disk(readOnly, 1);
+    if (!disk.mounted())
+        GTEST_SKIP() << "no file system can be mounted here";
+    root.write("read-only/config.ini", "Language:\r\nDeutsch\r\n");
+    ASSERT_TRUE(disk.makeReadOnly());
+#endif
+    const std::string held = readOnly + native("/config.ini");
+    const std::string mine = root.write("DM-Mine.vsm", "mine");
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(moveFile(mine, readOnly + native("/DM-Mine.vsm")));
+    EXPECT_FALSE(moveFile(held, root / "config.ini"));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1500));
+    EXPECT_EQ(readFile(mine), "mine");
+    EXPECT_EQ(readFile(held), "Language:\r\nDeutsch\r\n");
+    EXPECT_EQ(readFile(root / "config.ini"), "<missing>");
+}
+
 namespace {
 
 /// An exFAT file system (no hard links, no no-replace rename, no permission bits) on a loop

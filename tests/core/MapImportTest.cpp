@@ -124,6 +124,9 @@ struct ImportWorld {
 
 TEST(MapImport, PackagesFoldersAndArchivesBecomeMapsInTheNewMapsFolder)
 {
+#ifndef _WIN32
+    umask(022);
+#endif
     ImportWorld world;
     CountingProgress progress;
     const auto packed = [](const std::string& folder) {
@@ -187,6 +190,14 @@ TEST(MapImport, PackagesFoldersAndArchivesBecomeMapsInTheNewMapsFolder)
 #ifdef _WIN32
     // Put together hidden, shown once in place.
     EXPECT_FALSE(GetFileAttributesA((world.newMaps + native("/DM-Pack")).c_str()) & FILE_ATTRIBUTE_HIDDEN);
+#else
+    // Put together in a private folder, in place with the permissions anything made new gets
+    // (here the umask is 022), so that the game run by another account reads it.
+    for (const char* placed : {"/DM-Pack", "/Collection", "/CTF-Seven", "/CTF-Seven/CTF-Seven.vsm"}) {
+        struct stat info {};
+        ASSERT_EQ(stat((world.newMaps + placed).c_str(), &info), 0) << placed;
+        EXPECT_EQ(info.st_mode & 0777, S_ISDIR(info.st_mode) ? 0755u : 0644u) << placed;
+    }
 #endif
     // The new-maps folder itself, or a folder that holds it, would be copied into itself.
     const auto itself = operations::importMaps({world.root.path(), world.newMaps}, world.newMaps, progress);

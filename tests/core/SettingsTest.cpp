@@ -117,6 +117,7 @@ TEST(Settings, LiveBesideTheProgramWhereItsFolderCanBeWrittenElseInTheUsersFolde
     std::filesystem::permissions(program + native("/config.ini"), std::filesystem::perms::owner_read);
     EXPECT_EQ(settingsFolder(program, user), user);
     EXPECT_EQ(readFile(user + native("/config.ini")), "Language:\r\nDeutsch\r\n");
+    EXPECT_FALSE(platform::isReadOnlyFile(user + native("/config.ini"))); // the user's own, saved to
     writeFile(user + native("/config.ini"), "Language:\r\nEnglish\r\n");
     EXPECT_EQ(settingsFolder(program, user), user);
     EXPECT_EQ(readFile(user + native("/config.ini")), "Language:\r\nEnglish\r\n");

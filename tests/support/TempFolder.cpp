@@ -133,10 +133,13 @@ std::string listFolder(const std::string& path)
 }
 
 #ifndef _WIN32
-SmallDisk::SmallDisk(std::string point, int megabytes)
+SmallDisk::SmallDisk(std::string point, int megabytes, int files)
     : m_point(std::move(point))
     , m_mounted(geteuid() == 0
-                && std::system(("mount -t tmpfs -o size=" + std::to_string(megabytes) + "m tmpfs '" + m_point + "'").c_str()) == 0)
+                && std::system(("mount -t tmpfs -o size=" + std::to_string(megabytes) + "m"
+                                + (files > 0 ? ",nr_inodes=" + std::to_string(files) : "") + " tmpfs '" + m_point + "'")
+                                   .c_str())
+                       == 0)
 {
 }
 

@@ -58,11 +58,12 @@ std::string readFile(const std::string& path);
 std::string listFolder(const std::string& path);
 
 #ifndef _WIN32
-/// A small memory file system of `megabytes` mounted on the existing folder `point` while the
-/// object lives; `mounted()` is false where none can be mounted (not root).
+/// A small memory file system of `megabytes` (and room for `files` files and folders, where
+/// given) mounted on the existing folder `point` while the object lives; `mounted()` is false
+/// where none can be mounted (not root).
 class SmallDisk {
 public:
-    SmallDisk(std::string point, int megabytes);
+    SmallDisk(std::string point, int megabytes, int files = 0);
     ~SmallDisk();
     SmallDisk(const SmallDisk&) = delete;
     SmallDisk& operator=(const SmallDisk&) = delete;

@@ -8,11 +8,9 @@
 
 #include <fcntl.h>
 #include <ftw.h>
-#include <locale.h>
 #include <stdlib.h>
 #include <sys/file.h>
 #include <sys/stat.h>
-#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace platform {
@@ -77,8 +75,11 @@ TemporaryFolder::~TemporaryFolder()
 
 bool TemporaryFolder::placeAt(const std::string& to)
 {
-    // Its new name has no leading dot: that alone hid it.
-    if (m_path.empty() || findIgnoringCase(to) || !renameWithoutReplacing(m_path, to))
+    // Its new name has no leading dot: that alone hid it. It gets the permissions of a folder
+    // made new, not those of a private temporary one, so that the game run by another account
+    // reads it too.
+    if (m_path.empty() || findIgnoringCase(to) || fchmod(static_cast<int>(m_hold), modeOfNew(0777)) != 0
+        || !renameWithoutReplacing(m_path, to))
         return false;
     m_path.clear();
     return true;
@@ -94,40 +95,9 @@ void removeAbandonedFolder(const std::string& path)
     close(fd);
 }
 
-std::optional<DiskSpace> diskSpace(const std::string& folder)
-{
-    struct statvfs info {};
-    if (statvfs(folder.c_str(), &info) != 0)
-        return std::nullopt;
-    return DiskSpace {static_cast<std::uint64_t>(info.f_bavail) * info.f_frsize,
-                      static_cast<std::uint64_t>(info.f_blocks) * info.f_frsize};
-}
-
 bool canHoldName(std::string_view name)
 {
     return !name.empty() && name.size() <= 255 && name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
-}
-
-std::optional<std::string> nameFromUnknownCharset(std::string_view bytes)
-{
-    return std::string(bytes);
-}
-
-Utf8NameConversions::Utf8NameConversions()
-{
-    const locale_t utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
-    if (utf8) {
-        m_utf8 = utf8;
-        m_previous = uselocale(utf8);
-    }
-}
-
-Utf8NameConversions::~Utf8NameConversions()
-{
-    if (m_utf8) {
-        uselocale(static_cast<locale_t>(m_previous));
-        freelocale(static_cast<locale_t>(m_utf8));
-    }
 }
 
 NewFile::NewFile(const std::string& path)

@@ -69,4 +69,12 @@ bool renameWithoutReplacing(const std::string& from, const std::string& to)
     return std::rename(from.c_str(), to.c_str()) == 0;
 }
 
+mode_t modeOfNew(mode_t requested)
+{
+    // The umask can only be read by setting it: set back at once (the program has one thread).
+    const mode_t mask = umask(022);
+    umask(mask);
+    return requested & ~mask;
+}
+
 } // namespace platform

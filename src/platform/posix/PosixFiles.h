@@ -18,6 +18,10 @@ bool writeAll(int fd, const void* bytes, std::size_t size);
 /// Flushes the entries of the folder that holds `path` to disk (a rename into it included).
 void syncFolderOf(const std::string& path);
 
+/// The permission bits a new file or folder gets when `requested` is asked for: less what the
+/// user's umask takes away, as the system makes them.
+mode_t modeOfNew(mode_t requested);
+
 /// True when a file has no write permission for anyone: Windows' read-only attribute.
 bool isMarkedReadOnly(const struct stat& info);
 

@@ -94,14 +94,14 @@ bool TempFile::copyFrom(const std::string& source)
     ::close(in);
     // FAT and exFAT keep no permission bits; the content matters, not the bits.
     if (copied)
-        (void)fchmod(static_cast<int>(m_handle), info.st_mode & 07777);
+        (void)fchmod(static_cast<int>(m_handle), modeOfNew(info.st_mode & 0777));
     return copied;
 }
 
 void TempFile::keepPermissionsOf(const std::string& path)
 {
     struct stat old {};
-    (void)fchmod(static_cast<int>(m_handle), stat(path.c_str(), &old) == 0 ? old.st_mode & 07777 : 0644);
+    (void)fchmod(static_cast<int>(m_handle), stat(path.c_str(), &old) == 0 ? old.st_mode & 07777 : modeOfNew(0666));
 }
 
 bool TempFile::sync()

@@ -1,5 +1,6 @@
 #include "platform/DirectorySearch.h"
 
+#include "platform/win32/DirectoryReader.h"
 #include "platform/win32/Win32Files.h"
 
 #include <windows.h>
@@ -8,20 +9,22 @@ namespace platform {
 
 namespace {
 
-/// The entries of one `FindFirstFileW` search, or of its folders only; nothing when it cannot start.
+/// The entries of one folder search, or of its folders only, sorted as every search here is;
+/// nothing when it cannot start.
 std::optional<DirectoryEntries> search(const std::string& folder, const std::string& mask, bool foldersOnly)
 {
-    WIN32_FIND_DATAW data;
-    const HANDLE handle = FindFirstFileW(widePath(folder + mask).c_str(), &data);
-    if (handle == INVALID_HANDLE_VALUE)
+    DirectoryReader reader(folder + mask);
+    if (!reader.valid())
         return std::nullopt;
     DirectoryEntries entries;
-    do {
-        const bool isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    while (const WIN32_FIND_DATAW* data = reader.next()) {
+        const bool isFolder = (data->dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         if (isFolder || !foldersOnly)
-            entries.add(utf8FromWide(data.cFileName), isFolder, (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0);
-    } while (FindNextFileW(handle, &data));
-    FindClose(handle);
+            entries.add(utf8FromWide(data->cFileName), isFolder, (data->dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0);
+    }
+    // The file systems list in their own orders (NTFS by name, FAT as made): sorted here, a list
+    // is in one order everywhere and can be kept by edits.
+    entries.sortAsWindowsLists();
     return entries;
 }
 

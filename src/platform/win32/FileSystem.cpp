@@ -3,6 +3,7 @@
 #include "platform/Errors.h"
 #include "platform/PathSeparator.h"
 #include "platform/win32/Win32Error.h"
+#include "platform/win32/DirectoryReader.h"
 #include "platform/win32/Win32Files.h"
 
 #include <windows.h>
@@ -36,12 +37,11 @@ bool folderExists(const std::string& path)
 std::optional<std::string> findIgnoringCase(const std::string& path)
 {
     // The file system ignores case already; the search tells the name as it is stored.
-    WIN32_FIND_DATAW data;
-    const HANDLE search = FindFirstFileW(widePath(path).c_str(), &data);
-    if (search == INVALID_HANDLE_VALUE)
+    DirectoryReader reader(path);
+    const WIN32_FIND_DATAW* data = reader.next();
+    if (!data)
         return std::nullopt;
-    FindClose(search);
-    return path.substr(0, lastComponentStart(path)) + utf8FromWide(data.cFileName);
+    return path.substr(0, lastComponentStart(path)) + utf8FromWide(data->cFileName);
 }
 
 std::vector<std::optional<std::string>> findAllIgnoringCase(const std::string& folder,

@@ -1,6 +1,7 @@
 #include "platform/FolderTree.h"
 
 #include "platform/NameCompare.h"
+#include "platform/win32/DirectoryReader.h"
 #include "platform/win32/Win32Files.h"
 
 #include <cstdio>
@@ -26,16 +27,12 @@ HANDLE holdFolder(const std::string& path)
 /// Removes what the folder `path` holds, links themselves and never what they lead to.
 void removeContents(const std::string& path)
 {
-    WIN32_FIND_DATAW data;
-    const HANDLE search = FindFirstFileW(widePath(path + "\\*").c_str(), &data);
-    if (search == INVALID_HANDLE_VALUE)
-        return;
-    do {
-        const std::string name = utf8FromWide(data.cFileName);
+    DirectoryReader reader(path + "\\*");
+    while (const WIN32_FIND_DATAW* data = reader.next()) {
+        const std::string name = utf8FromWide(data->cFileName);
         if (name != "." && name != "..")
             removeTree(path + "\\" + name);
-    } while (FindNextFileW(search, &data));
-    FindClose(search);
+    }
 }
 
 /// Marks a file with a hole sparse where the file system can, so that it stores no zeros for it.
@@ -137,14 +134,6 @@ void removeAbandonedFolder(const std::string& path)
     removeTree(path);
 }
 
-std::optional<DiskSpace> diskSpace(const std::string& folder)
-{
-    ULARGE_INTEGER available, total;
-    if (!GetDiskFreeSpaceExW(widePath(folder).c_str(), &available, &total, nullptr))
-        return std::nullopt;
-    return DiskSpace {available.QuadPart, total.QuadPart};
-}
-
 bool canHoldName(std::string_view name)
 {
     if (name.empty() || name.size() > 255 || name.back() == '.' || name.back() == ' ')
@@ -171,15 +160,6 @@ bool canHoldName(std::string_view name)
     }
     return true;
 }
-
-std::optional<std::string> nameFromUnknownCharset(std::string_view bytes)
-{
-    return utf8FromAnsi(bytes);
-}
-
-// Windows' C library and the archive reader use the wide names: nothing to switch.
-Utf8NameConversions::Utf8NameConversions() = default;
-Utf8NameConversions::~Utf8NameConversions() = default;
 
 NewFile::NewFile(const std::string& path)
 {

@@ -3,6 +3,7 @@
 #include "platform/LeftoverSweep.h"
 #include "platform/PathSeparator.h"
 #include "platform/win32/HeldFiles.h"
+#include "platform/win32/DirectoryReader.h"
 #include "platform/win32/Win32Files.h"
 
 #include <cctype>
@@ -67,17 +68,13 @@ TempFile TempFile::createBeside(const std::string& target)
 
 void removeLeftoverTemporaries(const std::string& folder)
 {
-    WIN32_FIND_DATAW data;
-    const HANDLE search = FindFirstFileW(widePath(folder + kPrefix + "*" + kSuffix).c_str(), &data);
-    if (search == INVALID_HANDLE_VALUE)
-        return;
-    do {
+    DirectoryReader reader(folder + kPrefix + "*" + kSuffix);
+    while (const WIN32_FIND_DATAW* data = reader.next()) {
         // Deleting fails for a file that another program still has open: it shares it with nobody.
-        const std::string name = utf8FromWide(data.cFileName);
-        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && isTemporaryName(name))
+        const std::string name = utf8FromWide(data->cFileName);
+        if (!(data->dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && isTemporaryName(name))
             DeleteFileW(widePath(folder + name).c_str());
-    } while (FindNextFileW(search, &data));
-    FindClose(search);
+    }
 }
 
 bool TempFile::write(const std::string& bytes)
