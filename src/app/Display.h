@@ -12,12 +12,6 @@ inline QString toDisplay(std::string_view bytes)
     return QString::fromStdString(platform::displayFromBytes(bytes));
 }
 
-/// Text of a file in the game's code page (a language file's line) for a widget.
-inline QString textToDisplay(std::string_view bytes)
-{
-    return QString::fromStdString(platform::displayFromText(bytes));
-}
-
 /// Text from a widget as a name.
 inline std::string fromDisplay(const QString& text)
 {

@@ -168,7 +168,7 @@ public:
     // Hidden data stores.
     LineList Config;        ///< the settings lines
     LineList DefaultConfig; ///< the default settings lines
-    LineList Language;      ///< the lines of the active language file
+    LineList Language;      ///< the lines of the active language file, as UTF-8 text
     LineList ListBox4;      ///< scratch list for probing language files
     LineList Memo2;         ///< template of a map's INI file
     TStringArray ListBox1; ///< full paths of the new maps; newFiles shows them

@@ -22,7 +22,7 @@ public:
     };
 
     /// What changed below `folder` for the files matching `mask` since the caller last read
-    /// the list or applied the changes. Where the tree cannot be watched whole, the list
+    /// the list or applied the changes. Where there are no notices (Windows, a tree that cannot be watched whole), the list
     /// is to be read again only when `mayRead` and is left as it is otherwise. The first call,
     /// and one for another folder or mask, asks for a reading: the list it gives is the one
     /// the notices then keep.

@@ -1,7 +1,6 @@
 // The main window's languages: discovery, loading, the captions and the language box.
 
 #include "app/Controls.h"
-#include "app/Display.h"
 #include "app/Environment.h"
 #include "app/Unit1.h"
 #include "localisation/LanguageFiles.h"
@@ -30,8 +29,8 @@ QString TForm1::languageText(std::size_t n) const
 {
     // A line the language file lacks: the built-in text of lines added later, else the
     // list-index error of every list.
-    const char* builtIn = n < Language.size() ? nullptr : localisation::builtInText(n);
-    return builtIn ? QString::fromUtf8(builtIn) : textToDisplay(settings::lineAt(Language, n));
+    const std::string_view builtIn = n < Language.size() ? std::string_view() : localisation::builtInText(n);
+    return !builtIn.empty() ? QString::fromUtf8(builtIn) : QString::fromStdString(settings::lineAt(Language, n));
 }
 
 void TForm1::setLanguage()

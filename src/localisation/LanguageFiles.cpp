@@ -4,6 +4,7 @@
 #include "catalogue/MapNames.h"
 #include "platform/FileSystem.h"
 #include "platform/PathSeparator.h"
+#include "platform/TextCodec.h"
 
 namespace localisation {
 
@@ -15,7 +16,7 @@ std::vector<std::string> discoverLanguages(const std::string& programFolder, Lin
     for (std::int32_t i = 0; i < FoundFileCount; ++i) {
         const std::string path(FoundFiles[static_cast<std::size_t>(i)]);
         try {
-            scratch = settings::loadLineList(path);
+            scratch = settings::loadMarkedLines(path).lines;
         } catch (const std::exception&) {
             continue;
         }
@@ -28,7 +29,12 @@ std::vector<std::string> discoverLanguages(const std::string& programFolder, Lin
 LineList loadLanguageFile(const std::string& programFolder, const std::string& name)
 {
     const std::string path = programFolder + platform::kPathSeparator + name + ".ini";
-    return settings::loadLineList(platform::nameOnDisk(path));
+    settings::MarkedLines file = settings::loadMarkedLines(platform::nameOnDisk(path));
+    if (!file.utf8) {
+        for (std::string& line : file.lines)
+            line = platform::displayFromText(line);
+    }
+    return std::move(file.lines);
 }
 
 } // namespace localisation

@@ -1,73 +1,49 @@
 #include "localisation/LanguageLines.h"
 
+#include "localisation/GermanFile.h"
+#include "localisation/LanguageFiles.h"
+#include "settings/LineList.h"
+
+#include <algorithm>
+
 namespace localisation {
 
 namespace {
 
-struct BuiltIn {
-    std::size_t line;
-    const char* text; ///< UTF-8
-};
+/// The shipped German file: UTF-8 after the mark, every line ended by CR LF.
+constexpr std::string_view kGerman(kGermanFile, sizeof kGermanFile);
+constexpr std::string_view kBreak = "\r\n";
 
-/// The built-in texts of the lines added after the first twenty, which every language file has.
-constexpr BuiltIn kBuiltInTexts[] = {
-    {lines::kFolderMissing, "Der Ordner für neue Maps existiert nicht:"},
-    {lines::kUnpacking, "Entpacke"},
-    {lines::kAdded, "hinzugefügt"},
-    {lines::kSkipped, "Übersprungen:"},
-    {lines::kFirstSkipReason + 0, "sein Pfad führt aus seinem Ordner hinaus"},
-    {lines::kFirstSkipReason + 1, "eine Verknüpfung"},
-    {lines::kFirstSkipReason + 2, "ein Gerät oder eine Sonderdatei"},
-    {lines::kFirstSkipReason + 3, "ein Name, den dieses System nicht schreiben kann"},
-    {lines::kFirstSkipReason + 4, "verschlüsselt"},
-    {lines::kFirstSkipReason + 5, "ein Format oder Verfahren, das nicht gelesen werden kann"},
-    {lines::kFirstSkipReason + 6, "beschädigt"},
-    {lines::kFirstSkipReason + 7, "der Datenträger ist voll"},
-    {lines::kFirstSkipReason + 8, "eine Datei dieses Namens existiert schon"},
-    {lines::kFirstSkipReason + 9, "abgebrochen"},
-    {lines::kFirstSkipReason + 10, "keine Maps darin"},
-    {lines::kFirstSkipReason + 11, "enthält den Ordner für neue Maps"},
-    {lines::kFirstSkipReason + 12, "konnte nicht gelesen oder geschrieben werden"},
-    {lines::kIniCharset, "Der Zeichensatz der Datei kann den eingegebenen Text nicht aufnehmen; sie bleibt unverändert:"},
-    {lines::kLaterSkipReason + 0, "der Datenträger behielte zu wenig freien Platz"},
-    {lines::kLaterSkipReason + 1, "schon da, in"},
-    {lines::kMoreLines, "… und %1 weitere"},
-    {lines::kSettingsElsewhere, "Der Programmordner kann nicht beschrieben werden; die Einstellungen liegen in:"},
-    {lines::kPublishedSame, "schon veröffentlicht"},
-    {lines::kPublishedDifferent, "veröff., abweichend"},
-    {lines::kShownOf, "%1 von %2"},
-    {lines::kDeleteSeveral, "Wirklich %1 Maps löschen?"},
-    {lines::kTakeOut, "herausnehmen"},
-    {lines::kSelected, "%1 ausgewählt"},
-    {lines::kFilter, "Filter"},
-    {lines::kPresent, "vorhanden"},
-    {lines::kMissing, "fehlt"},
-    {lines::kPackageFile, "Map-Paket"},
-    {lines::kIniFile, "INI-Datei"},
-    {lines::kLocalisationFile, "Lokalisierungsdatei"},
-};
-
-/// Every added line has its text, in the order of the lines.
-constexpr bool everyLaterLineHasItsText()
+/// Line `n` of the German file; empty past its end.
+constexpr std::string_view germanLine(std::size_t n)
 {
-    std::size_t expected = lines::kFolderMissing;
-    for (const BuiltIn& builtIn : kBuiltInTexts) {
-        if (builtIn.line != expected++)
-            return false;
+    std::string_view rest = kGerman.substr(settings::kUtf8Mark.size());
+    for (; n > 0 && !rest.empty(); --n) {
+        const std::size_t end = rest.find(kBreak);
+        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + kBreak.size());
     }
-    return expected == lines::kEnd;
+    return rest.substr(0, rest.find(kBreak));
 }
-static_assert(everyLaterLineHasItsText());
+
+/// The German file is a language file of every line, in the form the built-in texts are read in.
+constexpr bool germanFileHoldsEveryLine()
+{
+    std::size_t breaks = 0;
+    for (std::size_t at = kGerman.find(kBreak); at != std::string_view::npos; at = kGerman.find(kBreak, at + 1))
+        ++breaks;
+    const std::size_t lineFeeds = static_cast<std::size_t>(std::count(kGerman.begin(), kGerman.end(), '\n'));
+    const std::size_t returns = static_cast<std::size_t>(std::count(kGerman.begin(), kGerman.end(), '\r'));
+    return kGerman.starts_with(settings::kUtf8Mark) && kGerman.ends_with(kBreak) && breaks == lineFeeds
+        && breaks == returns && breaks == lines::kEnd && germanLine(0) == kLanguageMarker
+        && kGerman.find('\0') == std::string_view::npos;
+}
+static_assert(germanFileHoldsEveryLine(), "resources/lang/Deutsch.ini: UTF-8 with the mark, CR LF, every line");
 
 } // namespace
 
-const char* builtInText(std::size_t n)
+std::string_view builtInText(std::size_t n)
 {
-    for (const BuiltIn& builtIn : kBuiltInTexts) {
-        if (builtIn.line == n)
-            return builtIn.text;
-    }
-    return nullptr;
+    return n >= lines::kFolderMissing && n < lines::kEnd ? germanLine(n) : std::string_view();
 }
 
 } // namespace localisation

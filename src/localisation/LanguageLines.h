@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string_view>
 
 /// The interface texts of a language file, by line: line n of the active language is text n.
 /// Line 0 is the marker "LanguageFile". Each line's number follows from the one before it.
@@ -75,7 +76,8 @@ inline constexpr std::size_t kEnd = kLocalisationFile + 1;
 namespace localisation {
 
 /// The built-in text (UTF-8, German as the program's own language) of line `n` for a language
-/// file that has no such line yet: the lines added after the first twenty; nullptr for others.
-const char* builtInText(std::size_t n);
+/// file that has no such line yet: the lines added after the first twenty, as the shipped German
+/// file has them; empty for others.
+std::string_view builtInText(std::size_t n);
 
 } // namespace localisation

@@ -15,7 +15,6 @@
 #include "platform/FileSystem.h"
 #include "platform/FileTransfer.h"
 #include "platform/PathSeparator.h"
-#include "platform/InputQueue.h"
 #include "platform/NameCompare.h"
 
 #include <QCheckBox>
@@ -62,7 +61,7 @@ public:
         m_sinceDrawn.start();
         for (std::size_t done = 0; done < m_maps.size(); ++done) {
             const std::string& path = m_maps[done];
-            keepLists(platform::inputWaiting()); // what other programs changed meanwhile
+            keepLists(false); // what other programs changed while the window took its events
             if (!stillThere(path))
                 continue;
             show(path);
@@ -109,8 +108,7 @@ private:
     }
 
     /// False for a map that went since the press (the user or another program took it). A
-    /// list that is not read again at every change (a tree not watched whole) may still name
-    /// it: it is read.
+    /// list that is not read again at every change (no notices) may still name it: it is read.
     bool stillThere(const std::string& path)
     {
         if (platform::fileExists(path))
@@ -192,7 +190,7 @@ private:
     bool drawAndTakeInput(const std::string& path, std::size_t done)
     {
         const bool frame = m_sinceDrawn.elapsed() >= kFrameMilliseconds;
-        keepLists(frame || platform::inputWaiting());
+        keepLists(frame);
         m_form.setChangesDrawn(frame);
         if (frame) {
             m_form.recountFilteredLists();
@@ -277,9 +275,9 @@ void TForm1::runOverMaps(MapAction action, std::vector<std::string> maps)
     // After each map the two lists are what the rebuilds would read, kept from the folders'
     // change notices (the run's own moves among them) instead of read again: a run costs the
     // maps it acts on, not the square of them. The same notices keep the names of both folders
-    // for the look-ups of companions and namesakes. Where a tree cannot be watched whole (a
-    // link the notices do not follow, the system's limit of watches), its list is read again
-    // at most once a picture and before input reaches it.
+    // for the look-ups of companions and namesakes. Where there are no such notices (Windows,
+    // or a tree that cannot be watched whole), a list is read again once a picture: between
+    // two pictures nothing of it is drawn and no input reaches it (its rebuild is held).
     // One map needs none of that: it is acted on and both lists are read.
     if (maps.size() > 1)
         m_installRun = std::make_unique<InstallRun>(catalogue::publishedFolder(DocumentsFolder) + platform::kPathSeparator);

@@ -23,8 +23,8 @@ public:
         Told,     ///< the changes since the last call are all in the list
         Lost,     ///< some were not told (a folder came or went, the folder itself was moved,
                   ///< too many at once): read the tree again
-        NotGiven, ///< no notices here (the tree cannot be watched whole: the system's limit of
-                  ///< watches, a link the notices do not follow): read the tree when it matters
+        NotGiven, ///< no notices here (Windows, or a tree that cannot be watched whole: the
+                  ///< system's limit of watches): read the tree when it matters
     };
 
     /// `folder` ends in the separator. The watch starts here: what changes later is told.

@@ -62,6 +62,21 @@ void saveLineList(const std::string& path, const LineList& lines)
     platform::saveFileAtomically(path, joinLines(lines));
 }
 
+MarkedLines loadMarkedLines(const std::string& path)
+{
+    const std::string bytes = platform::readWholeFile(path);
+    std::string_view text = bytes;
+    const bool utf8 = text.starts_with(kUtf8Mark);
+    if (utf8)
+        text.remove_prefix(kUtf8Mark.size());
+    return {parseLines(text), utf8};
+}
+
+void saveMarkedLines(const std::string& path, const MarkedLines& text)
+{
+    platform::saveFileAtomically(path, (text.utf8 ? std::string(kUtf8Mark) : std::string()) + joinLines(text.lines));
+}
+
 const std::string& lineAt(const LineList& lines, std::size_t index)
 {
     if (index >= lines.size())

@@ -26,6 +26,23 @@ LineList loadLineList(const std::string& path);
 /// Writes the lines to a file atomically; throws FileCreateError when that fails.
 void saveLineList(const std::string& path, const LineList& lines);
 
+/// The UTF-8 byte-order mark. The program's own text files (config.ini, the language files) that
+/// start with it are UTF-8 whatever the system's code page; those without it are in that code page.
+inline constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+/// The lines of one of the program's own text files and their encoding.
+struct MarkedLines {
+    LineList lines; ///< without the mark
+    bool utf8 = false; ///< the file starts with the mark
+};
+
+/// The lines of a file, the mark taken off where it starts with one; throws FileOpenError when
+/// it cannot be read.
+MarkedLines loadMarkedLines(const std::string& path);
+
+/// Writes the lines as `saveLineList` does, after the mark where `text.utf8` says so.
+void saveMarkedLines(const std::string& path, const MarkedLines& text);
+
 /// Line `index` of `lines`; throws ListIndexError when the list has no such line.
 const std::string& lineAt(const LineList& lines, std::size_t index);
 

@@ -8,6 +8,8 @@
 #include "platform/TextFile.h"
 #include "platform/TextCodec.h"
 
+#include <optional>
+
 namespace settings {
 
 LineList defaultConfig()
@@ -40,15 +42,21 @@ void replaceGameTypes(LineList& config, const std::vector<std::string>& gameType
 
 LineList loadSettings(const std::string& path)
 {
-    LineList config = loadLineList(path);
-    for (std::string& line : config)
-        line = platform::namesFromSettingsLine(line);
+    MarkedLines file = loadMarkedLines(path);
+    LineList& config = file.lines;
+    if (!file.utf8) {
+        for (std::string& line : config)
+            line = platform::namesFromSettingsLine(line);
+    }
     if (config.size() > kNewMapsFolderLine)
         config[kNewMapsFolderLine] = platform::longPathOf(config[kNewMapsFolderLine]);
-    return config;
+    return std::move(config);
 }
 
-void saveSettings(const std::string& path, const LineList& config)
+namespace {
+
+/// The lines in the system's code page; nothing when one of them has no place there.
+std::optional<LineList> codePageLines(const LineList& config)
 {
     LineList lines;
     for (std::size_t i = 0; i < config.size(); ++i) {
@@ -56,10 +64,19 @@ void saveSettings(const std::string& path, const LineList& config)
         if (!line && i == kNewMapsFolderLine)
             line = platform::settingsLineFromNames(platform::shortPathOf(config[i]));
         if (!line)
-            throw platform::FileCreateError(path, "Die Codepage des Systems hat keinen Platz für \"" + config[i] + "\".");
+            return std::nullopt;
         lines.push_back(std::move(*line));
     }
-    saveLineList(path, lines);
+    return lines;
+}
+
+} // namespace
+
+void saveSettings(const std::string& path, const LineList& config)
+{
+    // Names inside the program are UTF-8 wherever the code page falls short.
+    std::optional<LineList> lines = codePageLines(config);
+    saveMarkedLines(path, lines ? MarkedLines{std::move(*lines), false} : MarkedLines{config, true});
 }
 
 std::string configPath(const std::string& folder)

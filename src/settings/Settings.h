@@ -26,14 +26,14 @@ void setLine(LineList& config, std::size_t index, const std::string& text);
 /// Replaces every line from line 9 on with the given game types, in order.
 void replaceGameTypes(LineList& config, const std::vector<std::string>& gameTypes);
 
-/// The lines of the settings file at `path`, names in the program's own form; throws
-/// FileOpenError when it cannot be read.
+/// The lines of the settings file at `path`, names in the program's own form, whether the file
+/// is in the system's code page or UTF-8 with the mark; throws FileOpenError when it cannot be read.
 LineList loadSettings(const std::string& path);
 
-/// Writes `config` to the settings file at `path` atomically, in the system's code page. A
-/// new-maps folder whose path that code page cannot hold is written in its short form (the
-/// same folder in plain letters); any other line it cannot hold stops the save, the file stays
-/// as it was, and FileCreateError names the text.
+/// Writes `config` to the settings file at `path` atomically, in the system's code page, a
+/// new-maps folder whose path that code page cannot hold in its short form (the same folder in
+/// plain letters). Where any other line needs more than the code page, the whole file is UTF-8
+/// with the mark instead, so that no choice is lost; FileCreateError when the file cannot be written.
 void saveSettings(const std::string& path, const LineList& config);
 
 /// The path of the settings file in `folder`: the existing file of that name whatever its

@@ -163,18 +163,21 @@ TEST(Settings, NamesAreTextOfTheSystemsCodePageInTheFile)
     EXPECT_EQ(bytes.find("\xe6\x97\xa5"), std::string::npos);
     EXPECT_TRUE(platform::folderExists(settings::parseLines(bytes)[5]));
     EXPECT_EQ(loadSettings(path), config);
-    // Any other text it cannot hold stops the save, names the text, and the file stays whole.
-    config[10] = "\u65e5";
-    try {
-        saveSettings(path, config);
-        FAIL() << "no error";
-    } catch (const platform::FileCreateError& error) {
-        EXPECT_NE(std::string(error.what()).find("\"\u65e5\""), std::string::npos) << error.what();
-    }
+    // Any other text it cannot hold makes the whole file UTF-8 with the mark, the folder in full;
+    // once no line needs it, the file is in the code page again.
+    LineList russian = config;
+    russian[1] = "\u0420\u0443\u0441\u0441\u043a\u0438\u0439";
+    saveSettings(path, russian);
+    EXPECT_EQ(readFile(path), std::string(kUtf8Mark) + joinLines(russian));
+    EXPECT_EQ(loadSettings(path), russian);
+    saveSettings(path, config);
     EXPECT_EQ(readFile(path), bytes);
 #else
     // Names keep their bytes.
     EXPECT_EQ(bytes, joinLines(config));
     EXPECT_EQ(loadSettings(path), config);
 #endif
+    // A file with the mark (written on Windows, carried over) reads as UTF-8 on every system.
+    root.write("marked.ini", std::string(kUtf8Mark) + "Language:\r\n\u7b80\u4f53\u4e2d\u6587\r\n");
+    EXPECT_EQ(loadSettings(root / "marked.ini"), (LineList{"Language:", "\u7b80\u4f53\u4e2d\u6587"}));
 }

@@ -123,6 +123,39 @@ private slots:
         QVERIFY(world.env->errors.isEmpty());
     }
 
+    void utf8LanguageFileShowsEveryScript()
+    {
+        // A file with the UTF-8 mark shows Cyrillic and Chinese whatever the system's code page;
+        // its name in any script is the box's entry and stays the choice at the next start.
+        World world;
+        world.writeConfig();
+        const std::string russian = "\u0420\u0443\u0441\u0441\u043a\u0438\u0439";
+        const std::string install = "\u0443\u0441\u0442\u0430\u043d\u043e\u0432\u0438\u0442\u044c";
+        const std::string installAll = "\u5168\u90e8\u5b89\u88c5";
+        std::string text = languageFile(20);
+        text.replace(text.find("L3\r\n"), 2, install);
+        text.replace(text.find("L4\r\n"), 2, installAll);
+        World::put(world.program + native("/" + russian + ".ini"), std::string(settings::kUtf8Mark) + text);
+        TForm1& form = *world.start().Form1;
+        const int entry = form.LanguageBox->findEntry(russian);
+        QCOMPARE(form.LanguageBox->itemText(entry), QString::fromUtf8(russian));
+        form.LanguageBox->setCurrentIndex(entry);
+        form.LanguageBoxSelect();
+        QCOMPARE(form.Button1->text(), QString::fromUtf8(install));
+        QCOMPARE(form.Button2->text(), QString::fromUtf8(installAll));
+        QCOMPARE(form.languageText(localisation::lines::kFolderMissing), QString::fromUtf8(localisation::builtInText(localisation::lines::kFolderMissing)));
+#ifdef _WIN32
+        // The ANSI code page has no place for the name: config.ini becomes UTF-8 with the mark.
+        QVERIFY(world.config().starts_with(std::string(settings::kUtf8Mark) + "Language:\r\n" + russian + "\r\n"));
+#else
+        QVERIFY(world.config().starts_with("Language:\r\n" + russian + "\r\n"));
+#endif
+        QVERIFY(world.env->errors.isEmpty());
+        TForm1& again = *world.start().Form1;
+        QCOMPARE(again.LanguageBox->currentText(), QString::fromUtf8(russian));
+        QCOMPARE(again.Button1->text(), QString::fromUtf8(install));
+    }
+
     void deletedLanguageFileStopsTheFirstRebuild()
     {
         World world;

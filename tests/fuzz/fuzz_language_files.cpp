@@ -1,7 +1,9 @@
 // Language files: any file content in the program folder is offered exactly when its first
-// line is the marker, and reads back as the lines the reader gives.
+// line (after the UTF-8 mark, where it starts with one) is the marker, and reads back as the
+// lines the reader gives, as UTF-8 text.
 
 #include "localisation/LanguageFiles.h"
+#include "platform/TextCodec.h"
 #include "platform/TextFile.h"
 
 #include <cstdint>
@@ -31,10 +33,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     platform::saveFileAtomically(programFolder() + "/Fuzz.ini", bytes);
     LineList scratch;
     const auto names = localisation::discoverLanguages(programFolder(), scratch);
-    const LineList lines = settings::parseLines(bytes);
+    const bool marked = bytes.starts_with(settings::kUtf8Mark);
+    LineList lines = settings::parseLines(std::string_view(bytes).substr(marked ? settings::kUtf8Mark.size() : 0));
     const bool isLanguage = !lines.empty() && lines[0] == localisation::kLanguageMarker;
     if (names != (isLanguage ? std::vector<std::string>{"Fuzz"} : std::vector<std::string>{}))
         std::abort();
+    if (!marked) {
+        for (std::string& line : lines)
+            line = platform::displayFromText(line);
+    }
     if (localisation::loadLanguageFile(programFolder(), "fuzz") != lines)
         std::abort();
     return 0;

@@ -9,7 +9,7 @@ namespace platform {
 
 namespace {
 
-/// The entries of one folder search, or of its folders only, sorted as every search here is;
+/// The entries of one folder search, or of its folders only, in the file system's order;
 /// nothing when it cannot start.
 std::optional<DirectoryEntries> search(const std::string& folder, const std::string& mask, bool foldersOnly)
 {
@@ -22,9 +22,6 @@ std::optional<DirectoryEntries> search(const std::string& folder, const std::str
         if (isFolder || !foldersOnly)
             entries.add(utf8FromWide(data->cFileName), isFolder, (data->dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0);
     }
-    // The file systems list in their own orders (NTFS by name, FAT as made): sorted here, a list
-    // is in one order everywhere and can be kept by edits.
-    entries.sortAsWindowsLists();
     return entries;
 }
 
