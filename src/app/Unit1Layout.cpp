@@ -58,7 +58,7 @@ QImage icon(const char* name)
 }
 
 /// Where a list's filter field begins: the count label to its left keeps the rest of the width.
-constexpr int kFilterLeft = 168;
+constexpr int kFilterLeft = 184;
 
 /// A list's count label: as wide as the room beside the filter, so that a new count needs no new size.
 QLabel* makeCountLabel(QWidget* panel, const char* name, const QFont& font)
