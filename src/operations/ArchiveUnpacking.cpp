@@ -4,7 +4,6 @@
 #include "operations/ImportedFile.h"
 #include "platform/ArchiveFile.h"
 #include "platform/FileSystem.h"
-#include "platform/FolderTree.h"
 #include "platform/NameCompare.h"
 #include "platform/PathSeparator.h"
 

@@ -10,6 +10,7 @@
 #include "platform/FileSystem.h"
 #include "platform/FileTransfer.h"
 #include "platform/FolderTree.h"
+#include "platform/FileReader.h"
 #include "platform/NameCompare.h"
 #include "platform/PathSeparator.h"
 
