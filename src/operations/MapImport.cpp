@@ -136,14 +136,15 @@ bool holdsFolder(const std::string& folder, std::string mapsFolder)
     }
 }
 
-/// Copies the file `from` to the new file `to`, keeping the disk's reserve free; nothing, or why not.
-std::optional<SkipReason> copyNewFile(const std::string& from, const std::string& to, DiskReserve& reserve)
+/// Copies the file `from` to the new file `to` through `block` (one for all the copies of an
+/// import), keeping the disk's reserve free; nothing, or why not.
+std::optional<SkipReason> copyNewFile(const std::string& from, const std::string& to, DiskReserve& reserve,
+                                      std::vector<char>& block)
 {
     platform::FileReader in(from);
     if (!in.valid())
         return SkipReason::Unreadable;
     ImportedFile out(to, reserve, in.size());
-    std::vector<char> block(1u << 20);
     std::uint64_t at = 0;
     for (;;) {
         const std::int64_t got = in.read(block.data(), block.size());
@@ -243,6 +244,7 @@ private:
     std::optional<std::unordered_multimap<std::string, std::string>> m_existing;
     ImportReport m_report;
     bool m_cancelled = false;
+    std::vector<char> m_block = std::vector<char>(1u << 20); ///< the bytes of a copy on their way
 };
 
 ImportReport Import::run(const std::vector<std::string>& dropped)
@@ -463,7 +465,7 @@ bool Import::copyPackage(FolderCopy& copy, const std::string& name)
         const auto file = copy.names.find(platform::upperCasedAscii(member));
         if (file == copy.names.end() || !copy.taken.take(file->second))
             continue;
-        if (const auto failed = copyNewFile(copy.source + file->second, copy.target + file->second, m_reserve)) {
+        if (const auto failed = copyNewFile(copy.source + file->second, copy.target + file->second, m_reserve, m_block)) {
             skipShown(copy.shownAs + "/" + file->second, *failed);
             stopOn(*failed);
             return false;
