@@ -4,7 +4,6 @@
 #include "operations/ImportedFile.h"
 #include "platform/ArchiveFile.h"
 #include "platform/FileSystem.h"
-#include "platform/FolderTree.h"
 #include "platform/NameCompare.h"
 #include "platform/PathSeparator.h"
 
@@ -68,10 +67,20 @@ std::optional<std::string> systemName(const std::string& component, bool isUtf8)
 }
 
 /// True for why an entry failed that refuses its whole archive, as against leaving out the
-/// entry: an entry whose name cannot be written here, or is taken, is the only one left out.
+/// entry: damage, encryption, the disk, a cancel. An entry whose path leaves its folder, a link
+/// or device, or a name that cannot be written here or is taken, is left out alone.
 bool stopsTheArchive(SkipReason reason)
 {
-    return reason != SkipReason::NameTaken && reason != SkipReason::NameNotPossible;
+    switch (reason) {
+    case SkipReason::OutsideItsFolder:
+    case SkipReason::Link:
+    case SkipReason::SpecialFile:
+    case SkipReason::NameNotPossible:
+    case SkipReason::NameTaken:
+        return false;
+    default:
+        return true;
+    }
 }
 
 /// The folder `components` name below `root`, made where missing; nothing (and why) when a
@@ -147,103 +156,138 @@ ArchiveProbe probeArchive(const std::string& path)
     return result == ARCHIVE_EOF ? ArchiveProbe::NoEntries : ArchiveProbe::Damaged;
 }
 
+namespace {
+
+/// An entry's name: as the archive means it, and as the report shows it.
+struct EntryName {
+    std::string name;
+    std::string shown;
+    bool isUtf8; ///< `name` is UTF-8 (else bytes of no known character set)
+};
+
+/// The name the archive means: in UTF-8 where it says so, gives a Unicode form of it (a zip's
+/// Unicode name field) or its bytes are valid UTF-8 (what zip tools of Linux and macOS write
+/// without the flag); another zip name is in the player's OEM code page, as Windows' own
+/// unzipping reads it. Other names of no known character set (an old tar) keep their bytes (on
+/// Windows: are read in the ANSI code page).
+EntryName nameOf(archive* a, archive_entry* entry)
+{
+    const char* rawName = archive_entry_pathname(entry);
+    auto utf8Name = platform::entryNameInUtf8(entry);
+    if (!utf8Name && rawName && (archive_format(a) & ARCHIVE_FORMAT_BASE_MASK) == ARCHIVE_FORMAT_ZIP)
+        utf8Name = platform::nameFromOemCodePage(rawName);
+    if (utf8Name)
+        return {*utf8Name, *utf8Name, true};
+    const std::string bytes = rawName ? rawName : "";
+    return {bytes, platform::nameFromUnknownCharset(bytes).value_or(bytes), false};
+}
+
+/// Why an entry of this kind is not written: a link, or what is neither file nor folder (an
+/// entry without a file type, as a 7z written without attributes or a member of an "ar" file
+/// has, is a plain file); nothing for a file or folder.
+std::optional<SkipReason> refusedKind(archive_entry* entry)
+{
+    const auto type = archive_entry_filetype(entry);
+    if (archive_entry_hardlink(entry) || archive_entry_symlink(entry) || type == AE_IFLNK)
+        return SkipReason::Link;
+    if (type != AE_IFDIR && type != AE_IFREG && type != 0)
+        return SkipReason::SpecialFile;
+    return std::nullopt;
+}
+
+/// One unpacking: the archive being read and what it has written.
+class Unpacking {
+public:
+    Unpacking(archive* a, const std::string& archivePath, const std::string& folder, DiskReserve& reserve,
+              UnpackProgress& progress)
+        : m_archive(a), m_path(archivePath), m_folder(folder), m_reserve(reserve), m_progress(progress),
+          m_total(sizeOrZero(archivePath))
+    {
+    }
+
+    /// Reads every entry; what was unpacked and skipped, or why the archive failed.
+    Unpacked run()
+    {
+        for (;;) {
+            archive_entry* entry = nullptr;
+            const int status = archive_read_next_header(m_archive, &entry);
+            if (status == ARCHIVE_EOF)
+                break;
+            const auto failure = status < ARCHIVE_WARN ? failureOf(m_archive, nullptr) : unpackEntry(entry);
+            if (failure) {
+                m_result.failure = failure;
+                break;
+            }
+        }
+        return std::move(m_result);
+    }
+
+private:
+    /// Writes one entry, or notes why it is left out; why the whole archive fails, or nothing.
+    std::optional<SkipReason> unpackEntry(archive_entry* entry)
+    {
+        if (!m_progress.unpacking(m_path, static_cast<std::uint64_t>(archive_filter_bytes(m_archive, -1)), m_total))
+            return SkipReason::Cancelled;
+        if (archive_entry_is_encrypted(entry))
+            return SkipReason::Encrypted;
+        const EntryName name = nameOf(m_archive, entry);
+        const auto parsed = entryComponents(name.name);
+        const auto* components = std::get_if<std::vector<std::string>>(&parsed);
+        if (!components)
+            return skip(name, std::get<SkipReason>(parsed));
+        if (components->empty())
+            return std::nullopt;
+        if (const auto refused = refusedKind(entry))
+            return skip(name, *refused);
+        const bool isFolder = archive_entry_filetype(entry) == AE_IFDIR;
+        const auto parent = folderBelow(m_folder, *components, components->size() - (isFolder ? 0 : 1), name.isUtf8, m_reserve);
+        if (const auto* reason = std::get_if<SkipReason>(&parent))
+            return skip(name, *reason);
+        if (isFolder)
+            return std::nullopt;
+        const auto fileName = systemName(components->back(), name.isUtf8);
+        if (!fileName)
+            return skip(name, SkipReason::NameNotPossible);
+        const std::string path = std::get<std::string>(parent) + *fileName;
+        // Names compare without case, as on Windows: a second "dm-deck.vsm" does not join "DM-Deck.vsm".
+        if (!m_written.insert(platform::upperCasedAscii(path)).second)
+            return skip(name, SkipReason::NameTaken);
+        if (const auto failed = writeEntry(m_archive, entry, path, m_reserve, m_path, m_total, m_progress))
+            return skip(name, *failed);
+        m_result.files.push_back(path);
+        return std::nullopt;
+    }
+
+    /// Leaves the entry out for `reason`, or fails the archive where the reason is one that
+    /// refuses it whole.
+    std::optional<SkipReason> skip(const EntryName& name, SkipReason reason)
+    {
+        if (stopsTheArchive(reason))
+            return reason;
+        m_result.skippedEntries.push_back({name.shown, reason});
+        return std::nullopt;
+    }
+
+    archive* m_archive;
+    const std::string& m_path;
+    const std::string& m_folder;
+    DiskReserve& m_reserve;
+    UnpackProgress& m_progress;
+    std::uint64_t m_total;
+    std::unordered_set<std::string> m_written;
+    Unpacked m_result;
+};
+
+} // namespace
+
 Unpacked unpackArchive(const std::string& archivePath, const std::string& folder, DiskReserve& reserve,
                        UnpackProgress& progress)
 {
-    platform::ArchiveNameConversions utf8;
-    Unpacked result;
+    platform::ArchiveNameConversions conversions;
     ArchivePtr reader = openArchive(archivePath);
-    if (!reader) {
-        result.failure = SkipReason::Unreadable;
-        return result;
-    }
-    archive* a = reader.get();
-    std::unordered_set<std::string> written;
-    const std::uint64_t total = sizeOrZero(archivePath);
-    for (;;) {
-        archive_entry* entry = nullptr;
-        const int status = archive_read_next_header(a, &entry);
-        if (status == ARCHIVE_EOF)
-            break;
-        if (status < ARCHIVE_WARN) {
-            result.failure = failureOf(a, nullptr);
-            return result;
-        }
-        if (!progress.unpacking(archivePath, static_cast<std::uint64_t>(archive_filter_bytes(a, -1)), total)) {
-            result.failure = SkipReason::Cancelled;
-            return result;
-        }
-        if (archive_entry_is_encrypted(entry)) {
-            result.failure = SkipReason::Encrypted;
-            return result;
-        }
-        // The name the archive means: in UTF-8 where it says so, gives a Unicode form of it (a
-        // zip's Unicode name field) or its bytes are valid UTF-8 (what zip tools of Linux and
-        // macOS write without the flag); another zip name is in the player's OEM code page, as
-        // Windows' own unzipping reads it. Other names of no known character set (an old tar)
-        // keep their bytes (on Windows: are read in the ANSI code page).
-        const char* rawName = archive_entry_pathname(entry);
-        auto utf8Name = platform::entryNameInUtf8(entry);
-        if (!utf8Name && rawName && (archive_format(a) & ARCHIVE_FORMAT_BASE_MASK) == ARCHIVE_FORMAT_ZIP)
-            utf8Name = platform::nameFromOemCodePage(rawName);
-        const bool isUtf8 = utf8Name.has_value();
-        const std::string entryName = isUtf8 ? *utf8Name : rawName ? rawName : "";
-        const std::string shown = isUtf8 ? entryName : platform::nameFromUnknownCharset(entryName).value_or(entryName);
-        const auto skip = [&](SkipReason reason) { result.skippedEntries.push_back({shown, reason}); };
-        const auto parsed = entryComponents(entryName);
-        if (const auto* reason = std::get_if<SkipReason>(&parsed)) {
-            skip(*reason);
-            continue;
-        }
-        const auto& components = std::get<std::vector<std::string>>(parsed);
-        if (components.empty())
-            continue;
-        const auto type = archive_entry_filetype(entry);
-        if (archive_entry_hardlink(entry) || archive_entry_symlink(entry) || type == AE_IFLNK) {
-            skip(SkipReason::Link);
-            continue;
-        }
-        // An entry without a file type (a 7z written without attributes, a member of an "ar"
-        // file) is a plain file.
-        if (type != AE_IFDIR && type != AE_IFREG && type != 0) {
-            skip(SkipReason::SpecialFile);
-            continue;
-        }
-        const bool isFolder = type == AE_IFDIR;
-        const auto parent = folderBelow(folder, components, isFolder ? components.size() : components.size() - 1, isUtf8,
-                                        reserve);
-        if (const auto* reason = std::get_if<SkipReason>(&parent)) {
-            if (stopsTheArchive(*reason)) {
-                result.failure = *reason;
-                return result;
-            }
-            skip(*reason);
-            continue;
-        }
-        if (isFolder)
-            continue;
-        const auto name = systemName(components.back(), isUtf8);
-        if (!name) {
-            skip(SkipReason::NameNotPossible);
-            continue;
-        }
-        const std::string path = std::get<std::string>(parent) + *name;
-        // Names compare without case, as on Windows: a second "dm-deck.vsm" does not join "DM-Deck.vsm".
-        if (!written.insert(platform::upperCasedAscii(path)).second) {
-            skip(SkipReason::NameTaken);
-            continue;
-        }
-        if (const auto failed = writeEntry(a, entry, path, reserve, archivePath, total, progress)) {
-            if (!stopsTheArchive(*failed)) {
-                skip(*failed);
-                continue;
-            }
-            result.failure = failed;
-            return result;
-        }
-        result.files.push_back(path);
-    }
-    return result;
+    if (!reader)
+        return {SkipReason::Unreadable, {}, {}};
+    return Unpacking(reader.get(), archivePath, folder, reserve, progress).run();
 }
 
 } // namespace operations

@@ -1,6 +1,7 @@
 #include "operations/ImportedFile.h"
 
 #include "platform/FileSystem.h"
+#include "platform/FolderTree.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 #include "operations/ImportReport.h"
 
 #include "platform/DiskSpace.h"
-#include "platform/FolderTree.h"
+#include "platform/NewFile.h"
 
 #include <cstdint>
 #include <optional>

@@ -10,12 +10,14 @@
 #include "platform/FileSystem.h"
 #include "platform/FileTransfer.h"
 #include "platform/FolderTree.h"
+#include "platform/FileReader.h"
 #include "platform/NameCompare.h"
 #include "platform/PathSeparator.h"
 
 #include <algorithm>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 
 namespace operations {
 
@@ -32,7 +34,7 @@ bool isPackage(std::string_view name)
 }
 
 /// Where a file was found, for telling whether it is an archive.
-enum class FoundIn { Downloads, Archive };
+enum class FoundIn { Dropped, Archive };
 
 /// A file that is no map file may be an archive: its content tells. A file dropped or in a
 /// dropped folder counts as one where its format is known (a damaged one is then reported); a
@@ -43,7 +45,7 @@ bool mayBeArchive(const std::string& path, FoundIn where)
     if (isPackage(path) || catalogue::isCompanionName(path))
         return false;
     const ArchiveProbe probe = probeArchive(path);
-    return probe == ArchiveProbe::Entries || (where == FoundIn::Downloads && probe != ArchiveProbe::NotAnArchive);
+    return probe == ArchiveProbe::Entries || (where == FoundIn::Dropped && probe != ArchiveProbe::NotAnArchive);
 }
 
 /// A companion file that goes along with a package among `dropped` anyway.
@@ -134,14 +136,15 @@ bool holdsFolder(const std::string& folder, std::string mapsFolder)
     }
 }
 
-/// Copies the file `from` to the new file `to`, keeping the disk's reserve free; nothing, or why not.
-std::optional<SkipReason> copyNewFile(const std::string& from, const std::string& to, DiskReserve& reserve)
+/// Copies the file `from` to the new file `to` through `block` (one for all the copies of an
+/// import), keeping the disk's reserve free; nothing, or why not.
+std::optional<SkipReason> copyNewFile(const std::string& from, const std::string& to, DiskReserve& reserve,
+                                      std::vector<char>& block)
 {
     platform::FileReader in(from);
     if (!in.valid())
         return SkipReason::Unreadable;
     ImportedFile out(to, reserve, in.size());
-    std::vector<char> block(1u << 20);
     std::uint64_t at = 0;
     for (;;) {
         const std::int64_t got = in.read(block.data(), block.size());
@@ -196,6 +199,24 @@ private:
     /// file could not be copied (reported): the folder is then not added at all.
     bool copyMapsOf(const std::string& source, const std::string& target, const std::string& shownAs,
                     std::vector<std::string>& packages);
+    /// A folder whose maps are being copied: where from and to, its names, upper-cased, and
+    /// the names given in the copy.
+    struct FolderCopy {
+        const std::string& source;
+        const std::string& target;
+        const std::string& shownAs;
+        std::unordered_map<std::string, std::string> names;
+        TakenNames taken;
+        std::vector<std::string>& packages;
+    };
+    /// Copies one entry of the folder (its maps, an archive unpacked); false to stop the folder.
+    bool copyEntry(FolderCopy& copy, const std::string& name, bool isFolder);
+    bool copySubfolder(FolderCopy& copy, const std::string& name);
+    /// Copies a package with the companions beside it.
+    bool copyPackage(FolderCopy& copy, const std::string& name);
+    /// True where a folder of the copy was made; otherwise reports why not (`shown`) and stops
+    /// the import where the reason says so.
+    bool madeFolder(std::optional<SkipReason> failed, const std::string& shown);
     /// Unpacks `archive` into the existing `target` and then the archives it held; false when
     /// it failed as a whole (reported).
     bool unpackInto(const std::string& archive, const std::string& target, const std::string& shownAs, int depth,
@@ -223,6 +244,7 @@ private:
     std::optional<std::unordered_multimap<std::string, std::string>> m_existing;
     ImportReport m_report;
     bool m_cancelled = false;
+    std::vector<char> m_block = std::vector<char>(1u << 20); ///< the bytes of a copy on their way
 };
 
 ImportReport Import::run(const std::vector<std::string>& dropped)
@@ -241,7 +263,7 @@ ImportReport Import::run(const std::vector<std::string>& dropped)
             addPackage(path);
         else if (goesWithDroppedPackage(path, dropped))
             continue;
-        else if (mayBeArchive(path, FoundIn::Downloads))
+        else if (mayBeArchive(path, FoundIn::Dropped))
             addArchive(path);
         else
             skip(path, SkipReason::NoMaps);
@@ -373,76 +395,93 @@ bool Import::copyMapsOf(const std::string& source, const std::string& target, co
         skipShown(shownAs, SkipReason::Unreadable);
         return false;
     }
+    FolderCopy copy {source, target, shownAs, {}, {}, packages};
     // The source's names, upper-cased, for its packages' companions: one reading of the folder.
-    std::unordered_map<std::string, std::string> names;
     for (const auto entry : *entries) {
         if (!entry.isFolder)
-            names.emplace(platform::upperCasedAscii(std::string(entry.name)), std::string(entry.name));
+            copy.names.emplace(platform::upperCasedAscii(std::string(entry.name)), std::string(entry.name));
     }
-    TakenNames taken;
     std::uint64_t done = 0;
     for (const auto entry : *entries) {
-        if (m_cancelled)
-            return false;
         // A large folder takes its time too: it shows its progress and may be cancelled.
-        if (!m_progress.unpacking(source.substr(0, source.size() - 1), done++, entries->size())) {
-            m_cancelled = true;
-            skipShown(shownAs, SkipReason::Cancelled);
+        if (m_cancelled || !m_progress.unpacking(source.substr(0, source.size() - 1), done++, entries->size())) {
+            if (!std::exchange(m_cancelled, true))
+                skipShown(shownAs, SkipReason::Cancelled);
             return false;
         }
         const std::string name(entry.name);
-        const std::string path = source + name;
-        const std::string shown = shownAs + "/" + name;
         // Links are not followed: a folder of maps holds its maps itself.
-        if (name == "." || name == ".." || entry.isLink)
+        if (name == "." || name == ".." || entry.isLink || (entry.isFolder && catalogue::isUnfinishedImport(name)))
             continue;
-        if (entry.isFolder) {
-            if (catalogue::isUnfinishedImport(name))
-                continue;
-            const std::string subfolder = target + name;
-            const std::size_t before = packages.size();
-            const auto failed = taken.take(name) ? makeImportedFolder(subfolder, m_reserve) : SkipReason::Unreadable;
-            if (failed) {
-                skipShown(shown, *failed);
-                stopOn(*failed);
-                return false;
-            }
-            if (!copyMapsOf(path + kSeparator, subfolder + kSeparator, shown, packages))
-                return false;
-            // A folder without maps below it is not kept.
-            if (packages.size() == before)
-                platform::removeTree(subfolder);
-        } else if (platform::isSpecialFile(path)) {
-            skipShown(shown, SkipReason::SpecialFile);
-        } else if (isPackage(name)) {
-            for (const std::string& member : catalogue::fileSetNamesOf(name)) {
-                const auto file = names.find(platform::upperCasedAscii(member));
-                if (file == names.end() || !taken.take(file->second))
-                    continue;
-                if (const auto failed = copyNewFile(source + file->second, target + file->second, m_reserve)) {
-                    skipShown(shownAs + "/" + file->second, *failed);
-                    stopOn(*failed);
-                    return false;
-                }
-            }
-            packages.push_back(target + name);
-        } else if (mayBeArchive(path, FoundIn::Downloads)) {
-            const std::string folderName = taken.takeFree(folderNameFor(name, true));
-            const std::string unpacked = target + folderName;
-            const auto failed = folderName.empty() ? SkipReason::Unreadable : makeImportedFolder(unpacked, m_reserve);
-            if (failed) {
-                skipShown(shown, *failed);
-                stopOn(*failed);
-                return false;
-            }
-            if (!unpackInto(path, unpacked + kSeparator, shown, 0, packages)) {
-                platform::removeTree(unpacked);
-                if (m_cancelled)
-                    return false;
-            }
-        }
+        if (!copyEntry(copy, name, entry.isFolder))
+            return false;
     }
     return true;
+}
+
+bool Import::copyEntry(FolderCopy& copy, const std::string& name, bool isFolder)
+{
+    const std::string path = copy.source + name;
+    const std::string shown = copy.shownAs + "/" + name;
+    if (isFolder)
+        return copySubfolder(copy, name);
+    if (platform::isSpecialFile(path)) {
+        skipShown(shown, SkipReason::SpecialFile);
+        return true;
+    }
+    if (isPackage(name))
+        return copyPackage(copy, name);
+    if (!mayBeArchive(path, FoundIn::Dropped))
+        return true;
+    const std::string folderName = copy.taken.takeFree(folderNameFor(name, true));
+    const std::string unpacked = copy.target + folderName;
+    if (!madeFolder(folderName.empty() ? SkipReason::Unreadable : makeImportedFolder(unpacked, m_reserve), shown))
+        return false;
+    if (!unpackInto(path, unpacked + kSeparator, shown, 0, copy.packages)) {
+        platform::removeTree(unpacked);
+        return !m_cancelled;
+    }
+    return true;
+}
+
+bool Import::copySubfolder(FolderCopy& copy, const std::string& name)
+{
+    const std::string subfolder = copy.target + name;
+    const std::string shown = copy.shownAs + "/" + name;
+    const std::size_t before = copy.packages.size();
+    if (!madeFolder(copy.taken.take(name) ? makeImportedFolder(subfolder, m_reserve) : SkipReason::Unreadable, shown))
+        return false;
+    if (!copyMapsOf(copy.source + name + kSeparator, subfolder + kSeparator, shown, copy.packages))
+        return false;
+    // A folder without maps below it is not kept.
+    if (copy.packages.size() == before)
+        platform::removeTree(subfolder);
+    return true;
+}
+
+bool Import::copyPackage(FolderCopy& copy, const std::string& name)
+{
+    for (const std::string& member : catalogue::fileSetNamesOf(name)) {
+        const auto file = copy.names.find(platform::upperCasedAscii(member));
+        if (file == copy.names.end() || !copy.taken.take(file->second))
+            continue;
+        if (const auto failed = copyNewFile(copy.source + file->second, copy.target + file->second, m_reserve, m_block)) {
+            skipShown(copy.shownAs + "/" + file->second, *failed);
+            stopOn(*failed);
+            return false;
+        }
+    }
+    copy.packages.push_back(copy.target + name);
+    return true;
+}
+
+bool Import::madeFolder(std::optional<SkipReason> failed, const std::string& shown)
+{
+    if (!failed)
+        return true;
+    skipShown(shown, *failed);
+    stopOn(*failed);
+    return false;
 }
 
 bool Import::unpackInto(const std::string& archive, const std::string& target, const std::string& shownAs, int depth,

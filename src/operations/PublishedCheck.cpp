@@ -3,7 +3,7 @@
 #include "catalogue/MapNames.h"
 #include "operations/ImportedFile.h"
 #include "platform/FileSystem.h"
-#include "platform/FolderTree.h"
+#include "platform/FileReader.h"
 #include "platform/PathSeparator.h"
 
 #include <algorithm>

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 /// Questions about single files and folders.
@@ -18,6 +19,11 @@ bool isSpecialFile(const std::string& path);
 /// True when the file at `path` is marked read-only (on Windows its attribute; on Linux no
 /// write permission for anyone), so that no save replaces it and no delete removes it.
 bool isReadOnlyFile(const std::string& path);
+
+/// True when `name` can be the name of a file or folder on this system (on Windows: none of
+/// the characters it forbids, no closing dot or space, no device name such as "CON" or
+/// "NUL .txt").
+bool canHoldName(std::string_view name);
 
 /// True when a folder exists at `path`.
 bool folderExists(const std::string& path);

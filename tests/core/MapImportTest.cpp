@@ -6,6 +6,7 @@
 #include "operations/ArchiveEntryNames.h"
 #include "operations/MapImport.h"
 #include "platform/DirectorySearch.h"
+#include "platform/FileSystem.h"
 #include "platform/FolderTree.h"
 #include "platform/PathSeparator.h"
 #include "ArchiveMaker.h"

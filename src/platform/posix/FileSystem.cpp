@@ -115,4 +115,9 @@ std::int64_t fileSize(const std::string& path)
     return queried ? static_cast<std::int64_t>(info.st_size) : 0;
 }
 
+bool canHoldName(std::string_view name)
+{
+    return !name.empty() && name.size() <= 255 && name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
+}
+
 } // namespace platform

@@ -100,4 +100,31 @@ std::int64_t fileSize(const std::string& path)
     return queried ? size.QuadPart : 0;
 }
 
+bool canHoldName(std::string_view name)
+{
+    if (name.empty() || name.size() > 255 || name.back() == '.' || name.back() == ' ')
+        return false;
+    for (const char c : name) {
+        if (static_cast<unsigned char>(c) < 32 || std::string_view("<>:\"/\\|?*").find(c) != std::string_view::npos)
+            return false;
+    }
+    // Device names, also with an extension and with spaces or dots before it: "NUL .txt" and
+    // "COM1..vsm" open the device.
+    std::string_view stem = name.substr(0, name.find('.'));
+    while (!stem.empty() && (stem.back() == ' ' || stem.back() == '.'))
+        stem.remove_suffix(1);
+    for (const char* device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"}) {
+        if (namesEqual(stem, device))
+            return false;
+    }
+    const std::wstring wide = wideFromUtf8(stem);
+    if (wide.size() == 4 && (namesEqual(stem.substr(0, 3), "COM") || namesEqual(stem.substr(0, 3), "LPT"))) {
+        const wchar_t digit = wide[3];
+        // The superscript digits count as digits here.
+        if ((digit >= L'0' && digit <= L'9') || digit == L'\u00B9' || digit == L'\u00B2' || digit == L'\u00B3')
+            return false;
+    }
+    return true;
+}
+
 } // namespace platform

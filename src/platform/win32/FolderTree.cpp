@@ -9,7 +9,6 @@
 #include <vector>
 
 #include <windows.h>
-#include <winioctl.h>
 
 namespace platform {
 
@@ -33,13 +32,6 @@ void removeContents(const std::string& path)
         if (name != "." && name != "..")
             removeTree(path + "\\" + name);
     }
-}
-
-/// Marks a file with a hole sparse where the file system can, so that it stores no zeros for it.
-void markSparse(HANDLE file)
-{
-    DWORD returned = 0;
-    DeviceIoControl(file, FSCTL_SET_SPARSE, nullptr, 0, nullptr, 0, &returned, nullptr);
 }
 
 } // namespace
@@ -132,108 +124,6 @@ void removeAbandonedFolder(const std::string& path)
         return;
     CloseHandle(hold);
     removeTree(path);
-}
-
-bool canHoldName(std::string_view name)
-{
-    if (name.empty() || name.size() > 255 || name.back() == '.' || name.back() == ' ')
-        return false;
-    for (const char c : name) {
-        if (static_cast<unsigned char>(c) < 32 || std::string_view("<>:\"/\\|?*").find(c) != std::string_view::npos)
-            return false;
-    }
-    // Device names, also with an extension and with spaces or dots before it: "NUL .txt" and
-    // "COM1..vsm" open the device.
-    std::string_view stem = name.substr(0, name.find('.'));
-    while (!stem.empty() && (stem.back() == ' ' || stem.back() == '.'))
-        stem.remove_suffix(1);
-    for (const char* device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"}) {
-        if (namesEqual(stem, device))
-            return false;
-    }
-    const std::wstring wide = wideFromUtf8(stem);
-    if (wide.size() == 4 && (namesEqual(stem.substr(0, 3), "COM") || namesEqual(stem.substr(0, 3), "LPT"))) {
-        const wchar_t digit = wide[3];
-        // The superscript digits count as digits here.
-        if ((digit >= L'0' && digit <= L'9') || digit == L'\u00B9' || digit == L'\u00B2' || digit == L'\u00B3')
-            return false;
-    }
-    return true;
-}
-
-NewFile::NewFile(const std::string& path)
-{
-    const HANDLE file = CreateFileW(widePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file != INVALID_HANDLE_VALUE)
-        m_handle = reinterpret_cast<std::intptr_t>(file);
-}
-
-NewFile::~NewFile()
-{
-    close(m_length);
-}
-
-bool NewFile::writeAt(std::uint64_t offset, const void* bytes, std::size_t size)
-{
-    const HANDLE file = reinterpret_cast<HANDLE>(m_handle);
-    if (offset != m_length) {
-        markSparse(file);
-        LARGE_INTEGER at;
-        at.QuadPart = static_cast<LONGLONG>(offset);
-        if (!SetFilePointerEx(file, at, nullptr, FILE_BEGIN))
-            return false;
-    }
-    if (!writeAll(file, bytes, size))
-        return false;
-    m_length = offset + size;
-    return true;
-}
-
-bool NewFile::close(std::uint64_t length)
-{
-    if (m_handle == -1)
-        return true;
-    const HANDLE file = reinterpret_cast<HANDLE>(m_handle);
-    bool closed = true;
-    if (length != m_length) {
-        markSparse(file);
-        LARGE_INTEGER at;
-        at.QuadPart = static_cast<LONGLONG>(length);
-        closed = SetFilePointerEx(file, at, nullptr, FILE_BEGIN) && SetEndOfFile(file);
-    }
-    closed = CloseHandle(file) && closed;
-    m_handle = -1;
-    return closed;
-}
-
-FileReader::FileReader(const std::string& path)
-{
-    const HANDLE file = CreateFileW(widePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                    OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return;
-    LARGE_INTEGER size;
-    if (GetFileType(file) == FILE_TYPE_DISK && GetFileSizeEx(file, &size)) {
-        m_handle = reinterpret_cast<std::intptr_t>(file);
-        m_size = static_cast<std::uint64_t>(size.QuadPart);
-    } else {
-        CloseHandle(file);
-    }
-}
-
-FileReader::~FileReader()
-{
-    if (m_handle != -1)
-        CloseHandle(reinterpret_cast<HANDLE>(m_handle));
-}
-
-std::int64_t FileReader::read(void* bytes, std::size_t size)
-{
-    DWORD got = 0;
-    const DWORD chunk = size > (1u << 30) ? (1u << 30) : static_cast<DWORD>(size);
-    if (!ReadFile(reinterpret_cast<HANDLE>(m_handle), bytes, chunk, &got, nullptr))
-        return -1;
-    return got;
 }
 
 } // namespace platform
