@@ -57,14 +57,8 @@ ArchiveNameConversions::~ArchiveNameConversions()
 
 std::optional<std::string> nameFromOemCodePage(std::string_view bytes)
 {
-    if (bytes.empty())
-        return std::string();
-    const int length = MultiByteToWideChar(CP_OEMCP, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    if (length <= 0)
-        return std::nullopt;
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_OEMCP, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()), wide.data(), length);
-    return utf8FromWide(wide);
+    const auto wide = wideFromCodePageExactly(bytes, CP_OEMCP);
+    return wide ? std::optional(utf8FromWide(*wide)) : std::nullopt;
 }
 
 } // namespace platform

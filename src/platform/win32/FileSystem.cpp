@@ -1,6 +1,7 @@
 #include "platform/FileSystem.h"
 
 #include "platform/Errors.h"
+#include "platform/NameCompare.h"
 #include "platform/PathSeparator.h"
 #include "platform/win32/Win32Error.h"
 #include "platform/win32/DirectoryReader.h"

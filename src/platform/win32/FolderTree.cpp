@@ -1,6 +1,5 @@
 #include "platform/FolderTree.h"
 
-#include "platform/NameCompare.h"
 #include "platform/win32/DirectoryReader.h"
 #include "platform/win32/Win32Files.h"
 

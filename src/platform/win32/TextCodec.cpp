@@ -14,11 +14,11 @@ std::optional<std::string> exactAnsiFromUtf8(std::string_view utf8)
 {
     if (utf8.empty())
         return std::string();
-    const int wide = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    if (wide <= 0)
+    const auto wideText = wideFromCodePageExactly(utf8, CP_UTF8);
+    if (!wideText)
         return std::nullopt;
-    std::wstring text(static_cast<std::size_t>(wide), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), text.data(), wide);
+    const std::wstring& text = *wideText;
+    const int wide = static_cast<int>(text.size());
     BOOL lost = FALSE;
     const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), wide, nullptr, 0, nullptr, &lost);
     if (size <= 0 || lost)

@@ -1,30 +1,41 @@
 #include "platform/win32/Win32Files.h"
 
+#include <optional>
+
 namespace platform {
 
 namespace {
 
 /// Text in the code page `codePage` as UTF-16.
-std::wstring wideFromCodePage(std::string_view text, UINT codePage)
+/// `text` of `codePage` as UTF-16; with `flags` MB_ERR_INVALID_CHARS, nothing for bytes that are
+/// none of that code page.
+std::optional<std::wstring> wideFromCodePage(std::string_view text, UINT codePage, DWORD flags)
 {
     if (text.empty())
-        return {};
-    const int length = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+        return std::wstring();
+    const int length = MultiByteToWideChar(codePage, flags, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    if (length <= 0)
+        return std::nullopt;
     std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+    MultiByteToWideChar(codePage, flags, text.data(), static_cast<int>(text.size()), wide.data(), length);
     return wide;
 }
 
 } // namespace
 
+std::optional<std::wstring> wideFromCodePageExactly(std::string_view text, UINT codePage)
+{
+    return wideFromCodePage(text, codePage, MB_ERR_INVALID_CHARS);
+}
+
 std::wstring wideFromUtf8(std::string_view utf8)
 {
-    return wideFromCodePage(utf8, CP_UTF8);
+    return wideFromCodePage(utf8, CP_UTF8, 0).value_or(std::wstring());
 }
 
 std::string utf8FromAnsi(std::string_view ansi)
 {
-    return utf8FromWide(wideFromCodePage(ansi, CP_ACP));
+    return utf8FromWide(wideFromCodePage(ansi, CP_ACP, 0).value_or(std::wstring()));
 }
 
 std::string utf8FromWide(std::wstring_view wide)

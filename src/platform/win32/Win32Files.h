@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,9 @@ namespace platform {
 /// the system's are UTF-16.
 std::wstring wideFromUtf8(std::string_view utf8);
 std::string utf8FromWide(std::wstring_view wide);
+
+/// Text of `codePage` as UTF-16, every byte read as a character of it; nothing where a byte is none.
+std::optional<std::wstring> wideFromCodePageExactly(std::string_view text, UINT codePage);
 
 /// Text of the ANSI code page (the system's legacy one) as UTF-8.
 std::string utf8FromAnsi(std::string_view ansi);
