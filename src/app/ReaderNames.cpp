@@ -29,10 +29,10 @@ void TForm1::nameControlsForReaders()
         {publishedFiles, Label7->text() + QLatin1Char(' ') + maps},
         {unpublishedFiles, Label12->text() + QLatin1Char(' ') + maps},
     };
-    for (int kind = 1; kind <= 3; ++kind) {
-        const auto& [list, name] = lists[kind - 1];
+    for (std::size_t i = 0; i < std::size(kListKinds); ++i) {
+        const auto& [list, name] = lists[i];
         list->setAccessibleName(name);
-        QLineEdit* field = fileList(kind).filter;
+        QLineEdit* field = fileList(kListKinds[i]).filter;
         field->setAccessibleName(filter + QStringLiteral(": ") + name);
         field->setPlaceholderText(filter);
     }

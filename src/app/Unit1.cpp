@@ -107,7 +107,7 @@ void TForm1::connectListKeys()
     const auto guarded = [this](auto handler) { return [this, handler] { runGuarded(m_env, handler); }; };
     // Each filter narrows its list as the user types; Esc empties it. The list last used, by
     // keyboard or mouse, is the one whose filter Ctrl+F goes to.
-    for (int kind = 1; kind <= 3; ++kind) {
+    for (const ListKind kind : kListKinds) {
         const FileList list = fileList(kind);
         connect(list.filter, &QLineEdit::textChanged, this, guarded([this, kind] { filterChange(kind); }));
         connect(new QShortcut(Qt::Key_Escape, list.filter, nullptr, nullptr, Qt::WidgetShortcut), &QShortcut::activated,

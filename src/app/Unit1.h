@@ -56,6 +56,10 @@ public:
     static constexpr int kCredit16Left = 443;
     static constexpr int kCredit17Left = 418;
 
+    /// The three map lists, by the numbers the list rebuild takes (any other number names none).
+    enum class ListKind { NewMaps = 1, Published = 2, Unpublished = 3 };
+    static constexpr ListKind kListKinds[] = {ListKind::NewMaps, ListKind::Published, ListKind::Unpublished};
+
     TForm1(Environment& env);
     ~TForm1() override;
 
@@ -84,23 +88,23 @@ public:
     QString languageText(std::size_t n) const;
 
     // Map lists (catalogue/MapLists.cpp)
-    void refreshFileList(int kind);
+    void refreshFileList(ListKind kind);
     /// Brings list `kind` (1 new, 2 published) up to date from `kept` while all maps are
     /// installed: edited where the notices tell what changed, else read again (on Windows only
     /// when `mayRead`). True when the list changed.
-    bool keepFileList(int kind, catalogue::KeptFileList& kept, bool mayRead);
+    bool keepFileList(ListKind kind, catalogue::KeptFileList& kept, bool mayRead);
     /// Rebuilds the lists of new, published and unpublished maps, in this order.
     void refreshAllFileLists();
     /// Shows the last component of `folder` as the new-maps heading.
     void setNewMapsHeading(const std::string& folder);
     void Button3Click();
     /// The filter of list `kind` changed: the list shows what it lets through.
-    void filterChange(int kind);
+    void filterChange(ListKind kind);
     /// Ctrl+F: the keyboard goes to the filter of the list last used.
     void focusFilter();
     /// The full paths of the maps selected in list `kind`, and of those it shows, in its order.
-    std::vector<std::string> selectedPaths(int kind);
-    std::vector<std::string> shownPaths(int kind);
+    std::vector<std::string> selectedPaths(ListKind kind);
+    std::vector<std::string> shownPaths(ListKind kind);
     void newFilesClick();
     void publishedFilesClick();
     void unpublishedFilesClick();
@@ -264,6 +268,23 @@ protected:
 private:
     friend class MapRun;
     void createControls();
+    struct ListPanelNames;
+    /// The controls of one map-list panel, as made.
+    struct ListPanel {
+        QFrame* panel;
+        QLabel* heading;
+        QLabel* count;
+        QLineEdit* filter;
+        PathListView* list;
+    };
+    /// Makes a map-list panel at `left` whose list shows `paths`.
+    ListPanel createListPanel(const ListPanelNames& names, int left, const QString& heading, const StringArray& paths,
+                              int listTop, int listHeight);
+    void createListPanels();
+    void createDetailsPanel();
+    void createGameTypeTabs();
+    void createOptionsPanel();
+    void createIniEditor();
     /// The order in which Tab goes through the controls: the order the window shows them.
     void setTabOrder();
     /// The keys of the lists and their filters: Enter, Delete, Esc, Ctrl+F, F5.
@@ -281,7 +302,7 @@ private:
         QLineEdit* filter = nullptr;
         std::string folder;
     };
-    FileList fileList(int kind);
+    FileList fileList(ListKind kind);
     /// The count word for `count` maps.
     QString countWord(std::size_t count) const;
     /// Shows the number of maps of a list in its count label, and through a filter how many of
@@ -327,7 +348,7 @@ private:
     std::unique_ptr<InstallRun> m_installRun; ///< while a run over maps goes on
     /// The files of the map the details panel shows, as it found them: what install, copy and delete take.
     catalogue::MapFileSet m_shownFiles;
-    int m_lastListKind = 1; ///< the list last used, whose filter Ctrl+F goes to
+    ListKind m_lastListKind = ListKind::NewMaps; ///< the list last used, whose filter Ctrl+F goes to
     std::vector<std::string> m_selectionToSize; ///< the selected maps whose sizes are still to add up
     std::size_t m_selectionSized = 0;           ///< how many of them are added up
     std::int64_t m_selectionBytes = 0;          ///< their total so far

@@ -5,6 +5,8 @@
 #include "app/Controls.h"
 #include "catalogue/MapNames.h"
 
+#include <tuple>
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -80,45 +82,71 @@ QLineEdit* makeFilter(QWidget* panel, const char* name)
 
 } // namespace
 
+/// The designer names of the controls each map-list panel has, in one shape: the panel, its
+/// heading, the count label, the filter field and the list.
+struct TForm1::ListPanelNames {
+    const char* panel;
+    const char* heading;
+    const char* count;
+    const char* filter;
+    const char* list;
+};
+
 void TForm1::createControls()
 {
-    const QFont sans = designFont(Face::SansSerif, 11);
+    setFont(designFont(Face::SansSerif, 11));
+    createListPanels();
+    createDetailsPanel();
+    createGameTypeTabs();
+    createOptionsPanel();
+    createIniEditor();
     const QFont arial13 = designFont(Face::Arial, 13);
-    const QFont arial13Bold = designFont(Face::Arial, 13, true);
-    setFont(sans);
+    // The credits
+    Label16 = makeFixedLabel(this, "Label16", QStringLiteral("Maps in, game on."),
+                             {kCredit16Left, 670, 214, 16}, arial13, Qt::AlignRight);
+    Label17 = makeFixedLabel(this, "Label17", QStringLiteral("For the players of Vesmar Arena."),
+                             {kCredit17Left, 688, 239, 16}, arial13, Qt::AlignRight);
+}
 
-    // New maps
-    Panel2 = makePanel(this, "Panel2", 8, 8, 321, 393);
-    Label6 = makeLabel(Panel2, "Label6", QStringLiteral("neue Maps-Ordnername"), 8, 8, arial13Bold);
-    Label13 = makeCountLabel(Panel2, "Label13", arial13);
-    newFilter = makeFilter(Panel2, "newFilter");
-    newFiles = new PathListView(Panel2, "newFiles", ListBox1);
-    newFiles->setGeometry(8, 48, kListWidth, 289);
+TForm1::ListPanel TForm1::createListPanel(const ListPanelNames& names, int left, const QString& heading,
+                                          const StringArray& paths, int listTop, int listHeight)
+{
+    ListPanel made;
+    made.panel = makePanel(this, names.panel, left, 8, 321, 393);
+    made.heading = makeLabel(made.panel, names.heading, heading, 8, 8, designFont(Face::Arial, 13, true));
+    made.count = makeCountLabel(made.panel, names.count, designFont(Face::Arial, 13));
+    made.filter = makeFilter(made.panel, names.filter);
+    made.list = new PathListView(made.panel, names.list, paths);
+    made.list->setGeometry(8, listTop, kListWidth, listHeight);
+    return made;
+}
+
+void TForm1::createListPanels()
+{
+    ListPanel panel = createListPanel({"Panel2", "Label6", "Label13", "newFilter", "newFiles"}, 8,
+                                      QStringLiteral("neue Maps-Ordnername"), ListBox1, 48, 289);
+    std::tie(Panel2, Label6, Label13, newFilter, newFiles) = std::tie(panel.panel, panel.heading, panel.count, panel.filter, panel.list);
     CheckBox2 = makeCheckBox(Panel2, "CheckBox2", QStringLiteral("kopieren"), {8, 341, 97, 17});
     Button1 = makeButton(Panel2, "Button1", QStringLiteral("installieren"), {8, 360, 97, 25});
     Button2 = makeButton(Panel2, "Button2", QStringLiteral("alle installieren"), {112, 360, 201, 25}, true);
 
-    // Published maps
-    Panel3 = makePanel(this, "Panel3", 336, 8, 321, 393);
-    Label7 = makeLabel(Panel3, "Label7", QStringLiteral("published"), 8, 8, arial13Bold);
-    Label14 = makeCountLabel(Panel3, "Label14", arial13);
-    publishedFilter = makeFilter(Panel3, "publishedFilter");
-    publishedFiles = new PathListView(Panel3, "publishedFiles", ListBox2);
-    publishedFiles->setGeometry(8, 51, kListWidth, 302);
+    panel = createListPanel({"Panel3", "Label7", "Label14", "publishedFilter", "publishedFiles"}, 336,
+                            QStringLiteral("published"), ListBox2, 51, 302);
+    std::tie(Panel3, Label7, Label14, publishedFilter, publishedFiles) = std::tie(panel.panel, panel.heading, panel.count, panel.filter, panel.list);
     Button4 = makeButton(Panel3, "Button4", QStringLiteral("löschen"), {128, 360, 75, 25});
     Button10 = makeButton(Panel3, "Button10", QStringLiteral("herausnehmen"), {210, 360, 103, 25});
 
-    // Unpublished maps
-    Panel4 = makePanel(this, "Panel4", 664, 8, 321, 393);
-    Label12 = makeLabel(Panel4, "Label12", QStringLiteral("unpublished"), 8, 8, arial13Bold);
-    Label15 = makeCountLabel(Panel4, "Label15", arial13);
-    unpublishedFilter = makeFilter(Panel4, "unpublishedFilter");
-    unpublishedFiles = new PathListView(Panel4, "unpublishedFiles", ListBox3);
-    unpublishedFiles->setGeometry(8, 51, kListWidth, 302);
+    panel = createListPanel({"Panel4", "Label12", "Label15", "unpublishedFilter", "unpublishedFiles"}, 664,
+                            QStringLiteral("unpublished"), ListBox3, 51, 302);
+    std::tie(Panel4, Label12, Label15, unpublishedFilter, unpublishedFiles) = std::tie(panel.panel, panel.heading, panel.count, panel.filter, panel.list);
     Button7 = makeButton(Panel4, "Button7", QStringLiteral("kopieren"), {8, 360, 75, 25}, true);
     Panel4->hide();
+}
 
-    // Details of the selected map
+void TForm1::createDetailsPanel()
+{
+    const QFont sans = font();
+    const QFont arial13 = designFont(Face::Arial, 13);
     Panel1 = makePanel(this, "Panel1", 8, 408, 361, 297);
     Label4 = makeFixedLabel(Panel1, "Label4", QStringLiteral("- - -"), {8, 8, 345, 17},
                             designFont(Face::Arial, 15, true), Qt::AlignHCenter);
@@ -131,8 +159,8 @@ void TForm1::createControls()
     INIexists = new StatusIcon(Panel1, "INIexists", icon("iniexists"), 27, 97);
     LOCexists = new StatusIcon(Panel1, "LOCexists", icon("fileexists"), 27, 153);
     othersexists = new StatusIcon(Panel1, "othersexists", icon("fileexists"), 27, 209);
-    Label1 = makeLabel(Panel1, "Label1", QStringLiteral(".vsm"), 88, 61, sans);
-    Label2 = makeLabel(Panel1, "Label2", QStringLiteral(".ini"), 88, 117, sans);
+    Label1 = makeLabel(Panel1, "Label1", QString::fromLatin1(catalogue::kPackageExtension), 88, 61, sans);
+    Label2 = makeLabel(Panel1, "Label2", QString::fromLatin1(catalogue::kIniSuffix), 88, 117, sans);
     Label3 = makeLabel(Panel1, "Label3", QString::fromLatin1(catalogue::kLocalisationSuffix), 89, 173, sans);
     Label5 = makeFixedLabel(Panel1, "Label5", QStringLiteral("others"), {89, 229, 72, 13}, sans);
     for (QLabel* caption : {Label1, Label2, Label3, Label5})
@@ -155,7 +183,10 @@ void TForm1::createControls()
     FullMapPath = makeFixedLabel(Panel1, "FullMapPath", QStringLiteral("-"), {8, 277, 345, 15},
                                  designFont(Face::ArialNarrow, 11), Qt::AlignRight);
 
-    // Game-type filter
+}
+
+void TForm1::createGameTypeTabs()
+{
     gameTypes = new TabControl(this, "gameTypes");
     gameTypes->setGeometry(376, 408, 281, 169);
     gameTypes->tabs()->addTab(QStringLiteral("alle"));
@@ -178,7 +209,11 @@ void TForm1::createControls()
     Image8 = picture("vctf");
     Image9 = picture("war");
 
-    // Options
+}
+
+void TForm1::createOptionsPanel()
+{
+    const QFont sans = font();
     Panel5 = makePanel(this, "Panel5", 376, 584, 281, 81);
     QFont bold = sans;
     bold.setBold(true);
@@ -192,7 +227,10 @@ void TForm1::createControls()
     Button3 = makeButton(Panel5, "Button3", QStringLiteral("aktualisieren"), {192, 8, 81, 25});
     Button8 = makeButton(Panel5, "Button8", QStringLiteral("gameTypes..."), {192, 43, 81, 25});
 
-    // INI editor
+}
+
+void TForm1::createIniEditor()
+{
     Panel6 = makePanel(this, "Panel6", 664, 408, 321, 257);
     iniContent = new QPlainTextEdit(Panel6);
     iniContent->setObjectName(QStringLiteral("iniContent"));
@@ -203,9 +241,4 @@ void TForm1::createControls()
     Button6 = makeButton(Panel6, "Button6", QStringLiteral("zurücksetzen"), {239, 224, 75, 25});
     Panel6->hide();
 
-    // Credits
-    Label16 = makeFixedLabel(this, "Label16", QStringLiteral("Maps in, game on."),
-                             {kCredit16Left, 670, 214, 16}, arial13, Qt::AlignRight);
-    Label17 = makeFixedLabel(this, "Label17", QStringLiteral("For the players of Vesmar Arena."),
-                             {kCredit17Left, 688, 239, 16}, arial13, Qt::AlignRight);
 }

@@ -31,21 +31,21 @@ bool followSelection(TForm1& form, PathListView* list, const TStringArray& paths
 
 } // namespace
 
-TForm1::FileList TForm1::fileList(int kind)
+TForm1::FileList TForm1::fileList(ListKind kind)
 {
     switch (kind) {
-    case 1:
+    case ListKind::NewMaps:
         return {newFiles, &ListBox1, Label13, newFilter, NewMapsFolder};
-    case 2:
+    case ListKind::Published:
         return {publishedFiles, &ListBox2, Label14, publishedFilter, catalogue::publishedFolder(DocumentsFolder)};
-    case 3:
+    case ListKind::Unpublished:
         return {unpublishedFiles, &ListBox3, Label15, unpublishedFilter, catalogue::unpublishedFolder(DocumentsFolder)};
     default:
         return {};
     }
 }
 
-void TForm1::refreshFileList(int kind)
+void TForm1::refreshFileList(ListKind kind)
 {
     const FileList list = fileList(kind);
     if (!list.view)
@@ -80,7 +80,7 @@ void TForm1::showFileCount(const FileList& list, const QString& word)
     list.countLabel->setText(QStringLiteral("( %1 %2 )").arg(count, word));
 }
 
-bool TForm1::keepFileList(int kind, catalogue::KeptFileList& kept, bool mayRead)
+bool TForm1::keepFileList(ListKind kind, catalogue::KeptFileList& kept, bool mayRead)
 {
     const FileList list = fileList(kind);
     switch (kept.take(list.folder, FileMask, mayRead)) {
@@ -109,7 +109,7 @@ bool TForm1::keepFileList(int kind, catalogue::KeptFileList& kept, bool mayRead)
 
 void TForm1::recountFilteredLists()
 {
-    for (const int kind : {1, 2, 3}) {
+    for (const ListKind kind : kListKinds) {
         const FileList list = fileList(kind);
         if (list.view->filtered())
             showFileCount(list, countWord(list.paths->size()));
@@ -118,12 +118,11 @@ void TForm1::recountFilteredLists()
 
 void TForm1::refreshAllFileLists()
 {
-    refreshFileList(1);
-    refreshFileList(2);
-    refreshFileList(3);
+    for (const ListKind kind : kListKinds)
+        refreshFileList(kind);
 }
 
-void TForm1::filterChange(int kind)
+void TForm1::filterChange(ListKind kind)
 {
     const FileList list = fileList(kind);
     m_lastListKind = kind;
@@ -147,7 +146,7 @@ void TForm1::Button3Click()
 
 void TForm1::newFilesClick()
 {
-    m_lastListKind = 1;
+    m_lastListKind = ListKind::NewMaps;
     if (followSelection(*this, newFiles, ListBox1, {publishedFiles, unpublishedFiles}))
         showPublishedState();
     showSelection();
@@ -155,20 +154,20 @@ void TForm1::newFilesClick()
 
 void TForm1::publishedFilesClick()
 {
-    m_lastListKind = 2;
+    m_lastListKind = ListKind::Published;
     followSelection(*this, publishedFiles, ListBox2, {newFiles, unpublishedFiles});
     showSelection();
 }
 
 void TForm1::unpublishedFilesClick()
 {
-    m_lastListKind = 3;
+    m_lastListKind = ListKind::Unpublished;
     if (followSelection(*this, unpublishedFiles, ListBox3, {newFiles, publishedFiles}))
         showPublishedState();
     showSelection();
 }
 
-std::vector<std::string> TForm1::selectedPaths(int kind)
+std::vector<std::string> TForm1::selectedPaths(ListKind kind)
 {
     const FileList list = fileList(kind);
     std::vector<std::string> paths;
@@ -177,7 +176,7 @@ std::vector<std::string> TForm1::selectedPaths(int kind)
     return paths;
 }
 
-std::vector<std::string> TForm1::shownPaths(int kind)
+std::vector<std::string> TForm1::shownPaths(ListKind kind)
 {
     const FileList list = fileList(kind);
     std::vector<std::string> paths;

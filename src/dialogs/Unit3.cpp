@@ -94,7 +94,7 @@ void TForm3::Button1Click()
     m_form1.saveSettings();
     m_form1.setNewMapsHeading(path);
     m_form1.NewMapsFolder = path;
-    m_form1.refreshFileList(1);
+    m_form1.refreshFileList(TForm1::ListKind::NewMaps);
     accept();
     if (!Button2->isEnabled()) {
         m_form1.show();

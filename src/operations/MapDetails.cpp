@@ -135,7 +135,7 @@ void TForm1::showSelection()
     m_selectionSized = 0;
     m_selectionBytes = 0;
     // A click in one list clears the others' selections: the list with the most is the one.
-    for (const int kind : {1, 2, 3}) {
+    for (const ListKind kind : kListKinds) {
         std::vector<std::string> selected = selectedPaths(kind);
         if (selected.size() > m_selectionToSize.size())
             m_selectionToSize = std::move(selected);

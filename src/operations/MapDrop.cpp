@@ -125,7 +125,7 @@ void TForm1::addMaps(const std::vector<std::string>& paths)
         UnpackProgressDialog progress(this, languageText(lines::kUnpacking), languageText(lines::kCancel));
         report = operations::importMaps(paths, NewMapsFolder, progress, catalogue::publishedFolder(DocumentsFolder));
     }
-    refreshFileList(1);
+    refreshFileList(ListKind::NewMaps);
 
     // The first lines in the box, everything behind its details button.
     QStringList names;

@@ -73,17 +73,17 @@ public:
     }
 
 private:
-    /// The list the maps come from: 1 new, 2 published, 3 unpublished.
-    int sourceKind() const
+    /// The list the maps come from.
+    TForm1::ListKind sourceKind() const
     {
         switch (m_action) {
         case TForm1::MapAction::Install:
         case TForm1::MapAction::InstallAll:
-            return 1;
+            return TForm1::ListKind::NewMaps;
         case TForm1::MapAction::Copy:
-            return 3;
+            return TForm1::ListKind::Unpublished;
         default:
-            return 2;
+            return TForm1::ListKind::Published;
         }
     }
 
@@ -94,8 +94,8 @@ private:
         if (!m_form.m_installRun)
             return; // one map: the lists are read at the end, as for any single map
         if (m_action != TForm1::MapAction::Delete)
-            m_form.keepFileList(1, m_form.m_installRun->newMaps, mayRead);
-        m_form.keepFileList(2, m_form.m_installRun->published, mayRead);
+            m_form.keepFileList(TForm1::ListKind::NewMaps, m_form.m_installRun->newMaps, mayRead);
+        m_form.keepFileList(TForm1::ListKind::Published, m_form.m_installRun->published, mayRead);
     }
 
     /// At the end the lists are what a reading gives, once: a notice the system tells late
@@ -103,8 +103,8 @@ private:
     void readLists()
     {
         if (m_action != TForm1::MapAction::Delete)
-            m_form.refreshFileList(1);
-        m_form.refreshFileList(2);
+            m_form.refreshFileList(TForm1::ListKind::NewMaps);
+        m_form.refreshFileList(TForm1::ListKind::Published);
     }
 
     /// False for a map that went since the press (the user or another program took it). A
@@ -114,8 +114,8 @@ private:
         if (platform::fileExists(path))
             return true;
         if (listed(path)) {
-            m_form.refreshFileList(1);
-            m_form.refreshFileList(2);
+            m_form.refreshFileList(TForm1::ListKind::NewMaps);
+            m_form.refreshFileList(TForm1::ListKind::Published);
         }
         return false;
     }
@@ -303,7 +303,7 @@ void TForm1::installmap()
         m_env.beep();
         return;
     }
-    runOverMaps(MapAction::Install, selectedPaths(1));
+    runOverMaps(MapAction::Install, selectedPaths(ListKind::NewMaps));
 }
 
 void TForm1::Button1Click()
@@ -319,7 +319,7 @@ void TForm1::Button2Click()
         m_env.beep();
         return;
     }
-    runOverMaps(MapAction::InstallAll, shownPaths(1));
+    runOverMaps(MapAction::InstallAll, shownPaths(ListKind::NewMaps));
     showMapInfo({});
 }
 
@@ -329,24 +329,24 @@ void TForm1::Button7Click()
         m_env.beep();
         return;
     }
-    runOverMaps(MapAction::Copy, selectedPaths(3));
+    runOverMaps(MapAction::Copy, selectedPaths(ListKind::Unpublished));
 }
 
 void TForm1::Button4Click()
 {
     if (publishedFiles->itemIndex() == -1) {
         m_env.beep();
-        refreshFileList(2);
+        refreshFileList(ListKind::Published);
         return;
     }
-    const std::vector<std::string> maps = selectedPaths(2);
+    const std::vector<std::string> maps = selectedPaths(ListKind::Published);
     const QString question = maps.size() == 1
         ? languageText(localisation::lines::kDeleteQuestion)
         : languageText(localisation::lines::kDeleteSeveral).arg(maps.size());
     if (m_env.askYesNo(this, QStringLiteral("...!"), question))
         runOverMaps(MapAction::Delete, maps);
     else
-        refreshFileList(2);
+        refreshFileList(ListKind::Published);
 }
 
 void TForm1::Button10Click()
@@ -355,5 +355,5 @@ void TForm1::Button10Click()
         m_env.beep();
         return;
     }
-    runOverMaps(MapAction::TakeOut, selectedPaths(2));
+    runOverMaps(MapAction::TakeOut, selectedPaths(ListKind::Published));
 }

@@ -210,7 +210,7 @@ private slots:
 
         // A reader elsewhere reports the missing line and stops.
         World::put(other.published + native("/DM-Deck.vsm"));
-        english.refreshFileList(2);
+        english.refreshFileList(TForm1::ListKind::Published);
         english.publishedFiles->setItemIndex(0);
         english.publishedFilesClick();
         QTest::mouseClick(english.Button4, Qt::LeftButton);

@@ -78,7 +78,7 @@ private slots:
         QVERIFY(first.height() >= form.newFiles->fontMetrics().height());
         QCOMPARE(form.newFiles->indexAt(third.center()).row(), 2);
 
-        form.refreshFileList(4);
+        form.refreshFileList(static_cast<TForm1::ListKind>(4));
         QCOMPARE(form.newFiles->count(), 3);
         form.Button3Click();
         QCOMPARE(form.Label4->text(), QStringLiteral("- - -"));
@@ -122,7 +122,7 @@ private slots:
         QCOMPARE(form.SelectedMapPath, world.newMaps + native("/DM-Face-Off.vsm"));
         form.newFilter->setText(QStringLiteral("off"));
         QCOMPARE(form.newFiles->itemIndex(), 0);
-        QCOMPARE(form.selectedPaths(1), std::vector<std::string>{world.newMaps + native("/DM-Face-Off.vsm")});
+        QCOMPARE(form.selectedPaths(TForm1::ListKind::NewMaps), std::vector<std::string>{world.newMaps + native("/DM-Face-Off.vsm")});
 
         // Esc in the field empties it: the whole list, the plain count.
         form.newFilter->setFocus();
@@ -130,7 +130,7 @@ private slots:
         QCOMPARE(form.newFilter->text(), QString());
         QCOMPARE(form.newFiles->count(), 5);
         QCOMPARE(form.Label13->text(), QStringLiteral("( 5 maps )"));
-        QCOMPARE(form.selectedPaths(1), std::vector<std::string>{world.newMaps + native("/DM-Face-Off.vsm")});
+        QCOMPARE(form.selectedPaths(TForm1::ListKind::NewMaps), std::vector<std::string>{world.newMaps + native("/DM-Face-Off.vsm")});
     }
 
     void keysOfTheListsAndTheWindow()
@@ -157,7 +157,7 @@ private slots:
         key(Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), form.newFiles);
         key(Qt::Key_A, Qt::ControlModifier);
-        QCOMPARE(form.selectedPaths(1).size(), std::size_t(3));
+        QCOMPARE(form.selectedPaths(TForm1::ListKind::NewMaps).size(), std::size_t(3));
         QCOMPARE(form.SelectionCount->text(), QStringLiteral("3 selected"));
         QVERIFY(form.SelectionCount->isVisible());
         key(Qt::Key_Return);
@@ -169,7 +169,7 @@ private slots:
         clickRow(form.publishedFiles, 1);
         QVERIFY(form.SelectionCount->isHidden());
         key(Qt::Key_Down, Qt::ShiftModifier);
-        QCOMPARE(form.selectedPaths(2).size(), std::size_t(2));
+        QCOMPARE(form.selectedPaths(TForm1::ListKind::Published).size(), std::size_t(2));
         world.env->answers = {false};
         key(Qt::Key_Delete);
         QCOMPARE(world.env->questions, QStringList{"...!|Really delete 2 maps?"});
