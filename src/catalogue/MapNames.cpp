@@ -1,6 +1,7 @@
 #include "catalogue/MapNames.h"
 
 #include "platform/FileSystem.h"
+#include "platform/FolderTree.h"
 #include "platform/NameCompare.h"
 #include "platform/PathSeparator.h"
 
@@ -26,8 +27,9 @@ std::string fileNameOf(const std::string& path)
 
 bool isUnfinishedImport(std::string_view folderName)
 {
-    // Hidden by a leading "." on Linux, "~" on Windows.
-    return folderName.size() > kUnfinishedImportPrefix.size() + 1 && (folderName[0] == '.' || folderName[0] == '~')
+    // Hidden by either system's mark: a drive may hold folders of both.
+    return folderName.size() > kUnfinishedImportPrefix.size() + 1
+        && platform::kHiddenNameMarks.find(folderName[0]) != std::string_view::npos
         && folderName.substr(1, kUnfinishedImportPrefix.size()) == kUnfinishedImportPrefix;
 }
 

@@ -201,7 +201,7 @@ public:
     Unpacking(archive* a, const std::string& archivePath, const std::string& folder, DiskReserve& reserve,
               UnpackProgress& progress)
         : m_archive(a), m_path(archivePath), m_folder(folder), m_reserve(reserve), m_progress(progress),
-          m_total(sizeOrZero(archivePath))
+          m_total(platform::fileSizeOrZero(archivePath))
     {
     }
 

@@ -14,15 +14,6 @@ constexpr std::uint64_t kSpaceCheckBytes = 16u << 20;
 
 } // namespace
 
-std::uint64_t sizeOrZero(const std::string& path)
-{
-    try {
-        return static_cast<std::uint64_t>(platform::fileSize(path));
-    } catch (const std::exception&) {
-        return 0;
-    }
-}
-
 std::uint64_t reserveOf(std::uint64_t total)
 {
     return std::min<std::uint64_t>(std::uint64_t {1} << 30, total / 10);

@@ -12,9 +12,6 @@
 /// Writing the files of an import, so that the disk keeps room for the rest of the system.
 namespace operations {
 
-/// The size of the file `path`; 0 where it cannot be told (reading it then tells what is wrong).
-std::uint64_t sizeOrZero(const std::string& path);
-
 /// The free space an import leaves on a disk of `total` bytes: the smaller of 1 GiB and a tenth.
 std::uint64_t reserveOf(std::uint64_t total);
 /// The room for files an import leaves on a disk that holds `total` files and folders: the

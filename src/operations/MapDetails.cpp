@@ -158,7 +158,7 @@ void TForm1::continueSelectionSize()
     const std::size_t end = std::min(m_selectionToSize.size(), m_selectionSized + kSizedAtOnce);
     for (; m_selectionSized < end; ++m_selectionSized) {
         for (const std::string& file : catalogue::mapFileSetOf(m_selectionToSize[m_selectionSized]).files())
-            m_selectionBytes += static_cast<std::int64_t>(operations::sizeOrZero(file));
+            m_selectionBytes += static_cast<std::int64_t>(platform::fileSizeOrZero(file));
     }
     if (m_selectionSized < m_selectionToSize.size())
         return;

@@ -291,7 +291,7 @@ void Import::addPackage(const std::string& package)
     const auto files = catalogue::mapFileSetOf(package).files();
     for (const std::string& file : files) {
         const std::string name = catalogue::fileNameOf(file);
-        const std::uint64_t size = sizeOrZero(file);
+        const std::uint64_t size = platform::fileSizeOrZero(file);
         auto room = m_reserve.roomForNew(size);
         if (!room && platform::copyFileWithoutReplacing(file, m_folder + name)) {
             room = m_reserve.wroteBlocks((size + m_reserve.blockSize() - 1) / m_reserve.blockSize());

@@ -31,7 +31,8 @@ PublishedCheck::PublishedCheck(const std::string& package, const std::optional<s
     const std::optional<std::string> files[][2] = {
         {mine.package, theirs.package}, {mine.ini, theirs.ini}, {mine.localisation, theirs.localisation}};
     for (const auto& [one, other] : files) {
-        if (one.has_value() != other.has_value() || (one && sizeOrZero(*one) != sizeOrZero(*other))) {
+        if (one.has_value() != other.has_value()
+            || (one && platform::fileSizeOrZero(*one) != platform::fileSizeOrZero(*other))) {
             m_state = PublishedState::Different;
             return;
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <exception>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -66,5 +67,16 @@ std::string longPathOf(const std::string& path);
 /// The size of a file in bytes. Opens the file for reading while others may read and
 /// write it; throws FileOpenError when that fails. A failed size query gives 0.
 std::int64_t fileSize(const std::string& path);
+
+/// The size as `fileSize` tells it; 0 where it cannot be told (reading the file then tells what
+/// is wrong).
+inline std::uint64_t fileSizeOrZero(const std::string& path)
+{
+    try {
+        return static_cast<std::uint64_t>(fileSize(path));
+    } catch (const std::exception&) {
+        return 0;
+    }
+}
 
 } // namespace platform

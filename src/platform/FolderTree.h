@@ -15,6 +15,13 @@ bool makeFolder(const std::string& path);
 /// Removes `path` with everything below it. Links are removed, never followed. Quiet.
 void removeTree(const std::string& path);
 
+/// What starts the name of a folder hidden by this program, one system's each: "." hides it on
+/// Linux; "~" on Windows, where the folder is also marked hidden. Folders that either left may
+/// meet on a drive both use.
+inline constexpr std::string_view kHiddenNameMarks = ".~";
+/// This system's mark, one of kHiddenNameMarks.
+extern const char kHiddenNameMark;
+
 /// A new hidden folder in which something is put together before it takes its place. While the
 /// object lives, this program holds the folder: another running program that sweeps away what
 /// a program ended midway left (`removeAbandonedFolder`) leaves it alone. Removed with all it

@@ -36,6 +36,8 @@ int holdFolder(const std::string& path)
 
 } // namespace
 
+const char kHiddenNameMark = kHiddenNameMarks[0];
+
 bool makeFolder(const std::string& path)
 {
     return mkdir(path.c_str(), 0777) == 0;
@@ -53,7 +55,7 @@ TemporaryFolder::TemporaryFolder(const std::string& folder, std::string_view pre
 {
     for (int attempt = 0; attempt < 10 && m_hold < 0; ++attempt) {
         // A leading dot hides it from file managers.
-        std::string text = folder + "." + std::string(prefix) + "XXXXXX";
+        std::string text = folder + kHiddenNameMark + std::string(prefix) + "XXXXXX";
         std::vector<char> pattern(text.begin(), text.end());
         pattern.push_back('\0');
         if (!mkdtemp(pattern.data()))

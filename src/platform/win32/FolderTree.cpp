@@ -35,6 +35,8 @@ void removeContents(const std::string& path)
 
 } // namespace
 
+const char kHiddenNameMark = kHiddenNameMarks[1];
+
 bool makeFolder(const std::string& path)
 {
     return CreateDirectoryW(widePath(path).c_str(), nullptr);
@@ -64,7 +66,7 @@ TemporaryFolder::TemporaryFolder(const std::string& folder, std::string_view pre
     for (int attempt = 0; attempt < 100; ++attempt) {
         char digits[9];
         std::snprintf(digits, sizeof digits, "%08X", seed + static_cast<unsigned>(attempt) * 2654435761u);
-        const std::string path = folder + "~" + std::string(prefix) + digits;
+        const std::string path = folder + kHiddenNameMark + std::string(prefix) + digits;
         if (!CreateDirectoryW(widePath(path).c_str(), nullptr)) {
             if (GetLastError() != ERROR_ALREADY_EXISTS)
                 return;
