@@ -33,8 +33,6 @@ public:
     TreeNotices(const TreeNotices&) = delete;
     TreeNotices& operator=(const TreeNotices&) = delete;
 
-    const std::string& folder() const { return m_folder; }
-
     /// The changes since the last call, in the order they happened, into `changes` (emptied
     /// first). After Lost the watch is renewed: what changes from then on is told again.
     Outcome take(std::vector<Change>& changes);
