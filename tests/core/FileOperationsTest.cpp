@@ -97,19 +97,10 @@ TEST(MoveFile, WorksAcrossFileSystemsAndNeverReplacesThere)
 TEST(MoveFile, IntoOrOffAFolderThatRefusesWritesFailsAtOnceAndLeavesTheFileInOnePlace)
 {
     TempFolder root;
-#ifdef _WIN32
-    const char* mounted = std::getenv("VSM_READ_ONLY_FOLDER");
-    if (!mounted)
-        GTEST_SKIP() << "no read-only folder was mounted for this run";
-    const std::string readOnly = mounted;
-#else
-    const std::string readOnly = root.makeFolder("read-only");
-    SmallDisk disk(readOnly, 1);
-    if (!disk.mounted())
-        GTEST_SKIP() << "no file system can be mounted here";
-    root.write("read-only/config.ini", "Language:\r\nDeutsch\r\n");
-    ASSERT_TRUE(disk.makeReadOnly());
-#endif
+    const ReadOnlyProgramFolder folder(root);
+    if (folder.path().empty())
+        GTEST_SKIP() << "no read-only folder can be had here";
+    const std::string& readOnly = folder.path();
     const std::string held = readOnly + native("/config.ini");
     const std::string mine = root.write("DM-Mine.vsm", "mine");
     const auto start = std::chrono::steady_clock::now();

@@ -127,19 +127,10 @@ TEST(Settings, LiveBesideTheProgramWhereItsFolderCanBeWrittenElseInTheUsersFolde
     // A program folder that cannot be written at all: a read-only mount (on Windows one that the
     // test script mounts for the prefix where it can).
     const std::string otherUser = root / "other user";
-#ifdef _WIN32
-    const char* mounted = std::getenv("VSM_READ_ONLY_FOLDER");
-    if (!mounted)
-        GTEST_SKIP() << "no read-only folder was mounted for this run";
-    const std::string readOnly = mounted;
-#else
-    const std::string readOnly = root.makeFolder("read-only");
-    SmallDisk disk(readOnly, 1);
-    if (!disk.mounted())
-        GTEST_SKIP() << "no file system can be mounted here";
-    writeFile(readOnly + "/config.ini", "Language:\r\nDeutsch\r\n");
-    ASSERT_TRUE(disk.makeReadOnly());
-#endif
+    const ReadOnlyProgramFolder folder(root);
+    if (folder.path().empty())
+        GTEST_SKIP() << "no read-only folder can be had here";
+    const std::string& readOnly = folder.path();
     EXPECT_EQ(settingsFolder(readOnly, otherUser), otherUser);
     EXPECT_EQ(readFile(otherUser + native("/config.ini")), "Language:\r\nDeutsch\r\n");
 }

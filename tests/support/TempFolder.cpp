@@ -154,3 +154,20 @@ bool SmallDisk::makeReadOnly()
     return std::system(("mount -o remount,ro '" + m_point + "'").c_str()) == 0;
 }
 #endif
+
+ReadOnlyProgramFolder::ReadOnlyProgramFolder(const TempFolder& root)
+{
+#ifdef _WIN32
+    (void)root;
+    if (const char* mounted = std::getenv("VSM_READ_ONLY_FOLDER"))
+        m_path = mounted;
+#else
+    const std::string folder = root.makeFolder("read-only");
+    m_disk = std::make_unique<SmallDisk>(folder, 1);
+    if (!m_disk->mounted())
+        return;
+    std::ofstream(folder + "/config.ini", std::ios::binary) << "Language:\r\nDeutsch\r\n";
+    if (m_disk->makeReadOnly())
+        m_path = folder;
+#endif
+}

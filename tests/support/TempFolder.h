@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -77,3 +78,18 @@ private:
     bool m_mounted = false;
 };
 #endif
+
+/// A program folder that cannot be written, holding a config.ini ("Language:", "Deutsch"): on
+/// Linux a read-only small disk mounted in `root` while the object lives; on Windows the one the
+/// test script mounts into the prefix (VSM_READ_ONLY_FOLDER). `path()` is empty where there is none.
+class ReadOnlyProgramFolder {
+public:
+    explicit ReadOnlyProgramFolder(const TempFolder& root);
+    const std::string& path() const { return m_path; }
+
+private:
+    std::string m_path;
+#ifndef _WIN32
+    std::unique_ptr<SmallDisk> m_disk;
+#endif
+};
