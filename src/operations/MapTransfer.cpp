@@ -98,27 +98,25 @@ private:
         m_form.keepFileList(TForm1::ListKind::Published, m_form.m_installRun->published, mayRead);
     }
 
-    /// At the end the lists are what a reading gives, once: a notice the system tells late
-    /// (Windows gathers them apart from the moves) is not waited for.
+    /// At the end the lists are what a reading gives: the notices the system tells late (Windows
+    /// does) are caught up with, and a list is read only where they cannot tell. A run of one
+    /// map reads both lists.
     void readLists()
     {
-        if (m_action != TForm1::MapAction::Delete)
-            m_form.refreshFileList(TForm1::ListKind::NewMaps);
-        m_form.refreshFileList(TForm1::ListKind::Published);
-    }
-
-    /// False for a map that went since the press (the user or another program took it). A
-    /// list that is not read again at every change (no notices) may still name it: it is read.
-    bool stillThere(const std::string& path)
-    {
-        if (platform::fileExists(path))
-            return true;
-        if (listed(path)) {
+        if (!m_form.m_installRun) {
             m_form.refreshFileList(TForm1::ListKind::NewMaps);
             m_form.refreshFileList(TForm1::ListKind::Published);
+            return;
         }
-        return false;
+        if (m_action != TForm1::MapAction::Delete)
+            m_form.m_installRun->newMaps.catchUp();
+        m_form.m_installRun->published.catchUp();
+        keepLists(true);
     }
+
+    /// False for a map that went since the press (the user or another program took it); its
+    /// list learns it from the notices, or is read at the next picture where there are none.
+    bool stillThere(const std::string& path) { return platform::fileExists(path); }
 
     /// The store's entry of `path` in the source list, looked for from behind the last map
     /// taken (moves take the maps out of the list, copies leave them: either way the next map
@@ -137,7 +135,6 @@ private:
         }
         return std::nullopt;
     }
-    bool listed(const std::string& path) { return entryOf(path).has_value(); }
 
     /// The details panel shows the map, as a click on it would (the companions that go along
     /// are those it records). Install all selects the map in its list, as the click.
@@ -275,10 +272,10 @@ void TForm1::runOverMaps(MapAction action, std::vector<std::string> maps)
     // After each map the two lists are what the rebuilds would read, kept from the folders'
     // change notices (the run's own moves among them) instead of read again: a run costs the
     // maps it acts on, not the square of them. The same notices keep the names of both folders
-    // for the look-ups of companions and namesakes. Where there are no such notices (Windows,
-    // or a tree that cannot be watched whole), a list is read again once a picture: between
-    // two pictures nothing of it is drawn and no input reaches it (its rebuild is held).
-    // One map needs none of that: it is acted on and both lists are read.
+    // for the look-ups of companions and namesakes. Where there are no such notices (a tree
+    // that cannot be watched whole), a list is read again once a picture: between two pictures
+    // nothing of it is drawn and no input reaches it (its rebuild is held). One map needs none
+    // of that: it is acted on and both lists are read.
     if (maps.size() > 1)
         m_installRun = std::make_unique<InstallRun>(catalogue::publishedFolder(DocumentsFolder) + platform::kPathSeparator);
     struct Finish {
