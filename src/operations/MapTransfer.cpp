@@ -32,8 +32,11 @@
 namespace {
 
 /// How often a run draws what it changes while it goes on: 25 pictures a second, as film shows
-/// motion. Each picture costs about a millisecond and a half of the run.
+/// motion, where a picture is quick to draw.
 constexpr qint64 kFrameMilliseconds = 40;
+/// How much longer than a picture took the run goes on before the next: pictures are at most a
+/// fifth of the run.
+constexpr qint64 kPauseForDrawing = 4;
 
 } // namespace
 
@@ -58,6 +61,7 @@ public:
 
     void run()
     {
+        m_form.setChangesDrawn(false);
         m_sinceDrawn.start();
         for (std::size_t done = 0; done < m_maps.size(); ++done) {
             const std::string& path = m_maps[done];
@@ -73,20 +77,6 @@ public:
     }
 
 private:
-    /// The list the maps come from.
-    TForm1::ListKind sourceKind() const
-    {
-        switch (m_action) {
-        case TForm1::MapAction::Install:
-        case TForm1::MapAction::InstallAll:
-            return TForm1::ListKind::NewMaps;
-        case TForm1::MapAction::Copy:
-            return TForm1::ListKind::Unpublished;
-        default:
-            return TForm1::ListKind::Published;
-        }
-    }
-
     /// Keeps the lists the run changes current: the published maps, and the new maps unless
     /// maps are deleted.
     void keepLists(bool mayRead)
@@ -118,32 +108,13 @@ private:
     /// list learns it from the notices, or is read at the next picture where there are none.
     bool stillThere(const std::string& path) { return platform::fileExists(path); }
 
-    /// The store's entry of `path` in the source list, looked for from behind the last map
-    /// taken (moves take the maps out of the list, copies leave them: either way the next map
-    /// is found at once), then from the start.
-    std::optional<std::size_t> entryOf(const std::string& path)
-    {
-        const TStringArray& paths = *m_form.fileList(sourceKind()).paths;
-        const std::size_t from = std::min(m_searchFrom, paths.size());
-        for (std::size_t pass = 0; pass < 2; ++pass) {
-            for (std::size_t entry = pass == 0 ? from : 0; entry < (pass == 0 ? paths.size() : from); ++entry) {
-                if (paths[entry] == path) {
-                    m_searchFrom = entry;
-                    return entry;
-                }
-            }
-        }
-        return std::nullopt;
-    }
-
     /// The details panel shows the map, as a click on it would (the companions that go along
-    /// are those it records). Install all selects the map in its list, as the click.
+    /// are those it records); install all clears the other lists' selections, as the click.
+    /// (The click's selection in the new maps would be cleared again when the list is kept
+    /// after the map, before anything is drawn: it is not made.)
     void show(const std::string& path)
     {
         if (m_action == TForm1::MapAction::InstallAll) {
-            const std::optional<std::size_t> entry = entryOf(path);
-            if (entry)
-                m_form.newFiles->selectEntry(*entry);
             m_form.publishedFiles->setItemIndex(-1);
             m_form.unpublishedFiles->setItemIndex(-1);
         }
@@ -182,21 +153,29 @@ private:
         return named;
     }
 
-    /// After a map: the lists kept, drawn when a picture is due, the window's events taken;
-    /// false when the user cancelled.
+    /// After a map: the lists kept; when a picture is due, the changes drawn in it; the window's
+    /// events taken (the user's clicks among them); false when the user cancelled. Between two
+    /// pictures nothing the run changes is drawn or laid out, and pictures never take more than
+    /// a fifth of the run: after a picture that took long (a slow display, a long list), the next
+    /// one waits four times as long.
     bool drawAndTakeInput(const std::string& path, std::size_t done)
     {
-        const bool frame = m_sinceDrawn.elapsed() >= kFrameMilliseconds;
+        const bool frame = m_sinceDrawn.elapsed() >= m_frameGap;
         keepLists(frame);
-        m_form.setChangesDrawn(frame);
-        if (frame) {
-            m_form.recountFilteredLists();
-            m_sinceDrawn.restart();
+        if (!frame) {
+            QCoreApplication::processEvents();
+            return !m_progress.cancelled();
         }
-        const QString label = m_form.actionButton(m_action)->text() + QLatin1Char(' ')
-            + toDisplay(catalogue::baseName(path));
-        m_progress.show(label, done, m_maps.size());
+        QElapsedTimer drawing;
+        drawing.start();
+        m_form.setChangesDrawn(true);
+        m_form.recountLists();
+        m_progress.show(m_form.actionButton(m_action)->text() + QLatin1Char(' ') + toDisplay(catalogue::baseName(path)),
+                        done, m_maps.size());
         QCoreApplication::processEvents();
+        m_form.setChangesDrawn(false);
+        m_frameGap = std::max(kFrameMilliseconds, kPauseForDrawing * drawing.elapsed());
+        m_sinceDrawn.restart();
         return !m_progress.cancelled();
     }
 
@@ -205,7 +184,7 @@ private:
     std::vector<std::string> m_maps; ///< taken at the press
     ProgressBox m_progress;
     QElapsedTimer m_sinceDrawn;
-    std::size_t m_searchFrom = 0;
+    qint64 m_frameGap = kFrameMilliseconds; ///< from one picture's end to the next one's start
     std::unordered_multimap<std::string, std::string> m_newByName; ///< taking out: the new maps by upper-cased file name
 };
 
@@ -290,7 +269,7 @@ void TForm1::runOverMaps(MapAction action, std::vector<std::string> maps)
     } finish{*this};
     MapRun(*this, action, std::move(maps)).run();
     setChangesDrawn(true);
-    recountFilteredLists();
+    recountLists();
     showSelection();
 }
 

@@ -3,6 +3,7 @@
 #include "platform/win32/Win32Files.h"
 
 #include <cstddef>
+#include <cstring>
 
 namespace platform {
 
@@ -40,6 +41,19 @@ DirectoryWatch::~DirectoryWatch()
         CloseHandle(m_event);
 }
 
+std::wstring DirectoryWatch::currentPath() const
+{
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetFinalPathNameByHandleW(m_handle, path.data(), static_cast<DWORD>(path.size()), 0);
+        if (length == 0)
+            return {};
+        if (length < path.size())
+            return path.substr(0, length);
+        path.resize(length);
+    }
+}
+
 bool DirectoryWatch::request()
 {
     ResetEvent(m_event);
@@ -52,8 +66,11 @@ DirectoryWatch::Read DirectoryWatch::read(DWORD milliseconds, const Record& reco
 {
     if (!m_requested)
         return Read::Lost;
-    // The wait is also where the system hands a completed request over (Wine does it so).
-    if (WaitForSingleObject(m_event, milliseconds) != WAIT_OBJECT_0)
+    // Without a wait, a request still under way is seen without asking the system (which hands
+    // a completed one over at the thread's next wait, as the window's event loop makes).
+    const bool completedNow = milliseconds == 0 ? HasOverlappedIoCompleted(&m_overlapped)
+                                                : WaitForSingleObject(m_event, milliseconds) == WAIT_OBJECT_0;
+    if (!completedNow)
         return Read::Nothing;
     DWORD bytes = 0;
     const bool completed = GetOverlappedResult(m_handle, &m_overlapped, &bytes, FALSE);
@@ -67,16 +84,19 @@ DirectoryWatch::Read DirectoryWatch::read(DWORD milliseconds, const Record& reco
 
 bool DirectoryWatch::tell(DWORD bytes, const Record& record) const
 {
+    // Records are read by copy: Windows places them on whole DWORDs, Wine one after the other.
     const auto* records = reinterpret_cast<const std::byte*>(m_buffer.data());
     for (std::size_t at = 0;;) {
+        FILE_NOTIFY_INFORMATION head;
         if (at + kRecordHead > bytes)
             return false;
-        const auto* info = reinterpret_cast<const FILE_NOTIFY_INFORMATION*>(records + at);
-        const std::size_t end = at + kRecordHead + info->FileNameLength;
-        if (info->FileNameLength % sizeof(WCHAR) != 0 || end > bytes)
+        std::memcpy(&head, records + at, kRecordHead);
+        const std::size_t end = at + kRecordHead + head.FileNameLength;
+        if (head.FileNameLength % sizeof(WCHAR) != 0 || end > bytes)
             return false;
-        const std::wstring_view name(info->FileName, info->FileNameLength / sizeof(WCHAR));
-        switch (info->Action) {
+        std::wstring name(head.FileNameLength / sizeof(WCHAR), L'\0');
+        std::memcpy(name.data(), records + at + kRecordHead, head.FileNameLength);
+        switch (head.Action) {
         case FILE_ACTION_ADDED:
         case FILE_ACTION_RENAMED_NEW_NAME:
             record(true, utf8FromWide(name));
@@ -88,12 +108,12 @@ bool DirectoryWatch::tell(DWORD bytes, const Record& record) const
         default:
             break; // a file's contents or times: no name changed
         }
-        if (info->NextEntryOffset == 0)
+        if (head.NextEntryOffset == 0)
             return true;
-        // The next record lies past this one, on a DWORD, within what was written.
-        if (info->NextEntryOffset % sizeof(DWORD) != 0 || at + info->NextEntryOffset < end)
+        // The next record lies past this one, within what was written.
+        if (at + head.NextEntryOffset < end)
             return false;
-        at += info->NextEntryOffset;
+        at += head.NextEntryOffset;
     }
 }
 

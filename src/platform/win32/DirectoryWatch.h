@@ -31,6 +31,9 @@ public:
 
     bool valid() const { return m_requested; }
     const std::string& folder() const { return m_folder; }
+    /// Where the watched folder is now, as the system names it: another path once it or a
+    /// folder above it was renamed, nothing once it is gone.
+    std::wstring currentPath() const;
 
     /// Waits up to `milliseconds` for the request under way; where it completed, tells each of
     /// its records to `record` in order and makes the next request.

@@ -21,6 +21,8 @@ namespace {
 
 /// How long a catch-up waits for its markers' notices; past it the notices are not trusted.
 constexpr DWORD kCatchUpMilliseconds = 2000;
+/// How often a take asks whether the folder is still where it was.
+constexpr ULONGLONG kPlaceAskedEveryMilliseconds = 40;
 /// How a marker's name starts: hidden, and named like no map.
 constexpr std::string_view kMarkerStart = ".vsm-notices-";
 
@@ -33,6 +35,11 @@ bool isMarker(std::string_view name)
 std::string keyOf(std::string_view path)
 {
     return upperCasedAscii(std::string(path));
+}
+
+bool namesEqualWide(const std::wstring& a, const std::wstring& b)
+{
+    return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
 }
 
 bool startsWithIgnoringCase(std::string_view path, std::string_view start)
@@ -49,7 +56,8 @@ struct TreeNotices::Watch {
     std::vector<std::unique_ptr<DirectoryWatch>> watches; ///< the tree's first
     std::set<std::string> folders;                        ///< keys of the folders' paths, with separator
     std::unordered_map<std::string, FolderIndex> indexes; ///< by key of the folder's path
-    std::optional<FolderIdentity> root;
+    std::wstring rootPath; ///< where the tree's watch was at its start; empty: none could start
+    ULONGLONG placeAskedAt = 0; ///< when stillInPlace last asked the system
     bool complete = false; ///< every folder a search enters is watched
     bool lost = false;     ///< notices were lost since the last take
     std::vector<Change> pending;
@@ -64,13 +72,30 @@ struct TreeNotices::Watch {
         indexes.clear();
         pending.clear();
         lost = false;
-        root = folderIdentity(folder);
         complete = false;
+        rootPath.clear();
+        const auto root = folderIdentity(folder);
         if (!root)
             return;
         watches.push_back(std::make_unique<DirectoryWatch>(folder));
+        rootPath = watches.front()->currentPath();
         std::vector<FolderIdentity> ancestors {*root};
         complete = watches.front()->valid() && walk(folder, ancestors);
+    }
+
+    /// True while the folder's path still leads where the watch started (asked of the open
+    /// folder, which costs a small part of opening it again); where no watch could start,
+    /// while there is still no folder to watch.
+    bool stillInPlace(const std::string& folder)
+    {
+        // Asked at most once a picture's time: a take after each of many maps costs no more.
+        const ULONGLONG now = GetTickCount64();
+        if (now - placeAskedAt < kPlaceAskedEveryMilliseconds)
+            return true;
+        placeAskedAt = now;
+        if (rootPath.empty())
+            return !folderExists(folder);
+        return namesEqualWide(watches.front()->currentPath(), rootPath);
     }
 
     /// Knows every folder below `folder` as the finder enters them, and watches each link to a
@@ -161,6 +186,7 @@ struct TreeNotices::Watch {
     /// Makes a marker in each watched folder and waits until each is told.
     void catchUp()
     {
+        placeAskedAt = 0; // the next take asks where the folder is, too
         drain();
         for (const auto& watch : watches) {
             if (lost)
@@ -196,7 +222,7 @@ struct TreeNotices::Watch {
     /// known or notices were lost.
     const FolderIndex* indexOf(const std::string& folder)
     {
-        drain();
+        // (Not drained here: each take does, and waiting on the system costs more than a look-up.)
         const std::string key = keyOf(folder);
         if (lost || !folders.count(key))
             return nullptr;
@@ -230,7 +256,7 @@ TreeNotices::Outcome TreeNotices::take(std::vector<Change>& changes)
     Watch& watch = *m_watch;
     watch.drain();
     // The folder renamed or removed, or one above it: the path names another folder now, or none.
-    if (!watch.lost && folderIdentity(m_folder) != watch.root)
+    if (!watch.lost && !watch.stillInPlace(m_folder))
         watch.lost = true;
     if (watch.lost) {
         watch.renew(m_folder);
