@@ -44,8 +44,9 @@ public:
     /// Markers are hidden, named like no map, removed again, and never told as changes.
     void catchUp();
 
-    /// What findAllIgnoringCase(`folder`, `names`) answers now, for any `folder` (ending in the
-    /// separator): a folder of the tree is read at its first look-up and then known from the
+    /// What findAllIgnoringCase(`folder`, `names`) answers, for any `folder` (ending in the
+    /// separator), as far as the notices have told the changes (all made before the last
+    /// catchUp): a folder of the tree is read at its first look-up and then known from the
     /// notices, so that many look-ups in a row read nothing; others are read each time.
     std::vector<std::optional<std::string>> find(const std::string& folder, const std::vector<std::string>& names);
 

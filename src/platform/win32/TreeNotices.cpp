@@ -222,7 +222,7 @@ struct TreeNotices::Watch {
     /// known or notices were lost.
     const FolderIndex* indexOf(const std::string& folder)
     {
-        // (Not drained here: each take does, and waiting on the system costs more than a look-up.)
+        drain();
         const std::string key = keyOf(folder);
         if (lost || !folders.count(key))
             return nullptr;
