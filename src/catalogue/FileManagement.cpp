@@ -16,19 +16,26 @@ namespace {
 
 using platform::FolderIdentity;
 
-/// On any way out of a file pass, the array is trimmed to the entries found.
-struct TrimOnExit {
-    ~TrimOnExit() { FoundFiles.resize(static_cast<std::size_t>(FoundFileCount)); }
+/// Where a search puts what it finds: an array and the count of its valid entries.
+struct Results {
+    TStringArray& files;
+    std::int32_t& count;
+
+    /// Stores `folder` + `name` as the next result.
+    void append(std::string_view folder, std::string_view name)
+    {
+        if (files.size() == static_cast<std::size_t>(count))
+            files.resize(files.size() + 100);
+        files.set(static_cast<std::size_t>(count), folder, name);
+        ++count;
+    }
 };
 
-/// Stores `folder` + `name` as the next result.
-void appendFound(std::string_view folder, std::string_view name)
-{
-    if (FoundFiles.size() == static_cast<std::size_t>(FoundFileCount))
-        FoundFiles.resize(FoundFiles.size() + 100);
-    FoundFiles.set(static_cast<std::size_t>(FoundFileCount), folder, name);
-    ++FoundFileCount;
-}
+/// On any way out of a file pass, the array is trimmed to the entries found.
+struct TrimOnExit {
+    Results& results;
+    ~TrimOnExit() { results.files.resize(static_cast<std::size_t>(results.count)); }
+};
 
 /// A folder on the current descent; its identity is asked for only once a link is met.
 struct DescentFolder {
@@ -53,7 +60,8 @@ bool leadsBackIntoDescent(const std::string& linkPath, std::vector<DescentFolder
     return target && std::any_of(descent.begin(), descent.end(), [&](DescentFolder& folder) { return folder.id() == target; });
 }
 
-void findIn(std::string folder, const std::string& mask, bool recursive, std::vector<DescentFolder>& descent)
+void findIn(std::string folder, const std::string& mask, bool recursive, std::vector<DescentFolder>& descent,
+            Results& results)
 {
     if (folder.back() != platform::kPathSeparator)
         folder += platform::kPathSeparator;
@@ -71,7 +79,7 @@ void findIn(std::string folder, const std::string& mask, bool recursive, std::ve
             // Without links a folder tree has no cycles, so only links need the check.
             if (entry.isLink && leadsBackIntoDescent(subfolder, descent))
                 continue;
-            findIn(subfolder, mask, recursive, descent);
+            findIn(subfolder, mask, recursive, descent, results);
         }
         descent.pop_back();
         matches = std::move(search.matches);
@@ -80,10 +88,10 @@ void findIn(std::string folder, const std::string& mask, bool recursive, std::ve
     }
     if (!matches)
         return;
-    TrimOnExit trim;
+    TrimOnExit trim {results};
     for (const auto entry : *matches) {
         if (!entry.isFolder)
-            appendFound(folder, entry.name);
+            results.append(folder, entry.name);
     }
 }
 
@@ -95,13 +103,30 @@ void ResetFoundFiles()
     FoundFileCount = 0;
 }
 
-void FindFiles(std::string folder, const std::string& mask, bool recursive)
+namespace {
+
+void findInto(std::string folder, const std::string& mask, bool recursive, Results results)
 {
     // An empty folder would turn into the root of the file system.
     if (folder.empty())
         return;
     std::vector<DescentFolder> descent;
-    findIn(std::move(folder), mask, recursive, descent);
+    findIn(std::move(folder), mask, recursive, descent, results);
+}
+
+} // namespace
+
+void FindFiles(std::string folder, const std::string& mask, bool recursive)
+{
+    findInto(std::move(folder), mask, recursive, {FoundFiles, FoundFileCount});
+}
+
+TStringArray findFiles(std::string folder, const std::string& mask, bool recursive)
+{
+    TStringArray files;
+    std::int32_t count = 0;
+    findInto(std::move(folder), mask, recursive, {files, count});
+    return files;
 }
 
 bool foundBefore(std::string_view folder, std::string_view a, std::string_view b)

@@ -27,6 +27,9 @@ void ResetFoundFiles();
 /// nothing; a link that leads back into the current descent is not entered again.
 void FindFiles(std::string folder, const std::string& mask, bool recursive);
 
+/// What FindFiles would append to an empty `FoundFiles`, returned; `FoundFiles` stays as it is.
+TStringArray findFiles(std::string folder, const std::string& mask, bool recursive);
+
 /// True when FindFiles, searching `folder` (which ends in the separator) recursively, lists the
 /// file `a` before the file `b`, both below it: in each folder the files of its subfolders come
 /// first, a subfolder with all it holds, then its own files, each in Windows' sorted order.

@@ -54,13 +54,11 @@ void TForm1::refreshFileList(ListKind kind)
     {
         const PathListView::Rebuild rebuild(*list.view); // the list shows the paths once they are in place
         list.paths->clear();
-        ResetFoundFiles();
-        FindFiles(list.folder, FileMask, true);
+        TStringArray found = findFiles(list.folder, FileMask, true);
         // (A language without the count's words stops the rebuild here, the list left empty.)
-        word = countWord(static_cast<std::size_t>(FoundFileCount));
+        word = countWord(found.size());
         // The finder's array becomes the hidden list as it is: its paths are never copied.
-        *list.paths = std::exchange(FoundFiles, {});
-        ResetFoundFiles();
+        *list.paths = std::move(found);
     }
     showFileCount(list, word);
 }

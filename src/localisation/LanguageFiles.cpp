@@ -10,11 +10,9 @@ namespace localisation {
 
 std::vector<std::string> discoverLanguages(const std::string& programFolder, LineList& scratch)
 {
-    ResetFoundFiles();
-    FindFiles(programFolder, "*.ini", false);
     std::vector<std::string> names;
-    for (std::int32_t i = 0; i < FoundFileCount; ++i) {
-        const std::string path(FoundFiles[static_cast<std::size_t>(i)]);
+    for (const std::string_view found : findFiles(programFolder, "*.ini", false)) {
+        const std::string path(found);
         try {
             scratch = settings::loadMarkedLines(path).lines;
         } catch (const std::exception&) {

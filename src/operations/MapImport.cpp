@@ -355,11 +355,8 @@ void Import::finish(platform::TemporaryFolder& temporary, const std::string& nam
 void Import::collectMaps(const std::string& folder)
 {
     // The maps the lists show: the finder's search, with its rules for links and unfinished imports.
-    ResetFoundFiles();
-    FindFiles(folder, catalogue::kMapMask, true);
-    for (const std::string_view path : FoundFiles)
+    for (const std::string_view path : findFiles(folder, catalogue::kMapMask, true))
         m_existing->emplace(platform::upperCasedAscii(catalogue::fileNameOf(std::string(path))), std::string(path));
-    ResetFoundFiles();
 }
 
 std::optional<std::string> Import::alreadyThere(const std::vector<std::string>& packages)

@@ -114,14 +114,7 @@ public:
     }
 
 private:
-    TStringArray reading() const
-    {
-        ResetFoundFiles();
-        FindFiles(m_folder, "*.vsm", true);
-        TStringArray found = std::exchange(FoundFiles, {});
-        ResetFoundFiles();
-        return found;
-    }
+    TStringArray reading() const { return findFiles(m_folder, "*.vsm", true); }
 
     std::string m_folder;
     catalogue::KeptFileList m_kept;

@@ -318,9 +318,7 @@ TEST(MapImport, HostileDamagedEncryptedOrCancelledArchivesLeaveNothingBehind)
         // What a program ended midway left: removed, and never listed meanwhile.
         world.root.write("new maps/.vsm-unpacking-Ab12Cd/DM-Half.vsm", "half");
         world.root.write("new maps/~vsm-unpacking-0000ABCD/DM-Half.vsm", "half");
-        ResetFoundFiles();
-        FindFiles(world.newMaps, "*.vsm", true);
-        EXPECT_EQ(FoundFileCount, 0) << row.name;
+        EXPECT_TRUE(findFiles(world.newMaps, "*.vsm", true).empty()) << row.name;
         CountingProgress progress(row.cancelAfter);
         EXPECT_EQ(world.import({row.make(world)}, progress), row.expected) << row.name;
         EXPECT_EQ(tree(world.newMaps), row.left) << row.name;

@@ -264,13 +264,7 @@ private slots:
         for (int i = 0; i < 40; ++i)
             World::put(world.published + native("/CTF-Old") + std::to_string(i) + ".vsm");
         TForm1& form = *world.start().Form1;
-        const auto reading = [](const std::string& folder) {
-            ResetFoundFiles();
-            FindFiles(folder, "*.vsm", true);
-            TStringArray found = std::exchange(FoundFiles, {});
-            ResetFoundFiles();
-            return found;
-        };
+        const auto reading = [](const std::string& folder) { return findFiles(folder, "*.vsm", true); };
         // Where the notices come late (Windows), the lists are what a reading gives once the
         // run has caught up with them, at its end; elsewhere after every pass.
 #ifdef _WIN32
