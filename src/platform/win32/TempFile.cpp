@@ -6,6 +6,7 @@
 #include "platform/win32/DirectoryReader.h"
 #include "platform/win32/Win32Files.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <utility>
@@ -93,7 +94,11 @@ bool TempFile::copyFrom(const std::string& source)
         return false;
     // Only files on a disk: reading a pipe or a device would wait or never end.
     bool copied = GetFileType(in) == FILE_TYPE_DISK;
-    std::vector<char> buffer(1 << 20);
+    // A buffer as large as the file, up to a megabyte: most files of a map are a few bytes, and
+    // a megabyte made for each costs more than copying them.
+    LARGE_INTEGER size {};
+    GetFileSizeEx(in, &size);
+    std::vector<char> buffer(static_cast<std::size_t>(std::clamp<LONGLONG>(size.QuadPart + 1, 1, 1 << 20)));
     while (copied) {
         DWORD read = 0;
         copied = ReadFile(in, buffer.data(), static_cast<DWORD>(buffer.size()), &read, nullptr);
