@@ -196,9 +196,13 @@ private:
             m_form.recountFilteredLists();
             m_sinceDrawn.restart();
         }
-        const QString label = m_form.actionButton(m_action)->text() + QLatin1Char(' ')
-            + toDisplay(catalogue::baseName(path));
-        m_progress.show(label, done, m_maps.size());
+        // The progress box is drawn with the rest: its label and bar change once a picture, not
+        // once a map (the first map starts its clock).
+        if (frame || done == 1) {
+            const QString label = m_form.actionButton(m_action)->text() + QLatin1Char(' ')
+                + toDisplay(catalogue::baseName(path));
+            m_progress.show(label, done, m_maps.size());
+        }
         QCoreApplication::processEvents();
         return !m_progress.cancelled();
     }
@@ -218,6 +222,8 @@ void TForm1::setChangesDrawn(bool drawn)
     // editor (shown in mapper mode). The buttons and frames around them stay as drawn.
     for (QWidget* widget : std::initializer_list<QWidget*>{newFiles, Label13, publishedFiles, Label14, Panel1, iniContent})
         widget->setUpdatesEnabled(drawn);
+    for (PathListView* list : {newFiles, publishedFiles})
+        list->holdScrolling(!drawn);
     // The lists' edits between two pictures are one rebuild each: a list is laid out once a
     // picture, not once a map (a layout steps through all its rows).
     if (!m_installRun)

@@ -210,6 +210,23 @@ private slots:
         QCOMPARE(form.Label4->text(), QStringLiteral("- - -"));
     }
 
+    void installAllByCopyingEndsAtTheLastMapInItsList()
+    {
+        // Between two pictures the list does not scroll to each map it selects; the pictures,
+        // and the end, show it scrolled to the map of the moment, as after every map.
+        World world;
+        world.writeConfig({{7, "false"}}); // copy
+        constexpr int kMaps = 80;
+        for (int i = 0; i < kMaps; ++i)
+            World::put(world.newMaps + native("/DM-Map") + std::to_string(100 + i) + ".vsm", "map");
+        TForm1& form = *world.start().Form1;
+        form.show();
+        click(form.Button2);
+        QCOMPARE(form.newFiles->count(), kMaps);
+        const QRect last = form.newFiles->visualRect(form.newFiles->model()->index(kMaps - 1, 0));
+        QVERIFY(form.newFiles->viewport()->rect().contains(last));
+    }
+
     void installAllSurvivesUsersBetweenPasses()
     {
         World world;
