@@ -18,7 +18,9 @@
 #include "catalogue/MapNames.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QPushButton>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -122,8 +124,16 @@ double installAllOnce(const Kind& kind, int maps)
     QuietEnvironment env(world.program, world.documents, world.root.path());
     Forms forms(env);
     TForm1& form = *forms.Form1;
+    // On the screen, drawn and settled, as the player sees it before the press: a window manager
+    // maps a window a moment after it is shown, and the display then draws it while the program
+    // would already run.
     form.show();
-    QApplication::processEvents();
+    while (!form.windowHandle() || !form.windowHandle()->isExposed())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    QElapsedTimer settling;
+    settling.start();
+    while (settling.elapsed() < 300)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
     sync();
     const double milliseconds = bestMilliseconds(1, [&] { form.Button2->click(); });
     const std::size_t published = countFilesBelow(world.published, catalogue::kPackageExtension);
@@ -260,12 +270,14 @@ int main(int argc, char* argv[])
         if ((kKinds[kind].baseline == Baseline::MovesAcross && otherFileSystem().empty())
             || std::string(kKinds[kind].name).find(picked) == std::string::npos)
             continue;
+        // A round more where the window is set beside offscreen: each of the two varies with the disk.
         const bool throughWindow = window && kKinds[kind].window;
-        const Round small = bestOf(benchRounds(2), argv[0], kind, smallMaps, throughWindow);
-        const Round large = bestOf(benchRounds(2), argv[0], kind, largeMaps, throughWindow);
+        const int rounds = benchRounds(throughWindow ? 3 : 2);
+        const Round small = bestOf(rounds, argv[0], kind, smallMaps, throughWindow);
+        const Round large = bestOf(rounds, argv[0], kind, largeMaps, throughWindow);
         report(kKinds[kind], smallMaps, small, largeMaps, large);
         if (!small.placed || !large.placed) {
-            std::fprintf(stderr, "install all, %s: not every file of the collection ended where it belongs\n",
+            std::fprintf(stderr, "install all, %s: not every package of the collection ended where it belongs\n",
                          kKinds[kind].name);
             placed = false;
         }
