@@ -222,19 +222,18 @@ void TForm1::setChangesDrawn(bool drawn)
     // editor (shown in mapper mode). The buttons and frames around them stay as drawn.
     for (QWidget* widget : std::initializer_list<QWidget*>{newFiles, Label13, publishedFiles, Label14, Panel1, iniContent})
         widget->setUpdatesEnabled(drawn);
-    for (PathListView* list : {newFiles, publishedFiles})
-        list->holdScrolling(!drawn);
     // The lists' edits between two pictures are one rebuild each: a list is laid out once a
     // picture, not once a map (a layout steps through all its rows).
-    if (!m_installRun)
-        return;
-    if (drawn) {
+    if (m_installRun && drawn) {
         m_installRun->heldNew.reset();
         m_installRun->heldPublished.reset();
-    } else if (!m_installRun->heldNew) {
+    } else if (m_installRun && !m_installRun->heldNew) {
         m_installRun->heldNew.emplace(*newFiles);
         m_installRun->heldPublished.emplace(*publishedFiles);
     }
+    // Each list scrolls to the map of the moment once it is laid out for the picture.
+    for (PathListView* list : {newFiles, publishedFiles})
+        list->holdScrolling(!drawn);
 }
 
 platform::TreeNotices* TForm1::keptNewMapNames() const
