@@ -36,10 +36,13 @@ QFont designFont(Face face, int pixelHeight, bool bold)
 void setTextColour(QWidget* widget, const QColor& colour)
 {
     QPalette palette = widget->palette();
+    const QPalette before = palette;
     palette.setColor(QPalette::WindowText, colour);
     palette.setColor(QPalette::Text, colour);
     palette.setColor(QPalette::ButtonText, colour);
-    widget->setPalette(palette);
+    // (A new palette, even an equal one, has the widget laid out and drawn again.)
+    if (palette != before)
+        widget->setPalette(palette);
 }
 
 QColor textColour(const QWidget* widget)

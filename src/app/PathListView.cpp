@@ -273,26 +273,6 @@ void PathListView::selectEntry(std::size_t entry)
     setItemIndex(rowOf(entry));
 }
 
-void PathListView::holdScrolling(bool held)
-{
-    m_scrollingHeld = held;
-    if (held || !m_heldScroll)
-        return;
-    const auto [row, hint] = *std::exchange(m_heldScroll, std::nullopt);
-    if (row < count())
-        scrollTo(m_model->index(row), hint);
-}
-
-void PathListView::scrollTo(const QModelIndex& index, ScrollHint hint)
-{
-    if (!m_scrollingHeld) {
-        QListView::scrollTo(index, hint);
-        return;
-    }
-    if (index.isValid())
-        m_heldScroll = {index.row(), hint};
-}
-
 int PathListView::rowOf(std::size_t entry) const
 {
     return m_model->rowOf(entry);

@@ -5,7 +5,6 @@
 
 #include <cstddef>
 #include <optional>
-#include <utility>
 #include <vector>
 
 class StringArray;
@@ -64,12 +63,6 @@ public:
     /// without emitting `userSelectionChanged`.
     void selectEntry(std::size_t entry);
 
-    /// While held (a list not drawn between two pictures), the list does not scroll to the rows
-    /// it is asked to show: each scroll asks the display where the mouse is, a round trip to
-    /// the X server. Released, it scrolls to the row it was asked for last.
-    void holdScrolling(bool held);
-    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
-
 signals:
     void userSelectionChanged();
     /// The list took the keyboard focus.
@@ -90,8 +83,4 @@ private:
     bool m_quiet = false;
     int m_rebuilds = 0; ///< the rebuilds going on, one inside the other
     int m_rowHeight = 0; ///< the height of every row; 0 until a row has been measured
-    bool m_scrollingHeld = false;
-    /// The row, and how, the list was asked last to scroll to while scrolling was held (a row:
-    /// an index does not outlive a rebuild).
-    std::optional<std::pair<int, ScrollHint>> m_heldScroll;
 };

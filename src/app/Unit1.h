@@ -89,9 +89,10 @@ public:
 
     // Map lists (catalogue/MapLists.cpp)
     void refreshFileList(ListKind kind);
-    /// Brings list `kind` (1 new, 2 published) up to date from `kept` while all maps are
-    /// installed: edited where the notices tell what changed, else read again (on Windows only
-    /// when `mayRead`). True when the list changed.
+    /// Brings list `kind` (1 new, 2 published) up to date from `kept` during a run over maps:
+    /// edited where the notices tell what changed (its count is shown again at the run's next
+    /// picture, by recountLists), else read again (where there are no notices only when
+    /// `mayRead`). True when the list changed.
     bool keepFileList(ListKind kind, catalogue::KeptFileList& kept, bool mayRead);
     /// Rebuilds the lists of new, published and unpublished maps, in this order.
     void refreshAllFileLists();
@@ -308,9 +309,9 @@ private:
     /// Shows the number of maps of a list in its count label, and through a filter how many of
     /// them it shows; `word` is the count word for the list's number.
     void showFileCount(const FileList& list, const QString& word);
-    /// Shows again the counts of the filtered lists, whose rows shown are known once the
-    /// rebuilds a run holds between two pictures have ended.
-    void recountFilteredLists();
+    /// Shows the lists' counts again, as a run does at each picture: its edits between two
+    /// pictures change no text (every change of a text is told to screen readers).
+    void recountLists();
     /// Runs `action` over `maps` (full paths, taken at the press), one after the other.
     void runOverMaps(MapAction action, std::vector<std::string> maps);
     /// Names a file row of the details panel for screen readers: the row's name and, by its

@@ -22,11 +22,19 @@ public:
     };
 
     /// What changed below `folder` for the files matching `mask` since the caller last read
-    /// the list or applied the changes. Where there are no notices (Windows, a tree that cannot be watched whole), the list
-    /// is to be read again only when `mayRead` and is left as it is otherwise. The first call,
+    /// the list or applied the changes. Where there are no notices (a tree that cannot be
+    /// watched whole), the list is to be read again only when `mayRead` and is left as it is
+    /// otherwise. The first call,
     /// and one for another folder or mask, asks for a reading: the list it gives is the one
     /// the notices then keep.
     Update take(const std::string& folder, const std::string& mask, bool mayRead);
+
+    /// Makes the next `take` tell every change made before this call (see TreeNotices::catchUp).
+    void catchUp()
+    {
+        if (m_notices)
+            m_notices->catchUp();
+    }
 
     /// The notices that keep the list, which also know the names in its folders; nothing
     /// before the first `take`.

@@ -94,7 +94,6 @@ bool TForm1::keepFileList(ListKind kind, catalogue::KeptFileList& kept, bool may
             edited = kept.applyTo(*list.paths);
         }
         if (edited) {
-            showFileCount(list, countWord(list.paths->size()));
             list.view->setItemIndex(-1); // also where this rebuild is part of a longer one
             return true;
         }
@@ -107,12 +106,11 @@ bool TForm1::keepFileList(ListKind kind, catalogue::KeptFileList& kept, bool may
     return true;
 }
 
-void TForm1::recountFilteredLists()
+void TForm1::recountLists()
 {
     for (const ListKind kind : kListKinds) {
         const FileList list = fileList(kind);
-        if (list.view->filtered())
-            showFileCount(list, countWord(list.paths->size()));
+        showFileCount(list, countWord(list.paths->size()));
     }
 }
 

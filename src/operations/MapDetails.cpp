@@ -175,5 +175,8 @@ void TForm1::nameRowForReaders(QLabel* caption)
         : caption == Label3               ? languageText(lines::kLocalisationFile)
                                           : caption->text();
     const bool there = textColour(caption) == colours::black;
-    caption->setAccessibleName(row + QStringLiteral(": ") + languageText(there ? lines::kPresent : lines::kMissing));
+    const QString name = row + QStringLiteral(": ") + languageText(there ? lines::kPresent : lines::kMissing);
+    // A screen reader is told of a change only: a run over many maps names the rows for each.
+    if (caption->accessibleName() != name)
+        caption->setAccessibleName(name);
 }

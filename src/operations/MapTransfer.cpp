@@ -32,8 +32,11 @@
 namespace {
 
 /// How often a run draws what it changes while it goes on: 25 pictures a second, as film shows
-/// motion. Each picture costs about a millisecond and a half of the run.
+/// motion, where a picture is quick to draw.
 constexpr qint64 kFrameMilliseconds = 40;
+/// How much longer than a picture took the run goes on before the next: pictures are at most a
+/// fifth of the run.
+constexpr qint64 kPauseForDrawing = 4;
 
 } // namespace
 
@@ -58,6 +61,7 @@ public:
 
     void run()
     {
+        m_form.setChangesDrawn(false);
         m_sinceDrawn.start();
         for (std::size_t done = 0; done < m_maps.size(); ++done) {
             const std::string& path = m_maps[done];
@@ -73,20 +77,6 @@ public:
     }
 
 private:
-    /// The list the maps come from.
-    TForm1::ListKind sourceKind() const
-    {
-        switch (m_action) {
-        case TForm1::MapAction::Install:
-        case TForm1::MapAction::InstallAll:
-            return TForm1::ListKind::NewMaps;
-        case TForm1::MapAction::Copy:
-            return TForm1::ListKind::Unpublished;
-        default:
-            return TForm1::ListKind::Published;
-        }
-    }
-
     /// Keeps the lists the run changes current: the published maps, and the new maps unless
     /// maps are deleted.
     void keepLists(bool mayRead)
@@ -98,55 +88,33 @@ private:
         m_form.keepFileList(TForm1::ListKind::Published, m_form.m_installRun->published, mayRead);
     }
 
-    /// At the end the lists are what a reading gives, once: a notice the system tells late
-    /// (Windows gathers them apart from the moves) is not waited for.
+    /// At the end the lists are what a reading gives: the notices the system tells late (Windows
+    /// does) are caught up with, and a list is read only where they cannot tell. A run of one
+    /// map reads both lists.
     void readLists()
     {
-        if (m_action != TForm1::MapAction::Delete)
-            m_form.refreshFileList(TForm1::ListKind::NewMaps);
-        m_form.refreshFileList(TForm1::ListKind::Published);
-    }
-
-    /// False for a map that went since the press (the user or another program took it). A
-    /// list that is not read again at every change (no notices) may still name it: it is read.
-    bool stillThere(const std::string& path)
-    {
-        if (platform::fileExists(path))
-            return true;
-        if (listed(path)) {
+        if (!m_form.m_installRun) {
             m_form.refreshFileList(TForm1::ListKind::NewMaps);
             m_form.refreshFileList(TForm1::ListKind::Published);
+            return;
         }
-        return false;
+        if (m_action != TForm1::MapAction::Delete)
+            m_form.m_installRun->newMaps.catchUp();
+        m_form.m_installRun->published.catchUp();
+        keepLists(true);
     }
 
-    /// The store's entry of `path` in the source list, looked for from behind the last map
-    /// taken (moves take the maps out of the list, copies leave them: either way the next map
-    /// is found at once), then from the start.
-    std::optional<std::size_t> entryOf(const std::string& path)
-    {
-        const TStringArray& paths = *m_form.fileList(sourceKind()).paths;
-        const std::size_t from = std::min(m_searchFrom, paths.size());
-        for (std::size_t pass = 0; pass < 2; ++pass) {
-            for (std::size_t entry = pass == 0 ? from : 0; entry < (pass == 0 ? paths.size() : from); ++entry) {
-                if (paths[entry] == path) {
-                    m_searchFrom = entry;
-                    return entry;
-                }
-            }
-        }
-        return std::nullopt;
-    }
-    bool listed(const std::string& path) { return entryOf(path).has_value(); }
+    /// False for a map that went since the press (the user or another program took it); its
+    /// list learns it from the notices, or is read at the next picture where there are none.
+    bool stillThere(const std::string& path) { return platform::fileExists(path); }
 
     /// The details panel shows the map, as a click on it would (the companions that go along
-    /// are those it records). Install all selects the map in its list, as the click.
+    /// are those it records); install all clears the other lists' selections, as the click.
+    /// (The click's selection in the new maps would be cleared again when the list is kept
+    /// after the map, before anything is drawn: it is not made.)
     void show(const std::string& path)
     {
         if (m_action == TForm1::MapAction::InstallAll) {
-            const std::optional<std::size_t> entry = entryOf(path);
-            if (entry)
-                m_form.newFiles->selectEntry(*entry);
             m_form.publishedFiles->setItemIndex(-1);
             m_form.unpublishedFiles->setItemIndex(-1);
         }
@@ -185,25 +153,29 @@ private:
         return named;
     }
 
-    /// After a map: the lists kept, drawn when a picture is due, the window's events taken;
-    /// false when the user cancelled.
+    /// After a map: the lists kept; when a picture is due, the changes drawn in it; the window's
+    /// events taken (the user's clicks among them); false when the user cancelled. Between two
+    /// pictures nothing the run changes is drawn or laid out, and pictures never take more than
+    /// a fifth of the run: after a picture that took long (a slow display, a long list), the next
+    /// one waits four times as long.
     bool drawAndTakeInput(const std::string& path, std::size_t done)
     {
-        const bool frame = m_sinceDrawn.elapsed() >= kFrameMilliseconds;
+        const bool frame = m_sinceDrawn.elapsed() >= m_frameGap;
         keepLists(frame);
-        m_form.setChangesDrawn(frame);
-        if (frame) {
-            m_form.recountFilteredLists();
-            m_sinceDrawn.restart();
+        if (!frame) {
+            QCoreApplication::processEvents();
+            return !m_progress.cancelled();
         }
-        // The progress box is drawn with the rest: its label and bar change once a picture, not
-        // once a map (the first map starts its clock).
-        if (frame || done == 1) {
-            const QString label = m_form.actionButton(m_action)->text() + QLatin1Char(' ')
-                + toDisplay(catalogue::baseName(path));
-            m_progress.show(label, done, m_maps.size());
-        }
+        QElapsedTimer drawing;
+        drawing.start();
+        m_form.setChangesDrawn(true);
+        m_form.recountLists();
+        m_progress.show(m_form.actionButton(m_action)->text() + QLatin1Char(' ') + toDisplay(catalogue::baseName(path)),
+                        done, m_maps.size());
         QCoreApplication::processEvents();
+        m_form.setChangesDrawn(false);
+        m_frameGap = std::max(kFrameMilliseconds, kPauseForDrawing * drawing.elapsed());
+        m_sinceDrawn.restart();
         return !m_progress.cancelled();
     }
 
@@ -212,7 +184,7 @@ private:
     std::vector<std::string> m_maps; ///< taken at the press
     ProgressBox m_progress;
     QElapsedTimer m_sinceDrawn;
-    std::size_t m_searchFrom = 0;
+    qint64 m_frameGap = kFrameMilliseconds; ///< from one picture's end to the next one's start
     std::unordered_multimap<std::string, std::string> m_newByName; ///< taking out: the new maps by upper-cased file name
 };
 
@@ -224,16 +196,15 @@ void TForm1::setChangesDrawn(bool drawn)
         widget->setUpdatesEnabled(drawn);
     // The lists' edits between two pictures are one rebuild each: a list is laid out once a
     // picture, not once a map (a layout steps through all its rows).
-    if (m_installRun && drawn) {
+    if (!m_installRun)
+        return;
+    if (drawn) {
         m_installRun->heldNew.reset();
         m_installRun->heldPublished.reset();
-    } else if (m_installRun && !m_installRun->heldNew) {
+    } else if (!m_installRun->heldNew) {
         m_installRun->heldNew.emplace(*newFiles);
         m_installRun->heldPublished.emplace(*publishedFiles);
     }
-    // Each list scrolls to the map of the moment once it is laid out for the picture.
-    for (PathListView* list : {newFiles, publishedFiles})
-        list->holdScrolling(!drawn);
 }
 
 platform::TreeNotices* TForm1::keptNewMapNames() const
@@ -280,10 +251,10 @@ void TForm1::runOverMaps(MapAction action, std::vector<std::string> maps)
     // After each map the two lists are what the rebuilds would read, kept from the folders'
     // change notices (the run's own moves among them) instead of read again: a run costs the
     // maps it acts on, not the square of them. The same notices keep the names of both folders
-    // for the look-ups of companions and namesakes. Where there are no such notices (Windows,
-    // or a tree that cannot be watched whole), a list is read again once a picture: between
-    // two pictures nothing of it is drawn and no input reaches it (its rebuild is held).
-    // One map needs none of that: it is acted on and both lists are read.
+    // for the look-ups of companions and namesakes. Where there are no such notices (a tree
+    // that cannot be watched whole), a list is read again once a picture: between two pictures
+    // nothing of it is drawn and no input reaches it (its rebuild is held). One map needs none
+    // of that: it is acted on and both lists are read.
     if (maps.size() > 1)
         m_installRun = std::make_unique<InstallRun>(catalogue::publishedFolder(DocumentsFolder) + platform::kPathSeparator);
     struct Finish {
@@ -298,7 +269,7 @@ void TForm1::runOverMaps(MapAction action, std::vector<std::string> maps)
     } finish{*this};
     MapRun(*this, action, std::move(maps)).run();
     setChangesDrawn(true);
-    recountFilteredLists();
+    recountLists();
     showSelection();
 }
 

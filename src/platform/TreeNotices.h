@@ -23,8 +23,8 @@ public:
         Told,     ///< the changes since the last call are all in the list
         Lost,     ///< some were not told (a folder came or went, the folder itself was moved,
                   ///< too many at once): read the tree again
-        NotGiven, ///< no notices here (Windows, or a tree that cannot be watched whole: the
-                  ///< system's limit of watches): read the tree when it matters
+        NotGiven, ///< no notices here (a tree that cannot be watched whole: the system's
+                  ///< limit of watches, a network drive without notices): read the tree when it matters
     };
 
     /// `folder` ends in the separator. The watch starts here: what changes later is told.
@@ -37,8 +37,16 @@ public:
     /// first). After Lost the watch is renewed: what changes from then on is told again.
     Outcome take(std::vector<Change>& changes);
 
-    /// What findAllIgnoringCase(`folder`, `names`) answers now, for any `folder` (ending in the
-    /// separator): a folder of the tree is read at its first look-up and then known from the
+    /// Makes the next `take` tell every change made before this call, however late the system
+    /// tells it (Windows does so some time after the change, Wine later still): a marker file
+    /// is made in each watched folder and its notice waited for, bounded; as notices come in
+    /// order, all before it are in then. A marker that does not come makes the next take Lost.
+    /// Markers are hidden, named like no map, removed again, and never told as changes.
+    void catchUp();
+
+    /// What findAllIgnoringCase(`folder`, `names`) answers, for any `folder` (ending in the
+    /// separator), as far as the notices have told the changes (all made before the last
+    /// catchUp): a folder of the tree is read at its first look-up and then known from the
     /// notices, so that many look-ups in a row read nothing; others are read each time.
     std::vector<std::optional<std::string>> find(const std::string& folder, const std::vector<std::string>& names);
 

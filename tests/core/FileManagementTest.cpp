@@ -95,6 +95,84 @@ TEST(FindFiles, AccumulatesUntilResetAndIgnoresMissingOrEmptyFolders)
     EXPECT_TRUE(FoundFiles.empty());
 }
 
+/// A list kept from the notices of `folder`, compared with a fresh reading at each step.
+class KeptAgainstReading {
+public:
+    using Update = catalogue::KeptFileList::Update;
+    explicit KeptAgainstReading(std::string folder) : m_folder(std::move(folder)) {}
+
+    /// Brings the list up to date from what the notices tell once caught up with (reading the
+    /// folder where they cannot tell); what it took.
+    Update keep()
+    {
+        m_kept.catchUp();
+        const Update update = m_kept.take(m_folder, "*.vsm", true);
+        if (update == Update::ReadAgain || (update == Update::Edited && !m_kept.applyTo(m_list)))
+            m_list = reading();
+        EXPECT_EQ(m_list.toStrings(), reading().toStrings());
+        return update;
+    }
+
+private:
+    TStringArray reading() const
+    {
+        ResetFoundFiles();
+        FindFiles(m_folder, "*.vsm", true);
+        TStringArray found = std::exchange(FoundFiles, {});
+        ResetFoundFiles();
+        return found;
+    }
+
+    std::string m_folder;
+    catalogue::KeptFileList m_kept;
+    TStringArray m_list;
+};
+
+// On every system a kept list follows the changes of its tree by edits once its notices are
+// caught up with (Windows tells them late): files that come, go and are renamed, in subfolders
+// too. A folder that comes or goes, or a burst of changes larger than the system keeps between
+// two readings, makes it read again once. The markers of the catch-ups are never listed and
+// never left behind.
+TEST(KeptFileList, FollowsTheTreeByEditsOnceCaughtUpAndIsReadAgainWhereNoticesWereLost)
+{
+    TempFolder root;
+    root.write("maps/DM-A.vsm");
+    root.write("maps/Pack/CTF-P.vsm");
+    KeptAgainstReading kept(root / "maps");
+    using Update = KeptAgainstReading::Update;
+    EXPECT_EQ(kept.keep(), Update::ReadAgain); // the first reading
+    namespace fs = std::filesystem;
+    const auto shuttle = [&](int times) {
+        for (int i = 0; i < times; ++i) {
+            fs::rename(fsPath(root / "maps/DM-A.vsm"), fsPath(root / "maps/DM-Shuttle.vsm"));
+            fs::rename(fsPath(root / "maps/DM-Shuttle.vsm"), fsPath(root / "maps/DM-A.vsm"));
+        }
+    };
+    const struct {
+        const char* what;
+        std::function<void()> change;
+        Update update;
+    } steps[] = {
+        {"a map came", [&] { root.write("maps/DM-B.vsm"); }, Update::Edited},
+        {"one in a subfolder", [&] { root.write("maps/Pack/CTF-Q.vsm"); }, Update::Edited},
+        {"renamed", [&] { fs::rename(fsPath(root / "maps/DM-B.vsm"), fsPath(root / "maps/Pack/DM-B2.vsm")); }, Update::Edited},
+        {"removed", [&] { fs::remove(fsPath(root / "maps/Pack/CTF-P.vsm")); }, Update::Edited},
+        {"a companion", [&] { root.write("maps/DM-A.ini"); }, Update::Unchanged},
+        {"renamed back and forth", [&] { shuttle(3); }, Update::Edited},
+        {"a folder came", [&] { root.write("maps/New pack/DM-N.vsm"); }, Update::ReadAgain},
+        {"a folder went", [&] { fs::rename(fsPath(root / "maps/New pack"), fsPath(root / "elsewhere")); }, Update::ReadAgain},
+        {"a burst", [&] { shuttle(5000); }, Update::ReadAgain}, // past what the system keeps
+        {"after the burst", [&] { root.write("maps/DM-C.vsm"); }, Update::Edited},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.change();
+        EXPECT_EQ(kept.keep(), step.update);
+    }
+    for (const FoundEntry& entry : everythingBelow(root.path()))
+        EXPECT_EQ(entry.relative.find(".vsm-notices-"), std::string::npos) << entry.relative;
+}
+
 #ifndef _WIN32
 // POSIX only: folder links are made with symlink().
 TEST(FindFiles, FollowsFolderLinksButNotIntoACycle)
@@ -122,22 +200,9 @@ TEST(KeptFileList, StaysWhatAReadingGivesByEditsThroughLinksAndIsReadAgainAfterA
     root.write("Other/CTF-O.vsm");
     ASSERT_EQ(symlink((root / "Other").c_str(), (root / "top/maps/Linked").c_str()), 0);
     ASSERT_EQ(symlink((root / "top/maps").c_str(), (root / "top/maps/Linked2").c_str()), 0);
-    const std::string folder = root / "top/maps";
-    catalogue::KeptFileList kept;
-    TStringArray list;
-    using Update = catalogue::KeptFileList::Update;
-    const auto keep = [&] {
-        const Update update = kept.take(folder, "*.vsm", true);
-        if (update == Update::ReadAgain || (update == Update::Edited && !kept.applyTo(list))) {
-            ResetFoundFiles();
-            FindFiles(folder, "*.vsm", true);
-            list = std::exchange(FoundFiles, {});
-        }
-        ResetFoundFiles();
-        FindFiles(folder, "*.vsm", true);
-        EXPECT_EQ(list.toStrings(), FoundFiles.toStrings());
-        return update;
-    };
+    KeptAgainstReading kept(root / "top/maps");
+    using Update = KeptAgainstReading::Update;
+    const auto keep = [&] { return kept.keep(); };
     EXPECT_EQ(keep(), Update::ReadAgain); // the first reading
     const struct {
         std::function<void()> change;

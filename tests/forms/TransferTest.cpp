@@ -210,23 +210,6 @@ private slots:
         QCOMPARE(form.Label4->text(), QStringLiteral("- - -"));
     }
 
-    void installAllByCopyingEndsAtTheLastMapInItsList()
-    {
-        // Between two pictures the list does not scroll to each map it selects; the pictures,
-        // and the end, show it scrolled to the map of the moment, as after every map.
-        World world;
-        world.writeConfig({{7, "false"}}); // copy
-        constexpr int kMaps = 80;
-        for (int i = 0; i < kMaps; ++i)
-            World::put(world.newMaps + native("/DM-Map") + std::to_string(100 + i) + ".vsm", "map");
-        TForm1& form = *world.start().Form1;
-        form.show();
-        click(form.Button2);
-        QCOMPARE(form.newFiles->count(), kMaps);
-        const QRect last = form.newFiles->visualRect(form.newFiles->model()->index(kMaps - 1, 0));
-        QVERIFY(form.newFiles->viewport()->rect().contains(last));
-    }
-
     void installAllSurvivesUsersBetweenPasses()
     {
         World world;
@@ -288,29 +271,34 @@ private slots:
             ResetFoundFiles();
             return found;
         };
-        // Where the lists are read again at each picture only (Windows), they are compared then.
+        // Where the notices come late (Windows), the lists are what a reading gives once the
+        // run has caught up with them, at its end; elsewhere after every pass.
 #ifdef _WIN32
         const bool everyPass = false;
 #else
         const bool everyPass = true;
 #endif
-        int ticks = 0, compared = 0, changes = 0;
+        int ticks = 0, compared = 0, pictures = 0, changes = 0;
         QString failure;
         QTimer timer;
         QObject::connect(&timer, &QTimer::timeout, [&] {
             ++ticks;
-            if (failure.isEmpty() && (everyPass || form.newFiles->updatesEnabled())) {
+            if (failure.isEmpty() && everyPass) {
                 ++compared;
-                const auto count = [](std::size_t n) { return QStringLiteral("( %1 maps )").arg(n); };
                 if (form.ListBox1 != reading(world.newMaps) || form.ListBox2 != reading(world.published))
                     failure = QStringLiteral("the lists differ from a reading after tick %1").arg(ticks);
                 else if (form.newFiles->count() != static_cast<int>(form.ListBox1.size())
-                         || form.publishedFiles->count() != static_cast<int>(form.ListBox2.size())
-                         || form.Label13->text() != count(form.ListBox1.size())
-                         || form.Label14->text() != count(form.ListBox2.size()))
-                    failure = QStringLiteral("the views or counts differ after tick %1").arg(ticks);
-                else if (form.newFiles->itemIndex() != -1 || form.publishedFiles->itemIndex() != -1)
-                    failure = QStringLiteral("a selection after tick %1").arg(ticks);
+                         || form.publishedFiles->count() != static_cast<int>(form.ListBox2.size()))
+                    failure = QStringLiteral("the views differ after tick %1").arg(ticks);
+            }
+            if (failure.isEmpty() && (form.newFiles->itemIndex() != -1 || form.publishedFiles->itemIndex() != -1))
+                failure = QStringLiteral("a selection after tick %1").arg(ticks);
+            // Each picture drawn tells the counts of the lists as kept.
+            const auto count = [](std::size_t n) { return QStringLiteral("( %1 maps )").arg(n); };
+            if (failure.isEmpty() && form.Label13->updatesEnabled()) {
+                ++pictures;
+                if (form.Label13->text() != count(form.ListBox1.size()) || form.Label14->text() != count(form.ListBox2.size()))
+                    failure = QStringLiteral("the counts differ in the picture after tick %1").arg(ticks);
             }
             if (ticks % 5 == 0) {
                 ChildProcess other(native("../file_mover"), {"change", world.newMaps, world.published, std::to_string(changes++)});
@@ -324,7 +312,8 @@ private slots:
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
         // (The timer has its turn after a pass, though a busy machine may let one go by.)
         QVERIFY2(ticks >= 100, qPrintable(QString::number(ticks) + " ticks, " + QString::number(form.ListBox2.size()) + " published"));
-        QVERIFY(compared >= (everyPass ? ticks : 2));
+        QVERIFY(compared >= (everyPass ? ticks : 0));
+        QVERIFY(pictures > 0);
         QVERIFY(changes >= 20);
         // At the end both lists are what a reading gives; the run made as many passes as there
         // were maps, also over maps the other program added.
@@ -332,6 +321,11 @@ private slots:
         QVERIFY(form.ListBox2 == reading(world.published));
         QVERIFY(form.ListBox2.size() > 300);
         QVERIFY(world.env->errors.isEmpty());
+        // The markers of the catch-up are gone.
+        for (const std::string& folder : {world.newMaps, world.published}) {
+            for (const FoundEntry& entry : everythingBelow(folder))
+                QVERIFY2(entry.relative.find(".vsm-notices-") == std::string::npos, entry.relative.c_str());
+        }
     }
 
     void severalSelectedMapsGoThroughOneRun()

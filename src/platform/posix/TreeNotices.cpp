@@ -1,6 +1,7 @@
 #include "platform/TreeNotices.h"
 
 #include "platform/DirectorySearch.h"
+#include "platform/FolderIndex.h"
 #include "platform/FileSystem.h"
 #include "platform/NameCompare.h"
 #include "platform/posix/DirectoryReader.h"
@@ -18,29 +19,6 @@
 namespace platform {
 
 namespace {
-
-/// The names in one folder, by upper-cased name: every spelling of each.
-class FolderIndex {
-public:
-    void add(const std::string& name) { m_names[upperCasedAscii(name)].insert(name); }
-    void remove(const std::string& name)
-    {
-        const auto found = m_names.find(upperCasedAscii(name));
-        if (found != m_names.end() && found->second.erase(name) && found->second.empty())
-            m_names.erase(found);
-    }
-    /// The name of `name` here whatever its case, an exact match preferred.
-    std::optional<std::string> find(const std::string& name) const
-    {
-        const auto spellings = m_names.find(upperCasedAscii(name));
-        if (spellings == m_names.end())
-            return std::nullopt;
-        return spellings->second.count(name) ? name : *spellings->second.begin();
-    }
-
-private:
-    std::unordered_map<std::string, std::set<std::string>> m_names;
-};
 
 /// What a watch reports: files that come and go in each folder, and every sign that a folder
 /// itself came, went or moved, or that notices were lost. A folder whose permissions change
@@ -213,6 +191,12 @@ TreeNotices::Outcome TreeNotices::take(std::vector<Change>& changes)
     changes.swap(watch.pending);
     watch.pending.clear();
     return Outcome::Told;
+}
+
+void TreeNotices::catchUp()
+{
+    // Nothing to wait for: the system queues a notice in the very call that changes a folder,
+    // so every change made before this call is read by the next take.
 }
 
 std::vector<std::optional<std::string>> TreeNotices::find(const std::string& folder, const std::vector<std::string>& names)

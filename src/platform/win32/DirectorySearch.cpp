@@ -1,5 +1,6 @@
 #include "platform/DirectorySearch.h"
 
+#include "platform/Wildcard.h"
 #include "platform/win32/DirectoryReader.h"
 #include "platform/win32/Win32Files.h"
 
@@ -9,18 +10,16 @@ namespace platform {
 
 namespace {
 
-/// The entries of one folder search, or of its folders only, in the file system's order;
-/// nothing when it cannot start.
-std::optional<DirectoryEntries> search(const std::string& folder, const std::string& mask, bool foldersOnly)
+/// The entries of one folder search, in the file system's order; nothing when it cannot start.
+std::optional<DirectoryEntries> search(const std::string& folder, const std::string& mask)
 {
     DirectoryReader reader(folder + mask);
     if (!reader.valid())
         return std::nullopt;
     DirectoryEntries entries;
     while (const WIN32_FIND_DATAW* data = reader.next()) {
-        const bool isFolder = (data->dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-        if (isFolder || !foldersOnly)
-            entries.add(utf8FromWide(data->cFileName), isFolder, (data->dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0);
+        entries.add(utf8FromWide(data->cFileName), (data->dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                    (data->dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0);
     }
     return entries;
 }
@@ -29,12 +28,30 @@ std::optional<DirectoryEntries> search(const std::string& folder, const std::str
 
 std::optional<DirectoryEntries> searchDirectory(const std::string& folder, const std::string& mask)
 {
-    return search(folder, mask, false);
+    return search(folder, mask);
 }
 
 FolderSearch searchFolderAndSubfolders(const std::string& folder, const std::string& mask)
 {
-    return {search(folder, "*.*", true), search(folder, mask, false)};
+    // One search of the folder serves both, the mask matched here by the program's own rules:
+    // a second search would have the system look at every entry again (Wine reads each one's
+    // attributes from the disk again).
+    const auto all = search(folder, "*");
+    if (!all)
+        return {};
+    DirectoryEntries subfolders, matches;
+    const WildcardMask wanted(mask);
+    for (const DirectoryEntry entry : *all) {
+        if (entry.isFolder)
+            subfolders.add(entry.name, true, entry.isLink);
+        if (wanted.matches(entry.name))
+            matches.add(entry.name, entry.isFolder, entry.isLink);
+    }
+    FolderSearch found;
+    found.subfolders = std::move(subfolders);
+    if (!matches.empty())
+        found.matches = std::move(matches);
+    return found;
 }
 
 std::optional<FolderIdentity> folderIdentity(const std::string& path)

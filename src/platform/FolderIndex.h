@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/NameCompare.h"
+
+#include <optional>
+#include <set>
+#include <string>
+#include <unordered_map>
+
+namespace platform {
+
+/// The names in one folder, by upper-cased name: every spelling of each. What a watcher keeps of
+/// a folder so that look-ups without regard to case read nothing.
+class FolderIndex {
+public:
+    void add(const std::string& name) { m_names[upperCasedAscii(name)].insert(name); }
+    void remove(const std::string& name)
+    {
+        const auto found = m_names.find(upperCasedAscii(name));
+        if (found != m_names.end() && found->second.erase(name) && found->second.empty())
+            m_names.erase(found);
+    }
+    /// The name of `name` here whatever its case, an exact match preferred.
+    std::optional<std::string> find(const std::string& name) const
+    {
+        const auto spellings = m_names.find(upperCasedAscii(name));
+        if (spellings == m_names.end())
+            return std::nullopt;
+        return spellings->second.count(name) ? name : *spellings->second.begin();
+    }
+
+private:
+    std::unordered_map<std::string, std::set<std::string>> m_names;
+};
+
+} // namespace platform
