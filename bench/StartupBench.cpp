@@ -47,35 +47,50 @@ void putMaps(const BenchProgramWorld& world, int count)
     }
 }
 
-/// Creates the four windows on the world at `root` and shows the main window until it is on screen.
-void startAndShow(const std::string& root)
+/// Creates the four windows on the world at `root` and shows the main window until it is on screen;
+/// the number of maps its three lists hold.
+std::size_t startAndShow(const std::string& root)
 {
     QuietEnvironment env(root + "/program", root + "/documents", root);
     Forms forms(env);
     forms.Form1->show();
     while (!forms.Form1->windowHandle() || !forms.Form1->windowHandle()->isExposed())
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    return forms.Form1->ListBox1.size() + forms.Form1->ListBox2.size() + forms.Form1->ListBox3.size();
+}
+
+/// The timing of starts on `world`, which holds `maps` maps in each folder; false where a start
+/// listed another number of them.
+bool timeStarts(int runs, const BenchProgramWorld& world, int maps, double& milliseconds)
+{
+    bool listed = true;
+    milliseconds = bestMilliseconds(runs, [&] {
+        listed = startAndShow(world.root.path()) == 3 * static_cast<std::size_t>(maps) && listed;
+    });
+    return listed;
 }
 
 /// A whole program start in a child process: from fork to the shown window and the exit.
 struct ChildRun {
     double milliseconds;
     double peakMiB;
+    bool listed; ///< the three lists held the world's maps
 };
 
-ChildRun runChild(char* self, const std::string& worldRoot)
+ChildRun runChild(char* self, const BenchProgramWorld& world, int maps)
 {
+    const std::string worldRoot = world.root.path(), listed = std::to_string(3 * maps);
     const auto start = std::chrono::steady_clock::now();
     const pid_t child = fork();
     if (child == 0) {
-        execl(self, self, "--child", worldRoot.c_str(), static_cast<char*>(nullptr));
+        execl(self, self, "--child", worldRoot.c_str(), listed.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
     int status = 0;
     rusage usage {};
     wait4(child, &status, 0, &usage);
     const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
-    return {elapsed.count(), usage.ru_maxrss / 1024.0};
+    return {elapsed.count(), usage.ru_maxrss / 1024.0, WIFEXITED(status) && WEXITSTATUS(status) == 0};
 }
 
 } // namespace
@@ -83,56 +98,63 @@ ChildRun runChild(char* self, const std::string& worldRoot)
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (argc == 3 && std::strcmp(argv[1], "--child") == 0) {
+    if (argc == 4 && std::strcmp(argv[1], "--child") == 0) {
         QApplication app(argc, argv);
-        startAndShow(argv[2]);
-        return 0;
+        return startAndShow(argv[2]) == std::stoul(argv[3]) ? 0 : 1;
     }
     QApplication app(argc, argv);
 
-    BenchProgramWorld empty, tenThousand;
-    putMaps(tenThousand, 10000);
-    startAndShow(empty.root.path()); // warms fonts and pictures for both
-    const double emptyStart = bestMilliseconds(5, [&] { startAndShow(empty.root.path()); });
-    const double fullStart = bestMilliseconds(5, [&] { startAndShow(tenThousand.root.path()); });
+    const int some = benchSize(10000), many = benchSize(100000);
+    BenchProgramWorld empty, someMaps;
+    putMaps(someMaps, some);
+    bool listed = startAndShow(empty.root.path()) == 0; // warms fonts and pictures for both
+    double emptyStart = 0, someStart = 0;
+    listed = timeStarts(5, empty, 0, emptyStart) && listed;
+    listed = timeStarts(5, someMaps, some, someStart) && listed;
 
-    ChildRun emptyProcess{1e9, 0}, fullProcess{1e9, 0};
+    ChildRun emptyProcess{1e9, 0, true}, someProcess{1e9, 0, true};
     for (int i = 0; i < 3; ++i) {
-        emptyProcess.milliseconds = std::min(emptyProcess.milliseconds, runChild(argv[0], empty.root.path()).milliseconds);
-        fullProcess.milliseconds = std::min(fullProcess.milliseconds, runChild(argv[0], tenThousand.root.path()).milliseconds);
+        const ChildRun emptyRun = runChild(argv[0], empty, 0), someRun = runChild(argv[0], someMaps, some);
+        emptyProcess = {std::min(emptyProcess.milliseconds, emptyRun.milliseconds), 0, emptyProcess.listed && emptyRun.listed};
+        someProcess = {std::min(someProcess.milliseconds, someRun.milliseconds), 0, someProcess.listed && someRun.listed};
     }
+    listed = listed && emptyProcess.listed && someProcess.listed;
 
-    BenchProgramWorld hundredThousand;
-    putMaps(hundredThousand, 100000);
-    const double hundredThousandStart = bestMilliseconds(1, [&] { startAndShow(hundredThousand.root.path()); });
-    const double emptyMemory = runChild(argv[0], empty.root.path()).peakMiB;
-    const double fullMemory = runChild(argv[0], hundredThousand.root.path()).peakMiB;
+    BenchProgramWorld manyMaps;
+    putMaps(manyMaps, many);
+    double manyStart = 0;
+    listed = timeStarts(1, manyMaps, many, manyStart) && listed;
+    const ChildRun emptyMemory = runChild(argv[0], empty, 0), manyMemory = runChild(argv[0], manyMaps, many);
+    listed = listed && emptyMemory.listed && manyMemory.listed;
     // The bytes of the paths the three lists hold.
     double pathBytes = 0;
     for (const char* folder : {"/new/", "/documents/My Games/Vesmar Arena/VSGame/Published/CookedPC/CustomMaps/",
                                "/documents/My Games/Vesmar Arena/VSGame/Unpublished/CookedPC/CustomMaps/"})
-        for (int i = 0; i < 100000; ++i)
-            pathBytes += static_cast<double>(hundredThousand.root.path().size() + std::strlen(folder) + mapName(i).size());
+        for (int i = 0; i < many; ++i)
+            pathBytes += static_cast<double>(manyMaps.root.path().size() + std::strlen(folder) + mapName(i).size());
 
-    BenchProgramWorld thousandTypes, threeThousandTypes;
-    putGameTypes(thousandTypes, 1000);
-    putGameTypes(threeThousandTypes, 3000);
-    const double thousandTypesStart = bestMilliseconds(3, [&] { startAndShow(thousandTypes.root.path()); });
-    const double threeThousandTypesStart = bestMilliseconds(3, [&] { startAndShow(threeThousandTypes.root.path()); });
+    const int someTypes = benchSize(1000), manyTypes = benchSize(3000);
+    BenchProgramWorld someTypesWorld, manyTypesWorld;
+    putGameTypes(someTypesWorld, someTypes);
+    putGameTypes(manyTypesWorld, manyTypes);
+    double someTypesStart = 0, manyTypesStart = 0;
+    listed = timeStarts(3, someTypesWorld, 0, someTypesStart) && listed;
+    listed = timeStarts(3, manyTypesWorld, 0, manyTypesStart) && listed;
 
-    reportRow("Start-up to the shown main window, 1 000 game types", thousandTypesStart, "ms", "4 game types",
-              emptyStart, "-");
-    reportRow("Start-up to the shown main window, 3 000 game types", threeThousandTypesStart, "ms", "4 game types",
-              emptyStart, "<= 300 ms");
-    reportRow("Start-up to the shown main window, 3 x 10 000 maps", fullStart, "ms", "empty folders", emptyStart,
-              "<= 400 ms");
-    reportRow("Whole process to the shown main window and exit, 3 x 10 000 maps", fullProcess.milliseconds, "ms",
-              "empty folders", emptyProcess.milliseconds, "<= 400 ms");
-    reportRow("Start-up to the shown main window, 3 x 100 000 maps", hundredThousandStart, "ms", "empty folders",
-              emptyStart, "<= 1500 ms");
-    reportRow("Peak memory, 3 x 100 000 maps", fullMemory * 1.048576, "MB", "empty folders", emptyMemory * 1.048576,
+    const std::string shown = "Start-up to the shown main window, ";
+    reportRow(shown + grouped(someTypes) + " game types", someTypesStart, "ms", "4 game types", emptyStart, "-");
+    reportRow(shown + grouped(manyTypes) + " game types", manyTypesStart, "ms", "4 game types", emptyStart,
+              "<= 300 ms");
+    reportRow(shown + "3 x " + grouped(some) + " maps", someStart, "ms", "empty folders", emptyStart, "<= 400 ms");
+    reportRow("Whole process to the shown main window and exit, 3 x " + grouped(some) + " maps",
+              someProcess.milliseconds, "ms", "empty folders", emptyProcess.milliseconds, "<= 400 ms");
+    reportRow(shown + "3 x " + grouped(many) + " maps", manyStart, "ms", "empty folders", emptyStart, "<= 1500 ms");
+    const std::string memory = "Peak memory, 3 x " + grouped(many) + " maps";
+    reportRow(memory, manyMemory.peakMiB * 1.048576, "MB", "empty folders", emptyMemory.peakMiB * 1.048576,
               "<= 80 MB");
-    reportRow("Peak memory, 3 x 100 000 maps, against 1.5 x empty + the paths' bytes", fullMemory * 1.048576, "MB",
-              "1.5 x empty + paths", (1.5 * emptyMemory * 1.048576 + pathBytes / 1e6), "<= 1.0x");
-    return 0;
+    reportRow(memory + ", against 1.5 x empty + the paths' bytes", manyMemory.peakMiB * 1.048576, "MB",
+              "1.5 x empty + paths", (1.5 * emptyMemory.peakMiB * 1.048576 + pathBytes / 1e6), "<= 1.0x");
+    if (!listed)
+        std::fprintf(stderr, "a start listed another number of maps than its folders hold\n");
+    return listed ? 0 : 1;
 }
