@@ -91,7 +91,8 @@ private:
     static std::string foldedName(std::string_view path)
     {
         std::string_view name = path.substr(platform::lastComponentStart(path));
-        name = name.size() > 4 ? name.substr(0, name.size() - 4) : std::string_view();
+        name = name.size() > catalogue::kExtensionLength ? name.substr(0, name.size() - catalogue::kExtensionLength)
+                                                          : std::string_view();
         if (std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
             std::string folded(name);
             for (char& c : folded)

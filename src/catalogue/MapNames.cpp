@@ -40,7 +40,7 @@ bool isCompanionName(const std::string& name)
 
 std::string dropExtension(const std::string& text)
 {
-    return text.size() > 4 ? text.substr(0, text.size() - 4) : std::string();
+    return text.size() > kExtensionLength ? text.substr(0, text.size() - kExtensionLength) : std::string();
 }
 
 std::string afterFirstHyphen(const std::string& name)

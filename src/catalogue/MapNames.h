@@ -12,6 +12,8 @@ std::string fileNameOf(const std::string& path);
 /// The extension of a map package, and the mask that finds every package.
 inline constexpr const char* kPackageExtension = ".vsm";
 inline const std::string kMapMask = std::string("*") + kPackageExtension;
+/// How many characters a name loses when its extension is dropped: the package extension's.
+inline constexpr std::size_t kExtensionLength = std::char_traits<char>::length(kPackageExtension);
 
 /// The companions of a map package: base name + suffix, beside it; names compare without case.
 inline constexpr const char* kIniSuffix = ".ini";
@@ -26,7 +28,8 @@ bool isUnfinishedImport(std::string_view folderName);
 /// True for the name of a map's companion file, whatever its case.
 bool isCompanionName(const std::string& name);
 
-/// `text` less its last four characters (empty when it is shorter).
+/// `text` less as many characters as the package extension has, its last four (empty when it is
+/// shorter).
 std::string dropExtension(const std::string& text);
 
 /// The full path less its last four characters: "…/DM-Deck" for "…/DM-Deck.vsm".
