@@ -51,9 +51,8 @@ std::optional<SkipReason> DiskReserve::roomForNew(std::uint64_t bytes)
 {
     refresh();
     const std::uint64_t block = blockSize();
-    const std::uint64_t data = (bytes + block - 1) / block * block;
     // The entry itself: its inode and its line in the folder take about a block.
-    if (!fits(data + block, 1))
+    if (!fits((blocksFor(bytes) + 1) * block, 1))
         return SkipReason::TooLittleRoom;
     m_since += block;
     m_filesSince += 1;
@@ -98,7 +97,7 @@ bool ImportedFile::writeAt(std::uint64_t offset, const void* bytes, std::size_t 
         return failed();
     // The blocks the piece touches that were not counted yet; a hole before it takes none.
     const std::uint64_t block = m_reserve.blockSize();
-    const std::uint64_t first = std::max(offset / block, m_countedBlocks), end = (offset + size + block - 1) / block;
+    const std::uint64_t first = std::max(offset / block, m_countedBlocks), end = m_reserve.blocksFor(offset + size);
     if (end > first) {
         m_failure = m_reserve.wroteBlocks(end - first);
         m_countedBlocks = end;

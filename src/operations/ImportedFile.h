@@ -34,6 +34,8 @@ public:
     std::optional<SkipReason> wroteBlocks(std::uint64_t blocks);
     /// The disk's block size (4 KiB until the system has been asked).
     std::uint64_t blockSize() const { return m_space ? m_space->blockSize : 4096; }
+    /// The whole blocks that `bytes` of data take on the disk.
+    std::uint64_t blocksFor(std::uint64_t bytes) const { return (bytes + blockSize() - 1) / blockSize(); }
 
 private:
     /// Asks the system again where that is due.

@@ -294,7 +294,7 @@ void Import::addPackage(const std::string& package)
         const std::uint64_t size = platform::fileSizeOrZero(file);
         auto room = m_reserve.roomForNew(size);
         if (!room && platform::copyFileWithoutReplacing(file, m_folder + name)) {
-            room = m_reserve.wroteBlocks((size + m_reserve.blockSize() - 1) / m_reserve.blockSize());
+            room = m_reserve.wroteBlocks(m_reserve.blocksFor(size));
             if (file == package)
                 m_report.addedMaps.push_back(name);
             continue;
