@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 namespace platform {
 
@@ -27,6 +28,15 @@ public:
         if (spellings == m_names.end())
             return std::nullopt;
         return spellings->second.count(name) ? name : *spellings->second.begin();
+    }
+    /// `find` of each of `names`, in their order.
+    std::vector<std::optional<std::string>> findAll(const std::vector<std::string>& names) const
+    {
+        std::vector<std::optional<std::string>> found;
+        found.reserve(names.size());
+        for (const std::string& name : names)
+            found.push_back(find(name));
+        return found;
     }
 
 private:

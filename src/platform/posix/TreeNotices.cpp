@@ -4,6 +4,7 @@
 #include "platform/FolderIndex.h"
 #include "platform/FileSystem.h"
 #include "platform/NameCompare.h"
+#include "platform/TreeNoticesTake.h"
 #include "platform/posix/DirectoryReader.h"
 #include "platform/posix/PosixFiles.h"
 
@@ -83,6 +84,9 @@ struct TreeNotices::Watch {
         }
         return true;
     }
+
+    /// True while the folder's path still leads to the folder watched.
+    bool stillInPlace(const std::string& folder) const { return folderIdentity(folder) == root; }
 
     /// A fresh watch of the whole tree: every change from now on is told.
     void renew(const std::string& folder)
@@ -173,24 +177,7 @@ TreeNotices::~TreeNotices() = default;
 
 TreeNotices::Outcome TreeNotices::take(std::vector<Change>& changes)
 {
-    changes.clear();
-    Watch& watch = *m_watch;
-    watch.drain();
-    // The folder renamed or removed, or one above it: the path names another folder now, or none.
-    if (!watch.lost && folderIdentity(m_folder) != watch.root)
-        watch.lost = true;
-    if (watch.lost) {
-        watch.renew(m_folder);
-        return Outcome::Lost;
-    }
-    // A tree that cannot be watched whole is not walked again at every call: it is read instead.
-    if (!watch.complete) {
-        watch.pending.clear();
-        return Outcome::NotGiven;
-    }
-    changes.swap(watch.pending);
-    watch.pending.clear();
-    return Outcome::Told;
+    return takeFrom(*m_watch, m_folder, changes);
 }
 
 void TreeNotices::catchUp()
@@ -201,14 +188,8 @@ void TreeNotices::catchUp()
 
 std::vector<std::optional<std::string>> TreeNotices::find(const std::string& folder, const std::vector<std::string>& names)
 {
-    const auto* index = m_watch->indexOf(folder);
-    if (!index)
-        return findAllIgnoringCase(folder, names);
-    std::vector<std::optional<std::string>> found;
-    found.reserve(names.size());
-    for (const std::string& name : names)
-        found.push_back(index->find(name));
-    return found;
+    const FolderIndex* index = m_watch->indexOf(folder);
+    return index ? index->findAll(names) : findAllIgnoringCase(folder, names);
 }
 
 } // namespace platform

@@ -5,6 +5,7 @@
 #include "platform/FolderIndex.h"
 #include "platform/NameCompare.h"
 #include "platform/PathSeparator.h"
+#include "platform/TreeNoticesTake.h"
 #include "platform/win32/DirectoryReader.h"
 #include "platform/win32/DirectoryWatch.h"
 #include "platform/win32/Win32Files.h"
@@ -252,24 +253,7 @@ TreeNotices::~TreeNotices() = default;
 
 TreeNotices::Outcome TreeNotices::take(std::vector<Change>& changes)
 {
-    changes.clear();
-    Watch& watch = *m_watch;
-    watch.drain();
-    // The folder renamed or removed, or one above it: the path names another folder now, or none.
-    if (!watch.lost && !watch.stillInPlace(m_folder))
-        watch.lost = true;
-    if (watch.lost) {
-        watch.renew(m_folder);
-        return Outcome::Lost;
-    }
-    // A tree without notices (a network drive that gives none) is read instead.
-    if (!watch.complete) {
-        watch.pending.clear();
-        return Outcome::NotGiven;
-    }
-    changes.swap(watch.pending);
-    watch.pending.clear();
-    return Outcome::Told;
+    return takeFrom(*m_watch, m_folder, changes);
 }
 
 void TreeNotices::catchUp()
@@ -280,14 +264,8 @@ void TreeNotices::catchUp()
 
 std::vector<std::optional<std::string>> TreeNotices::find(const std::string& folder, const std::vector<std::string>& names)
 {
-    const auto* index = m_watch->indexOf(folder);
-    if (!index)
-        return findAllIgnoringCase(folder, names);
-    std::vector<std::optional<std::string>> found;
-    found.reserve(names.size());
-    for (const std::string& name : names)
-        found.push_back(index->find(name));
-    return found;
+    const FolderIndex* index = m_watch->indexOf(folder);
+    return index ? index->findAll(names) : findAllIgnoringCase(folder, names);
 }
 
 } // namespace platform
