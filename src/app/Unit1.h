@@ -319,8 +319,8 @@ private:
     void nameRowForReaders(QLabel* caption);
     /// Lets what install all changes draw itself again, or keeps it as shown.
     void setChangesDrawn(bool drawn);
-    /// Moves or copies the shown map's package and recorded companions into the published folder.
-    void transferMapFiles(bool move);
+    /// Moves or copies a map's package and companions into the published folder.
+    void transferMapFiles(const catalogue::MapFileSet& files, bool move);
     /// The notices that keep the names in the new-maps folders while all maps are installed; nothing otherwise.
     platform::TreeNotices* keptNewMapNames() const;
     /// Loads the INI editor from a file, every line break made CR LF and nothing else changed.

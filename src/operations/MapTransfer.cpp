@@ -68,9 +68,10 @@ public:
             keepLists(false); // what other programs changed while the window took its events
             if (!stillThere(path))
                 continue;
-            show(path);
+            const bool picture = m_sinceDrawn.elapsed() >= m_frameGap;
+            show(path, picture || done + 1 == m_maps.size());
             act(path);
-            if (!drawAndTakeInput(path, done + 1))
+            if (!drawAndTakeInput(path, done + 1, picture))
                 break;
         }
         readLists();
@@ -108,19 +109,33 @@ private:
     /// list learns it from the notices, or is read at the next picture where there are none.
     bool stillThere(const std::string& path) { return platform::fileExists(path); }
 
-    /// The details panel shows the map, as a click on it would (the companions that go along
-    /// are those it records); install all clears the other lists' selections, as the click.
-    /// (The click's selection in the new maps would be cleared again when the list is kept
-    /// after the map, before anything is drawn: it is not made.)
-    void show(const std::string& path)
+    /// The details panel shows the map, as a click on it would, where that can be seen: when a
+    /// picture follows the map, and for the run's last map (`seen`), and where the panel
+    /// meanwhile shows what the run did not put there (the user clicked a map or refreshed), so
+    /// that all it says is of one map. Between two pictures nothing of the panel is drawn, and
+    /// filling it (its texts, the sizes of the files, the INI file) costs more than moving the
+    /// map. Install all clears the other lists' selections, as the click. (The click's selection
+    /// in the new maps would be cleared again when the list is kept after the map, before
+    /// anything is drawn: it is not made.) The file set acted on is the one the panel recorded,
+    /// or found as the panel finds it.
+    void show(const std::string& path, bool seen)
     {
         if (m_action == TForm1::MapAction::InstallAll) {
             m_form.publishedFiles->setItemIndex(-1);
             m_form.unpublishedFiles->setItemIndex(-1);
         }
-        const bool shown = m_form.SelectedMapPath == path && textColour(m_form.Label1) == colours::black;
-        if (!shown)
-            m_form.showMapInfo(path);
+        if (seen || !panelShows(m_shownInPanel)) {
+            if (!panelShows(path))
+                m_form.showMapInfo(path);
+            m_shownInPanel = path;
+        }
+        // The companions that go along: those the panel recorded where it shows the map.
+        m_files = panelShows(path) ? m_form.m_shownFiles : catalogue::mapFileSetOf(path, m_form.keptNewMapNames());
+    }
+
+    bool panelShows(const std::string& path) const
+    {
+        return m_form.SelectedMapPath == path && textColour(m_form.Label1) == colours::black;
     }
 
     void act(const std::string& path)
@@ -128,13 +143,13 @@ private:
         switch (m_action) {
         case TForm1::MapAction::Install:
         case TForm1::MapAction::InstallAll:
-            m_form.transferMapFiles(m_form.CheckBox2->isChecked());
+            m_form.transferMapFiles(m_files, m_form.CheckBox2->isChecked());
             break;
         case TForm1::MapAction::Copy:
-            m_form.transferMapFiles(false);
+            m_form.transferMapFiles(m_files, false);
             break;
         case TForm1::MapAction::Delete:
-            for (const std::string& file : m_form.m_shownFiles.files())
+            for (const std::string& file : m_files.files())
                 platform::recycleFile(file);
             break;
         case TForm1::MapAction::TakeOut:
@@ -153,14 +168,13 @@ private:
         return named;
     }
 
-    /// After a map: the lists kept; when a picture is due, the changes drawn in it; the window's
+    /// After a map: the lists kept; when a picture is due (`frame`), the changes drawn in it; the window's
     /// events taken (the user's clicks among them); false when the user cancelled. Between two
     /// pictures nothing the run changes is drawn or laid out, and pictures never take more than
     /// a fifth of the run: after a picture that took long (a slow display, a long list), the next
     /// one waits four times as long.
-    bool drawAndTakeInput(const std::string& path, std::size_t done)
+    bool drawAndTakeInput(const std::string& path, std::size_t done, bool frame)
     {
-        const bool frame = m_sinceDrawn.elapsed() >= m_frameGap;
         keepLists(frame);
         if (!frame) {
             QCoreApplication::processEvents();
@@ -185,6 +199,8 @@ private:
     ProgressBox m_progress;
     QElapsedTimer m_sinceDrawn;
     qint64 m_frameGap = kFrameMilliseconds; ///< from one picture's end to the next one's start
+    catalogue::MapFileSet m_files; ///< of the map acted on
+    std::string m_shownInPanel;    ///< the map the run last showed in the details panel
     std::unordered_multimap<std::string, std::string> m_newByName; ///< taking out: the new maps by upper-cased file name
 };
 
@@ -224,18 +240,18 @@ QPushButton* TForm1::actionButton(MapAction action) const
     return Button1;
 }
 
-void TForm1::transferMapFiles(bool move)
+void TForm1::transferMapFiles(const catalogue::MapFileSet& files, bool move)
 {
-    // The package and the companions the details panel found; they get the package's spelling
-    // of the name. Failures are not reported: the rebuilt lists show the outcome.
+    // The package and its companions get the package's spelling of the name. Failures are not
+    // reported: the rebuilt lists show the outcome.
     const std::string destination = catalogue::publishedFolder(DocumentsFolder) + platform::kPathSeparator;
     platform::KeptFolder kept;
     if (m_installRun)
         kept = {m_installRun->published.notices(), &m_installRun->publishedSweep};
     if (move)
-        platform::moveFilesInto(destination, m_shownFiles.toPlace(), kept);
+        platform::moveFilesInto(destination, files.toPlace(), kept);
     else
-        platform::copyFilesInto(destination, m_shownFiles.toPlace(), kept);
+        platform::copyFilesInto(destination, files.toPlace(), kept);
 }
 
 void TForm1::runOverMaps(MapAction action, std::vector<std::string> maps)
