@@ -365,6 +365,12 @@ TEST(FileSystem, ExistenceAndCaseInsensitiveLookup)
     std::filesystem::remove(file);
     std::filesystem::rename(root / "maps/ctf-face.vsm", root / "elsewhere.vsm");
     EXPECT_EQ(find(), (Found{std::nullopt, std::nullopt, std::nullopt}));
+    // A name that differs in the case of a letter beyond ASCII is found as the disk finds it
+    // (on Windows, whose file systems take "ü" and "Ü" as one).
+    root.write("maps/CTF-Z\xc3\xbcrich.ini");
+    const std::vector<std::string> zurich {"ctf-z\xc3\x9crich.INI"};
+    names.catchUp();
+    EXPECT_EQ(names.find(maps, zurich), findAllIgnoringCase(maps, zurich));
 }
 
 TEST(SaveFileAtomically, ReplacesWholeAndCleansUp)

@@ -1,6 +1,7 @@
 #include "platform/FileSystem.h"
 
 #include "platform/Errors.h"
+#include "platform/FolderIndex.h"
 #include "platform/NameCompare.h"
 #include "platform/PathSeparator.h"
 #include "platform/posix/DirectoryReader.h"
@@ -36,6 +37,11 @@ bool folderExists(const std::string& path)
 {
     struct stat info {};
     return !path.empty() && stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::string caseKeyOf(std::string_view name)
+{
+    return upperCasedAscii(std::string(name));
 }
 
 std::vector<std::optional<std::string>> findAllIgnoringCase(const std::string& folder,

@@ -1,6 +1,7 @@
 #include "platform/FileSystem.h"
 
 #include "platform/Errors.h"
+#include "platform/FolderIndex.h"
 #include "platform/NameCompare.h"
 #include "platform/PathSeparator.h"
 #include "platform/win32/Win32Error.h"
@@ -43,6 +44,17 @@ std::optional<std::string> findIgnoringCase(const std::string& path)
     if (!data)
         return std::nullopt;
     return path.substr(0, lastComponentStart(path)) + utf8FromWide(data->cFileName);
+}
+
+std::string caseKeyOf(std::string_view name)
+{
+    // Upper-cased as the file systems compare names: by the system's own table, not a language's.
+    std::wstring wide = wideFromUtf8(name);
+    std::wstring upper(wide.size(), L'\0');
+    const int length = wide.empty() ? 0
+        : LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, wide.c_str(), static_cast<int>(wide.size()),
+                        upper.data(), static_cast<int>(upper.size()), nullptr, nullptr, 0);
+    return length > 0 ? utf8FromWide(std::wstring_view(upper.data(), static_cast<std::size_t>(length))) : std::string(name);
 }
 
 std::vector<std::optional<std::string>> findAllIgnoringCase(const std::string& folder,

@@ -32,12 +32,6 @@ bool isMarker(std::string_view name)
     return name.substr(0, kMarkerStart.size()) == kMarkerStart;
 }
 
-/// Paths compare without regard to case here, as the file system compares them.
-std::string keyOf(std::string_view path)
-{
-    return upperCasedAscii(std::string(path));
-}
-
 bool namesEqualWide(const std::wstring& a, const std::wstring& b)
 {
     return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
@@ -55,8 +49,8 @@ bool startsWithIgnoringCase(std::string_view path, std::string_view start)
 /// or goes is known as such; the names of the folders looked up.
 struct TreeNotices::Watch {
     std::vector<std::unique_ptr<DirectoryWatch>> watches; ///< the tree's first
-    std::set<std::string> folders;                        ///< keys of the folders' paths, with separator
-    std::unordered_map<std::string, FolderIndex> indexes; ///< by key of the folder's path
+    std::set<std::string> folders;                        ///< case keys of the folders' paths, with separator
+    std::unordered_map<std::string, FolderIndex> indexes; ///< by case key of the folder's path
     std::wstring rootPath; ///< where the tree's watch was at its start; empty: none could start
     ULONGLONG placeAskedAt = 0; ///< when stillInPlace last asked the system
     bool complete = false; ///< every folder a search enters is watched
@@ -103,7 +97,7 @@ struct TreeNotices::Watch {
     /// folder; false where a link cannot be watched.
     bool walk(const std::string& folder, std::vector<FolderIdentity>& ancestors)
     {
-        folders.insert(keyOf(folder));
+        folders.insert(caseKeyOf(folder));
         const auto entries = searchDirectory(folder, "*.*");
         if (!entries)
             return true; // unreadable: the finder does not enter it either
@@ -146,14 +140,14 @@ struct TreeNotices::Watch {
         const std::string path = watch.folder() + std::string(relative);
         const std::size_t nameStart = lastComponentStart(path);
         if (isMarker(std::string_view(path).substr(nameStart))) {
-            markerSeen = markerSeen || (added && keyOf(path) == awaitedMarker);
+            markerSeen = markerSeen || (added && caseKeyOf(path) == awaitedMarker);
             return;
         }
         // Below a link its own watch tells; a folder not known to the tree came with it.
         if (lost || ownerOf(path) != &watch)
             return;
-        const std::string parentKey = keyOf(std::string_view(path).substr(0, nameStart));
-        if (!folders.count(parentKey) || (added ? folderExists(path) : folders.count(keyOf(path + kPathSeparator)) > 0)) {
+        const std::string parentKey = caseKeyOf(std::string_view(path).substr(0, nameStart));
+        if (!folders.count(parentKey) || (added ? folderExists(path) : folders.count(caseKeyOf(path + kPathSeparator)) > 0)) {
             lost = true; // a folder came or went: what came or went with it was not told
             return;
         }
@@ -201,7 +195,7 @@ struct TreeNotices::Watch {
                 return;
             }
             CloseHandle(file);
-            awaitedMarker = keyOf(marker);
+            awaitedMarker = caseKeyOf(marker);
             markerSeen = false;
             const ULONGLONG deadline = GetTickCount64() + kCatchUpMilliseconds;
             while (!markerSeen && !lost) {
@@ -224,7 +218,7 @@ struct TreeNotices::Watch {
     const FolderIndex* indexOf(const std::string& folder)
     {
         drain();
-        const std::string key = keyOf(folder);
+        const std::string key = caseKeyOf(folder);
         if (lost || !folders.count(key))
             return nullptr;
         const auto known = indexes.find(key);
