@@ -40,11 +40,12 @@ constexpr qint64 kPauseForDrawing = 4;
 
 } // namespace
 
-/// One run over the maps taken at the press, in their list's order: each map is shown in the
-/// details panel and acted on; between two maps the lists it changes are kept current from the
-/// folders' change notices, the window is drawn 25 times a second and takes its input (the
-/// user's clicks among it: the progress is no modal dialog), and a run that will take more than
-/// a second shows its progress with a button to cancel, which stops it between two maps.
+/// One run over the maps taken at the press, in their list's order: each map is acted on (and
+/// shown in the details panel where that can be seen); between two maps the lists it changes
+/// are kept current from the folders' change notices and the window takes its input (the
+/// user's clicks among it: the progress is no modal dialog); it is drawn up to 25 times a
+/// second; a run that will take more than a second shows its progress with a button to cancel,
+/// which stops it between two maps.
 class MapRun {
 public:
     MapRun(TForm1& form, TForm1::MapAction action, std::vector<std::string> maps)
@@ -168,11 +169,11 @@ private:
         return named;
     }
 
-    /// After a map: the lists kept; when a picture is due (`frame`), the changes drawn in it; the window's
-    /// events taken (the user's clicks among them); false when the user cancelled. Between two
-    /// pictures nothing the run changes is drawn or laid out, and pictures never take more than
-    /// a fifth of the run: after a picture that took long (a slow display, a long list), the next
-    /// one waits four times as long.
+    /// After a map: the lists kept; when a picture is due (`frame`), the changes drawn in it;
+    /// the window's events taken (the user's clicks among them); false when the user cancelled.
+    /// Between two pictures nothing the run changes is drawn or laid out, and pictures never take
+    /// more than a fifth of the run: after a picture that took long (a slow display, a long
+    /// list), the next one waits four times as long.
     bool drawAndTakeInput(const std::string& path, std::size_t done, bool frame)
     {
         keepLists(frame);
