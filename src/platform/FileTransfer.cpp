@@ -75,10 +75,12 @@ bool moveToFreeName(const std::string& from, const std::string& to, LeftoverSwee
     return false;
 }
 
-/// Copies `from` onto `target`, the destination's name as it is on disk; a read-only one is refused.
-bool copyOnto(const std::string& from, const std::string& target, LeftoverSweep& sweep)
+/// Copies `from` onto `target`, the destination's name as it is on disk; a read-only one is
+/// refused, unless the folder was just found to hold no such name: looking up a name that is not
+/// there can cost a search of the whole folder.
+bool copyOnto(const std::string& from, const std::string& target, LeftoverSweep& sweep, bool knownAbsent = false)
 {
-    if (isReadOnlyFile(target))
+    if (!knownAbsent && isReadOnlyFile(target))
         return false;
     TempFile temp = copyToTemporary(from, target, sweep);
     if (!temp.valid() || !temp.renameTo(target)) {
@@ -148,7 +150,7 @@ void copyFilesInto(const std::string& folder, const std::vector<FileToPlace>& fi
     auto there = namesakesOf(folder, files, kept.names);
     for (std::size_t i = 0; i < files.size(); ++i) {
         const std::string name = there[i].value_or(files[i].name);
-        if (copyOnto(files[i].from, folder + name, sweep))
+        if (copyOnto(files[i].from, folder + name, sweep, !there[i]))
             notePlaced(files, i, name, there);
     }
 }

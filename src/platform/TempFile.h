@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -23,6 +24,8 @@ public:
     /// Creates a new empty temporary file beside `target`; invalid on failure (the system's
     /// error set).
     static TempFile createBeside(const std::string& target);
+    /// True for a name that createBeside makes (or made in earlier versions).
+    static bool isTemporaryName(std::string_view name);
 
     bool valid() const { return m_handle != -1; }
 

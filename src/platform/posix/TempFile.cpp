@@ -23,16 +23,15 @@ namespace {
 
 constexpr std::string_view kTemporaryMark = ".vsmtmp-";
 
-/// True for a name that TempFile::createBeside makes: the mark and six characters, after a
-/// dot and the target's name in what earlier versions made.
-bool isTemporaryName(std::string_view name)
+} // namespace
+
+// The mark and six characters, after a dot and the target's name in what earlier versions made.
+bool TempFile::isTemporaryName(std::string_view name)
 {
     const auto mark = name.rfind(kTemporaryMark);
     return name.size() > 1 && name[0] == '.' && mark != std::string_view::npos && (mark == 0 || mark > 1)
         && name.size() - mark - kTemporaryMark.size() == 6;
 }
-
-} // namespace
 
 TempFile TempFile::createBeside(const std::string& target)
 {
@@ -55,7 +54,7 @@ void removeLeftoverTemporaries(const std::string& folder)
 {
     DirectoryReader dir(folder);
     while (const dirent64* entry = dir.next()) {
-        if (!isTemporaryName(entry->d_name))
+        if (!TempFile::isTemporaryName(entry->d_name))
             continue;
         const std::string path = folder + entry->d_name;
         const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);

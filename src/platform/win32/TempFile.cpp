@@ -22,26 +22,22 @@ constexpr char kPrefix[] = "~vsm";
 constexpr char kSuffix[] = ".tmp";
 constexpr std::size_t kDigits = 8;
 
-/// True for a name that TempFile::createBeside makes.
-bool isTemporaryName(const std::string& name)
-{
-    const std::string prefix = kPrefix, suffix = kSuffix;
-    if (name.size() != prefix.size() + kDigits + suffix.size() || name.compare(0, prefix.size(), prefix) != 0
-        || name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
-        return false;
-    for (std::size_t i = prefix.size(); i < prefix.size() + kDigits; ++i) {
-        if (!std::isxdigit(static_cast<unsigned char>(name[i])))
-            return false;
-    }
-    return true;
-}
-
 HANDLE handleOf(std::intptr_t handle)
 {
     return reinterpret_cast<HANDLE>(handle);
 }
 
 } // namespace
+
+bool TempFile::isTemporaryName(std::string_view name)
+{
+    const std::string_view prefix = kPrefix, suffix = kSuffix;
+    if (name.size() != prefix.size() + kDigits + suffix.size() || name.substr(0, prefix.size()) != prefix
+        || name.substr(name.size() - suffix.size()) != suffix)
+        return false;
+    return std::all_of(name.begin() + prefix.size(), name.end() - suffix.size(),
+                       [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; });
+}
 
 TempFile TempFile::createBeside(const std::string& target)
 {
@@ -73,7 +69,7 @@ void removeLeftoverTemporaries(const std::string& folder)
     while (const WIN32_FIND_DATAW* data = reader.next()) {
         // Deleting fails for a file that another program still has open: it shares it with nobody.
         const std::string name = utf8FromWide(data->cFileName);
-        if (!(data->dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && isTemporaryName(name))
+        if (!(data->dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && TempFile::isTemporaryName(name))
             DeleteFileW(widePath(folder + name).c_str());
     }
 }

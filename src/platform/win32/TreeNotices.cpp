@@ -5,6 +5,7 @@
 #include "platform/FolderIndex.h"
 #include "platform/NameCompare.h"
 #include "platform/PathSeparator.h"
+#include "platform/TempFile.h"
 #include "platform/TreeNoticesTake.h"
 #include "platform/win32/DirectoryReader.h"
 #include "platform/win32/DirectoryWatch.h"
@@ -139,10 +140,15 @@ struct TreeNotices::Watch {
     {
         const std::string path = watch.folder() + std::string(relative);
         const std::size_t nameStart = lastComponentStart(path);
-        if (isMarker(std::string_view(path).substr(nameStart))) {
+        const std::string_view name = std::string_view(path).substr(nameStart);
+        if (isMarker(name)) {
             markerSeen = markerSeen || (added && caseKeyOf(path) == awaitedMarker);
             return;
         }
+        // A copy's temporary file is no map and is mostly renamed already when told: asking
+        // whether it was a folder would search the whole folder for a name that is gone.
+        if (TempFile::isTemporaryName(name))
+            return;
         // Below a link its own watch tells; a folder not known to the tree came with it.
         if (lost || ownerOf(path) != &watch)
             return;
@@ -155,11 +161,10 @@ struct TreeNotices::Watch {
         const auto index = indexes.find(parentKey);
         if (index == indexes.end())
             return;
-        const std::string name = path.substr(nameStart);
         if (added)
-            index->second.add(name);
+            index->second.add(std::string(name));
         else
-            index->second.remove(name);
+            index->second.remove(std::string(name));
     }
 
     /// Reads what has come in from every watch, waiting for none.
@@ -231,7 +236,7 @@ struct TreeNotices::Watch {
         FolderIndex& index = indexes[key];
         while (const WIN32_FIND_DATAW* data = reader.next()) {
             std::string name = utf8FromWide(data->cFileName);
-            if (!isMarker(name))
+            if (!isMarker(name) && !TempFile::isTemporaryName(name))
                 index.add(name);
         }
         return &index;
