@@ -35,8 +35,11 @@ namespace {
 /// motion, where a picture is quick to draw.
 constexpr qint64 kFrameMilliseconds = 40;
 /// How much longer than a picture took the run goes on before the next: pictures are at most a
-/// fifth of the run.
-constexpr qint64 kPauseForDrawing = 4;
+/// tenth of the run, so that a run through the window costs little more than one without.
+constexpr qint64 kPauseForDrawing = 9;
+/// How often the progress box is drawn anew at most: a window of its own, it costs about as much
+/// as a picture of the main window.
+constexpr qint64 kProgressMilliseconds = 250;
 
 } // namespace
 
@@ -172,8 +175,9 @@ private:
     /// After a map: the lists kept; when a picture is due (`frame`), the changes drawn in it;
     /// the window's events taken (the user's clicks among them); false when the user cancelled.
     /// Between two pictures nothing the run changes is drawn or laid out, and pictures never take
-    /// more than a fifth of the run: after a picture that took long (a slow display, a long
-    /// list), the next one waits four times as long.
+    /// more than a tenth of the run: after a picture that took long (a slow display, a long
+    /// list), the next one waits nine times as long. The progress box is told at most four
+    /// times a second.
     bool drawAndTakeInput(const std::string& path, std::size_t done, bool frame)
     {
         keepLists(frame);
@@ -185,8 +189,11 @@ private:
         drawing.start();
         m_form.setChangesDrawn(true);
         m_form.recountLists();
-        m_progress.show(m_form.actionButton(m_action)->text() + QLatin1Char(' ') + toDisplay(catalogue::baseName(path)),
-                        done, m_maps.size());
+        if (!m_sinceProgress.isValid() || m_sinceProgress.elapsed() >= kProgressMilliseconds) {
+            m_sinceProgress.start();
+            m_progress.show(m_form.actionButton(m_action)->text() + QLatin1Char(' ') + toDisplay(catalogue::baseName(path)),
+                            done, m_maps.size());
+        }
         QCoreApplication::processEvents();
         m_form.setChangesDrawn(false);
         m_frameGap = std::max(kFrameMilliseconds, kPauseForDrawing * drawing.elapsed());
@@ -199,6 +206,7 @@ private:
     std::vector<std::string> m_maps; ///< taken at the press
     ProgressBox m_progress;
     QElapsedTimer m_sinceDrawn;
+    QElapsedTimer m_sinceProgress; ///< invalid until the progress is first told
     qint64 m_frameGap = kFrameMilliseconds; ///< from one picture's end to the next one's start
     catalogue::MapFileSet m_files; ///< of the map acted on
     std::string m_shownInPanel;    ///< the map the run last showed in the details panel
