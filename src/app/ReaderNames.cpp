@@ -42,6 +42,5 @@ void TForm1::nameControlsForReaders()
     const QString language = Label21->text().trimmed().remove(QLatin1Char(':'));
     LanguageBox->setAccessibleName(language);
     LanguageBox->lineEdit()->setAccessibleName(language);
-    for (QLabel* caption : {Label1, Label2, Label3, Label5})
-        nameRowForReaders(caption);
+    drawFileRows(); // names the rows of files in the new language
 }

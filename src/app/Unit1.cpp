@@ -198,7 +198,7 @@ void TForm1::CheckBox1Click()
 {
     if (CheckBox1->isChecked()) {
         MapperMode = true;
-        if (textColour(Label1) == colours::black && textColour(Label2) == colours::silver)
+        if (m_shownMap.showsAny() && !m_shownMap.lit(operations::ShownMap::Row::Ini))
             iniedit->show();
         setModeWidth(true);
         Panel4->show();

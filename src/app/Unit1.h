@@ -3,6 +3,7 @@
 #include "catalogue/FileManagement.h"
 #include "catalogue/MapFileSet.h"
 #include "operations/IniText.h"
+#include "operations/ShownMap.h"
 #include "settings/LineList.h"
 
 #include <QPixmap>
@@ -295,6 +296,8 @@ private:
     /// The width of a mode, the credits moved with it.
     void setModeWidth(bool mapper);
     void setLitRow(StatusIcon* icon, QLabel* caption, bool lit);
+    /// Draws the details panel's rows of files from the shown map.
+    void drawFileRows();
     /// One of the three map lists: its view, hidden paths, count label, filter and folder.
     struct FileList {
         PathListView* view = nullptr;
@@ -314,9 +317,9 @@ private:
     void recountLists();
     /// Runs `action` over `maps` (full paths, taken at the press), one after the other.
     void runOverMaps(MapAction action, std::vector<std::string> maps);
-    /// Names a file row of the details panel for screen readers: the row's name and, by its
-    /// caption's colour, whether the file is there.
-    void nameRowForReaders(QLabel* caption);
+    /// Names a file row of the details panel for screen readers: the row's name and whether
+    /// the file is there.
+    void nameRowForReaders(QLabel* caption, bool there);
     /// Lets what install all changes draw itself again, or keeps it as shown.
     void setChangesDrawn(bool drawn);
     /// Moves or copies a map's package and companions into the published folder.
@@ -347,8 +350,8 @@ private:
     bool m_mapRunning = false; ///< while a run over maps goes on
     struct InstallRun;
     std::unique_ptr<InstallRun> m_installRun; ///< while a run over maps goes on
-    /// The files of the map the details panel shows, as it found them: what install, copy and delete take.
-    catalogue::MapFileSet m_shownFiles;
+    operations::ShownMap m_shownMap; ///< what the details panel shows
+
     ListKind m_lastListKind = ListKind::NewMaps; ///< the list last used, whose filter Ctrl+F goes to
     std::vector<std::string> m_selectionToSize; ///< the selected maps whose sizes are still to add up
     std::size_t m_selectionSized = 0;           ///< how many of them are added up

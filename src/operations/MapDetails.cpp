@@ -35,7 +35,16 @@ void TForm1::setLitRow(StatusIcon* icon, QLabel* caption, bool lit)
 {
     icon->setAlpha(lit ? kLit : kFaded);
     setTextColour(caption, lit ? colours::black : colours::silver);
-    nameRowForReaders(caption);
+    nameRowForReaders(caption, lit);
+}
+
+void TForm1::drawFileRows()
+{
+    using Row = operations::ShownMap::Row;
+    setLitRow(VSMexists, Label1, m_shownMap.lit(Row::Package));
+    setLitRow(INIexists, Label2, m_shownMap.lit(Row::Ini));
+    setLitRow(LOCexists, Label3, m_shownMap.lit(Row::Localisation));
+    setLitRow(othersexists, Label5, m_shownMap.lit(Row::Others));
 }
 
 void TForm1::showMapInfo(const std::string& path)
@@ -44,15 +53,12 @@ void TForm1::showMapInfo(const std::string& path)
     m_publishedCheck.reset();
     m_publishedCheckSteps->stop();
     Label8->setText(QStringLiteral("-"));
-    m_shownFiles = {};
     if (path.empty()) {
+        m_shownMap.clear();
         Label4->setText(QStringLiteral("- - -"));
         Label11->setText(QStringLiteral("0 MB"));
         FullMapPath->setText(QStringLiteral("-"));
-        setLitRow(VSMexists, Label1, false);
-        setLitRow(INIexists, Label2, false);
-        setLitRow(LOCexists, Label3, false);
-        setLitRow(othersexists, Label5, false);
+        drawFileRows();
         iniedit->hide();
         return;
     }
@@ -61,11 +67,9 @@ void TForm1::showMapInfo(const std::string& path)
     const std::string base = catalogue::basePath(path);
     FullMapPath->setText(toDisplay(base));
     Label4->setText(toDisplay(MapNameOf(path)));
-    setLitRow(VSMexists, Label1, true);
-
-    m_shownFiles = catalogue::mapFileSetOf(path, keptNewMapNames());
-    const catalogue::MapFileSet& files = m_shownFiles;
-    setLitRow(INIexists, Label2, files.ini.has_value());
+    m_shownMap.show(path, catalogue::mapFileSetOf(path, keptNewMapNames()));
+    drawFileRows();
+    const catalogue::MapFileSet& files = m_shownMap.files();
     if (files.ini) {
         iniedit->hide();
         loadEditorFromFile(*files.ini);
@@ -74,7 +78,6 @@ void TForm1::showMapInfo(const std::string& path)
             iniedit->show();
         setEditorText(operations::IniText());
     }
-    setLitRow(LOCexists, Label3, files.localisation.has_value());
 
     std::int64_t total = 0;
     for (const std::string& file : files.files())
@@ -167,14 +170,13 @@ void TForm1::continueSelectionSize()
     SelectionSize->setText(toDisplay(operations::sizeText(m_selectionBytes, decimalSeparator())));
 }
 
-void TForm1::nameRowForReaders(QLabel* caption)
+void TForm1::nameRowForReaders(QLabel* caption, bool there)
 {
     namespace lines = localisation::lines;
     const QString row = caption == Label1 ? languageText(lines::kPackageFile)
         : caption == Label2               ? languageText(lines::kIniFile)
         : caption == Label3               ? languageText(lines::kLocalisationFile)
                                           : caption->text();
-    const bool there = textColour(caption) == colours::black;
     const QString name = row + QStringLiteral(": ") + languageText(there ? lines::kPresent : lines::kMissing);
     // A screen reader is told of a change only: a run over many maps names the rows for each.
     if (caption->accessibleName() != name)

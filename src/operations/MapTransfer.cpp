@@ -69,7 +69,6 @@ public:
         m_sinceDrawn.start();
         for (std::size_t done = 0; done < m_maps.size(); ++done) {
             const std::string& path = m_maps[done];
-            keepLists(false); // what other programs changed while the window took its events
             if (!stillThere(path))
                 continue;
             const bool picture = m_sinceDrawn.elapsed() >= m_frameGap;
@@ -134,12 +133,12 @@ private:
             m_shownInPanel = path;
         }
         // The companions that go along: those the panel recorded where it shows the map.
-        m_files = panelShows(path) ? m_form.m_shownFiles : catalogue::mapFileSetOf(path, m_form.keptNewMapNames());
+        m_files = panelShows(path) ? m_form.m_shownMap.files() : catalogue::mapFileSetOf(path, m_form.keptNewMapNames());
     }
 
     bool panelShows(const std::string& path) const
     {
-        return m_form.SelectedMapPath == path && textColour(m_form.Label1) == colours::black;
+        return m_form.m_shownMap.shows(path);
     }
 
     void act(const std::string& path)
