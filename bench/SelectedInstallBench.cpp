@@ -3,7 +3,7 @@
 
 #include "BenchForms.h"
 
-#include "app/Controls.h"
+#include "app/PathListView.h"
 #include "app/Forms.h"
 #include "app/Unit1.h"
 #include "catalogue/MapNames.h"

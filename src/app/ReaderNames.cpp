@@ -1,6 +1,7 @@
 // The names a screen reader gives the main window's controls, in the active language.
 
-#include "app/Controls.h"
+#include "app/ComboBox.h"
+#include "app/PathListView.h"
 #include "app/Unit1.h"
 #include "localisation/LanguageLines.h"
 

@@ -2,7 +2,10 @@
 
 #include "app/Unit1.h"
 
-#include "app/Controls.h"
+#include "app/TabControl.h"
+#include "app/MakeControls.h"
+#include "app/ComboBox.h"
+#include "app/PathListView.h"
 #include "app/Display.h"
 #include "app/Guard.h"
 #include "app/Version.h"

@@ -2,7 +2,12 @@
 
 #include "app/Unit1.h"
 
-#include "app/Controls.h"
+#include "app/Design.h"
+#include "app/MakeControls.h"
+#include "app/StatusIcon.h"
+#include "app/TabControl.h"
+#include "app/ComboBox.h"
+#include "app/PathListView.h"
 #include "catalogue/MapNames.h"
 
 #include <tuple>

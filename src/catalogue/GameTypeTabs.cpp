@@ -1,7 +1,7 @@
 // The game-type tabs: the filter mask, the preview picture and its caption.
 
-#include "app/Controls.h"
 #include "app/Display.h"
+#include "app/TabControl.h"
 #include "app/Unit1.h"
 #include "catalogue/MapNames.h"
 #include "platform/NameCompare.h"

@@ -1,6 +1,6 @@
 // The main window's three map lists: rebuilding them, filtering them and following their selections.
 
-#include "app/Controls.h"
+#include "app/PathListView.h"
 #include "app/Display.h"
 #include "app/Unit1.h"
 #include "catalogue/FileManagement.h"

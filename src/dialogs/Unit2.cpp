@@ -1,6 +1,8 @@
 #include "dialogs/Unit2.h"
 
-#include "app/Controls.h"
+#include "app/TabControl.h"
+#include "app/Design.h"
+#include "app/MakeControls.h"
 #include "app/Display.h"
 #include "app/Guard.h"
 #include "app/Unit1.h"

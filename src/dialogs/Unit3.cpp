@@ -1,6 +1,7 @@
 #include "dialogs/Unit3.h"
 
-#include "app/Controls.h"
+#include "app/Design.h"
+#include "app/MakeControls.h"
 #include "app/Display.h"
 #include "app/Guard.h"
 #include "app/Unit1.h"

@@ -1,7 +1,8 @@
 // The main window's languages: discovery, loading, the captions and the language box.
 
-#include "app/Controls.h"
 #include "app/Environment.h"
+#include "app/ComboBox.h"
+#include "app/TabControl.h"
 #include "app/Unit1.h"
 #include "localisation/LanguageFiles.h"
 #include "localisation/LanguageLines.h"

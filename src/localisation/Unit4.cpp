@@ -1,6 +1,8 @@
 #include "localisation/Unit4.h"
 
-#include "app/Controls.h"
+#include "app/Design.h"
+#include "app/MakeControls.h"
+#include "app/ComboBox.h"
 #include "app/Display.h"
 #include "app/Guard.h"
 #include "app/Unit1.h"

@@ -264,7 +264,7 @@ private:
     {
         if (stopsTheArchive(reason))
             return reason;
-        m_result.skippedEntries.push_back({name.shown, reason});
+        m_result.skippedEntries.push_back({ShownPath(name.shown), reason});
         return std::nullopt;
     }
 

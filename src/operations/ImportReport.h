@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 /// What an import of dropped maps tells: why something was not added, the report of a whole
@@ -27,8 +29,39 @@ enum class SkipReason {
     AlreadyThere,     ///< every map in it is in the new-maps or published folder already, byte for byte
 };
 
+/// Where something passed over was, part by part: the dropped file's or folder's name, then the
+/// folders below it and the entries of archives, each part as it was named (so that each can
+/// be shown in its own character set) with what joins it to the part before.
+struct ShownPath {
+    struct Part {
+        std::string_view join; ///< nothing for the first part, "/" below a folder, ": " inside an archive
+        std::string name;
+    };
+    std::vector<Part> parts;
+
+    explicit ShownPath(std::string first) : parts {{{}, std::move(first)}} {}
+    ShownPath below(std::string name) const { return with("/", std::move(name)); }
+    ShownPath inside(std::string entry) const { return with(": ", std::move(entry)); }
+    /// The parts joined, as "folder/file" or "archive: entry".
+    std::string text() const
+    {
+        std::string text;
+        for (const Part& part : parts)
+            text.append(part.join).append(part.name);
+        return text;
+    }
+
+private:
+    ShownPath with(std::string_view join, std::string name) const
+    {
+        ShownPath longer = *this;
+        longer.parts.push_back({join, std::move(name)});
+        return longer;
+    }
+};
+
 struct Skipped {
-    std::string what; ///< the dropped file's or folder's name, or "archive: entry" for an entry
+    ShownPath what; ///< the dropped file or folder, or the entry of an archive in it
     SkipReason reason;
     std::string where = {}; ///< for AlreadyThere: the folder that holds its maps
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Controls.h"
+#include "app/PathListView.h"
 #include "app/Unit1.h"
 #include "catalogue/KeptFileList.h"
 #include "platform/LeftoverSweep.h"

@@ -1,6 +1,7 @@
 // The details panel: which files of the selected map exist, their total size, its path.
 
-#include "app/Controls.h"
+#include "app/Design.h"
+#include "app/StatusIcon.h"
 #include "app/Display.h"
 #include "app/Unit1.h"
 #include "catalogue/FileManagement.h"

@@ -37,20 +37,23 @@ constexpr int kMostShownLines = 20;
 /// How many characters of one name the report shows at most.
 constexpr int kMostShownCharacters = 120;
 
-/// A name from the report for the eye: each of its parts (folders, an archive and its entry)
-/// shown by itself, so that one part in another character set garbles no other.
-QString legible(std::string_view what)
+/// A name from the report for the eye: each of its parts (folders, an archive and its entry,
+/// and each folder of an entry's path) shown by itself, so that one part in another character
+/// set garbles no other.
+QString legible(const operations::ShownPath& what)
 {
     QString shown;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i <= what.size(); ++i) {
-        const bool end = i == what.size();
-        const std::size_t separator = end ? 0 : what[i] == '/' || what[i] == '\\' ? 1 : what.compare(i, 2, ": ") == 0 ? 2 : 0;
-        if (!end && separator == 0)
-            continue;
-        shown += toDisplay(what.substr(start, i - start)) + QString::fromUtf8(what.substr(i, separator).data(), static_cast<int>(separator));
-        start = i + separator;
-        i += separator ? separator - 1 : 0;
+    for (const operations::ShownPath::Part& part : what.parts) {
+        shown += QString::fromUtf8(part.join.data(), static_cast<int>(part.join.size()));
+        std::size_t start = 0;
+        for (std::size_t i = 0; i <= part.name.size(); ++i) {
+            if (i < part.name.size() && part.name[i] != '/' && part.name[i] != '\\')
+                continue;
+            shown += toDisplay(std::string_view(part.name).substr(start, i - start));
+            if (i < part.name.size())
+                shown += QChar::fromLatin1(part.name[i]);
+            start = i + 1;
+        }
     }
     return shown;
 }

@@ -197,14 +197,14 @@ private:
     /// separator, `target` new and empty; the packages it adds go to `packages` (their paths
     /// there). False when a
     /// file could not be copied (reported): the folder is then not added at all.
-    bool copyMapsOf(const std::string& source, const std::string& target, const std::string& shownAs,
+    bool copyMapsOf(const std::string& source, const std::string& target, const ShownPath& shownAs,
                     std::vector<std::string>& packages);
     /// A folder whose maps are being copied: where from and to, its names, upper-cased, and
     /// the names given in the copy.
     struct FolderCopy {
         const std::string& source;
         const std::string& target;
-        const std::string& shownAs;
+        const ShownPath& shownAs;
         std::unordered_map<std::string, std::string> names;
         TakenNames taken;
         std::vector<std::string>& packages;
@@ -216,10 +216,10 @@ private:
     bool copyPackage(FolderCopy& copy, const std::string& name);
     /// True where a folder of the copy was made; otherwise reports why not (`shown`) and stops
     /// the import where the reason says so.
-    bool madeFolder(std::optional<SkipReason> failed, const std::string& shown);
+    bool madeFolder(std::optional<SkipReason> failed, const ShownPath& shown);
     /// Unpacks `archive` into the existing `target` and then the archives it held; false when
     /// it failed as a whole (reported).
-    bool unpackInto(const std::string& archive, const std::string& target, const std::string& shownAs, int depth,
+    bool unpackInto(const std::string& archive, const std::string& target, const ShownPath& shownAs, int depth,
                     std::vector<std::string>& packages);
     /// Puts a finished temporary folder into place, or removes it; reports either way.
     void finish(platform::TemporaryFolder& temporary, const std::string& name, const std::string& source,
@@ -231,8 +231,8 @@ private:
     /// The maps of `folder` and below it, as its list finds them, by their upper-cased names, into m_existing.
     void collectMaps(const std::string& folder);
     /// Notes that `path` (a dropped file or folder) was not added.
-    void skip(const std::string& path, SkipReason reason) { skipShown(catalogue::fileNameOf(path), reason); }
-    void skipShown(const std::string& what, SkipReason reason) { m_report.skipped.push_back({what, reason}); }
+    void skip(const std::string& path, SkipReason reason) { skipShown(ShownPath(catalogue::fileNameOf(path)), reason); }
+    void skipShown(const ShownPath& what, SkipReason reason) { m_report.skipped.push_back({what, reason}); }
     /// Cancels the rest where `reason` says so: the user cancelled, or the disk is full.
     void stopOn(SkipReason reason);
 
@@ -319,7 +319,7 @@ void Import::addFolder(const std::string& folder)
     }
     std::vector<std::string> packages;
     const std::string name = folderNameFor(folder, false);
-    if (copyMapsOf(folder + kSeparator, temporary.path() + kSeparator, name, packages))
+    if (copyMapsOf(folder + kSeparator, temporary.path() + kSeparator, ShownPath(name), packages))
         finish(temporary, name, folder, packages);
 }
 
@@ -331,7 +331,7 @@ void Import::addArchive(const std::string& archive)
         return;
     }
     std::vector<std::string> packages;
-    if (unpackInto(archive, temporary.path() + kSeparator, catalogue::fileNameOf(archive), 0, packages))
+    if (unpackInto(archive, temporary.path() + kSeparator, ShownPath(catalogue::fileNameOf(archive)), 0, packages))
         finish(temporary, folderNameFor(archive, true), archive, packages);
 }
 
@@ -343,7 +343,7 @@ void Import::finish(platform::TemporaryFolder& temporary, const std::string& nam
     if (packages.empty()) {
         skip(source, SkipReason::NoMaps);
     } else if (auto there = alreadyThere(packages)) {
-        m_report.skipped.push_back({catalogue::fileNameOf(source), SkipReason::AlreadyThere, std::move(*there)});
+        m_report.skipped.push_back({ShownPath(catalogue::fileNameOf(source)), SkipReason::AlreadyThere, std::move(*there)});
     } else if (!placeUnderFreeName(temporary, m_folder, name)) {
         skip(source, SkipReason::Unreadable);
     } else {
@@ -384,7 +384,7 @@ std::optional<std::string> Import::alreadyThere(const std::vector<std::string>& 
     return where;
 }
 
-bool Import::copyMapsOf(const std::string& source, const std::string& target, const std::string& shownAs,
+bool Import::copyMapsOf(const std::string& source, const std::string& target, const ShownPath& shownAs,
                         std::vector<std::string>& packages)
 {
     const auto entries = platform::searchDirectory(source, "*");
@@ -419,7 +419,7 @@ bool Import::copyMapsOf(const std::string& source, const std::string& target, co
 bool Import::copyEntry(FolderCopy& copy, const std::string& name, bool isFolder)
 {
     const std::string path = copy.source + name;
-    const std::string shown = copy.shownAs + "/" + name;
+    const ShownPath shown = copy.shownAs.below(name);
     if (isFolder)
         return copySubfolder(copy, name);
     if (platform::isSpecialFile(path)) {
@@ -444,7 +444,7 @@ bool Import::copyEntry(FolderCopy& copy, const std::string& name, bool isFolder)
 bool Import::copySubfolder(FolderCopy& copy, const std::string& name)
 {
     const std::string subfolder = copy.target + name;
-    const std::string shown = copy.shownAs + "/" + name;
+    const ShownPath shown = copy.shownAs.below(name);
     const std::size_t before = copy.packages.size();
     if (!madeFolder(copy.taken.take(name) ? makeImportedFolder(subfolder, m_reserve) : SkipReason::Unreadable, shown))
         return false;
@@ -463,7 +463,7 @@ bool Import::copyPackage(FolderCopy& copy, const std::string& name)
         if (file == copy.names.end() || !copy.taken.take(file->second))
             continue;
         if (const auto failed = copyNewFile(copy.source + file->second, copy.target + file->second, m_reserve, m_block)) {
-            skipShown(copy.shownAs + "/" + file->second, *failed);
+            skipShown(copy.shownAs.below(file->second), *failed);
             stopOn(*failed);
             return false;
         }
@@ -472,7 +472,7 @@ bool Import::copyPackage(FolderCopy& copy, const std::string& name)
     return true;
 }
 
-bool Import::madeFolder(std::optional<SkipReason> failed, const std::string& shown)
+bool Import::madeFolder(std::optional<SkipReason> failed, const ShownPath& shown)
 {
     if (!failed)
         return true;
@@ -481,12 +481,12 @@ bool Import::madeFolder(std::optional<SkipReason> failed, const std::string& sho
     return false;
 }
 
-bool Import::unpackInto(const std::string& archive, const std::string& target, const std::string& shownAs, int depth,
+bool Import::unpackInto(const std::string& archive, const std::string& target, const ShownPath& shownAs, int depth,
                         std::vector<std::string>& packages)
 {
     Unpacked unpacked = unpackArchive(archive, target, m_reserve, m_progress);
-    for (Skipped& entry : unpacked.skippedEntries)
-        skipShown(shownAs + ": " + entry.what, entry.reason);
+    for (const Skipped& entry : unpacked.skippedEntries)
+        skipShown(shownAs.inside(entry.what.text()), entry.reason);
     if (unpacked.failure) {
         stopOn(*unpacked.failure);
         skipShown(shownAs, *unpacked.failure);
@@ -510,9 +510,9 @@ bool Import::unpackInto(const std::string& archive, const std::string& target, c
             });
             const std::string folder = folderName ? beside + *folderName : std::string();
             if (failed) {
-                skipShown(shownAs + ": " + name, *failed);
+                skipShown(shownAs.inside(name), *failed);
                 stopOn(*failed);
-            } else if (unpackInto(file, folder + kSeparator, shownAs + ": " + name, depth + 1, packages)) {
+            } else if (unpackInto(file, folder + kSeparator, shownAs.inside(name), depth + 1, packages)) {
                 platform::removeTree(file);
             } else {
                 platform::removeTree(folder);

@@ -1,7 +1,6 @@
 // Installing new maps, copying unpublished maps, deleting published maps and taking them out of
 // the game: each a run over the maps taken at the press, one map or many.
 
-#include "app/Controls.h"
 #include "app/Display.h"
 #include "app/Environment.h"
 #include "app/ProgressBox.h"

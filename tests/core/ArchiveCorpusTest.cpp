@@ -135,11 +135,11 @@ TEST(ArchiveCorpus, ArchivesOfOtherToolsGiveWhatBsdtarGivesLessWhatTheReportName
     QuietProgress progress;
     const auto report = operations::importMaps({downloads}, newMaps, progress);
     const auto named = [&](const std::string& what) {
-        return std::any_of(report.skipped.begin(), report.skipped.end(), [&](const auto& skipped) { return skipped.what == what; });
+        return std::any_of(report.skipped.begin(), report.skipped.end(), [&](const auto& skipped) { return skipped.what.text() == what; });
     };
     const auto reasonOf = [&](const std::string& archive) {
         for (const auto& skipped : report.skipped) {
-            if (skipped.what == "corpus/" + archive)
+            if (skipped.what.text() == "corpus/" + archive)
                 return static_cast<int>(skipped.reason);
         }
         return -1;
@@ -224,9 +224,9 @@ TEST(ArchiveCorpus, ArchivesOfOtherToolsGiveWhatBsdtarGivesLessWhatTheReportName
             // Left out with a reason in the report: by the entry's name as the archive has it.
             const bool reported = std::any_of(report.skipped.begin(), report.skipped.end(), [&](const auto& skipped) {
                 const std::string prefix = "corpus/" + archive + ": ";
-                if (skipped.what.compare(0, prefix.size(), prefix) != 0)
+                if (skipped.what.text().compare(0, prefix.size(), prefix) != 0)
                     return false;
-                const std::string entry = comparable(skipped.what.substr(prefix.size()));
+                const std::string entry = comparable(skipped.what.text().substr(prefix.size()));
                 return entry == comparable(path);
             });
             // An archive in the archive is unpacked beside itself instead.

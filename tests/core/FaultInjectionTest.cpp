@@ -135,9 +135,9 @@ TEST(FaultInjection, UnpackingThatFailsWhileWritingOrFillsTheDiskLeavesNoFolder)
     const auto report = operations::importMaps({zip, root / "many"}, small, progress);
     EXPECT_TRUE(report.addedMaps.empty());
     ASSERT_EQ(report.skipped.size(), 2u);
-    EXPECT_EQ(report.skipped[0].what, "DM-Pack.zip");
+    EXPECT_EQ(report.skipped[0].what.text(), "DM-Pack.zip");
     EXPECT_EQ(report.skipped[0].reason, operations::SkipReason::TooLittleRoom);
-    EXPECT_EQ(report.skipped[1].what, "many/DM-Map6.vsm");
+    EXPECT_EQ(report.skipped[1].what.text(), "many/DM-Map6.vsm");
     EXPECT_EQ(report.skipped[1].reason, operations::SkipReason::TooLittleRoom);
     EXPECT_EQ(listFolder(small), "");
 }
@@ -197,7 +197,7 @@ TEST(FaultInjection, ImportsCountBlocksAndFilesAndAFullDiskRefusesTheArchiveWhol
         const auto report = operations::importMaps({row.archive}, newMaps, progress);
         EXPECT_TRUE(report.addedMaps.empty());
         ASSERT_EQ(report.skipped.size(), 1u);
-        EXPECT_EQ(report.skipped[0].what, catalogue::fileNameOf(row.archive));
+        EXPECT_EQ(report.skipped[0].what.text(), catalogue::fileNameOf(row.archive));
         EXPECT_EQ(report.skipped[0].reason, row.reason);
         EXPECT_EQ(listFolder(newMaps), "");
         // Refused before the reserves were touched: what the disk had free, it has again.

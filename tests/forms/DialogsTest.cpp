@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "app/Controls.h"
+#include "app/TabControl.h"
 #include "app/RealEnvironment.h"
 #include "app/Unit1.h"
 #include "dialogs/Unit2.h"

@@ -2,7 +2,7 @@
 
 #include "FormsFixture.h"
 
-#include "app/Controls.h"
+#include "app/ComboBox.h"
 #include "app/Unit1.h"
 #include "dialogs/Unit3.h"
 #include "localisation/Unit4.h"

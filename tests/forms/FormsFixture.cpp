@@ -1,6 +1,6 @@
 #include "FormsFixture.h"
 
-#include "app/Controls.h"
+#include "app/PathListView.h"
 #include "settings/Settings.h"
 
 #include <QLocale>

@@ -2,7 +2,9 @@
 
 #include "FormsFixture.h"
 
-#include "app/Controls.h"
+#include "app/ComboBox.h"
+#include "app/PathListView.h"
+#include "app/TabControl.h"
 #include "app/Unit1.h"
 #include "localisation/LanguageLines.h"
 

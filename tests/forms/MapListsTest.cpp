@@ -5,7 +5,10 @@
 #include <filesystem>
 #include <functional>
 
-#include "app/Controls.h"
+#include "app/TabControl.h"
+#include "app/Design.h"
+#include "app/StatusIcon.h"
+#include "app/PathListView.h"
 #include "app/Guard.h"
 #include "app/Unit1.h"
 

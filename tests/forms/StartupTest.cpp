@@ -4,7 +4,8 @@
 
 #include <filesystem>
 
-#include "app/Controls.h"
+#include "app/ComboBox.h"
+#include "app/PathListView.h"
 #include "app/Guard.h"
 #include "app/Unit1.h"
 #include "platform/ShellFolders.h"

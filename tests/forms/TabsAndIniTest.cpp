@@ -4,7 +4,9 @@
 
 #include <filesystem>
 
-#include "app/Controls.h"
+#include "app/PathListView.h"
+#include "app/TabControl.h"
+#include "app/Design.h"
 #include "app/Guard.h"
 #include "app/Unit1.h"
 

@@ -1,10 +1,11 @@
 // Installing, copying and deleting maps.
 
 #include "ArchiveMaker.h"
+#include "app/TabControl.h"
 #include "ChildProcess.h"
 #include "FormsFixture.h"
 
-#include "app/Controls.h"
+#include "app/PathListView.h"
 #include "app/Guard.h"
 #include "app/Unit1.h"
 #include "catalogue/FileManagement.h"
