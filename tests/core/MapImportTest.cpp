@@ -54,7 +54,7 @@ std::string summary(const operations::ImportReport& report)
         text += "+" + map + " ";
     text += "|";
     for (const auto& skipped : report.skipped) {
-        text += " " + skipped.what.text() + ":" + std::to_string(static_cast<int>(skipped.reason));
+        text.append(" ").append(skipped.what.text()).append(":").append(std::to_string(static_cast<int>(skipped.reason)));
     }
     return text;
 }
