@@ -34,8 +34,8 @@ namespace {
 /// motion, where a picture is quick to draw.
 constexpr qint64 kFrameMilliseconds = 40;
 /// How much longer than a picture took the run goes on before the next: pictures are at most a
-/// tenth of the run, so that a run through the window costs little more than one without.
-constexpr qint64 kPauseForDrawing = 9;
+/// twentieth of the run, so that a run through the window costs little more than one without.
+constexpr qint64 kPauseForDrawing = 19;
 /// How often the progress box is drawn anew at most: a window of its own, it costs about as much
 /// as a picture of the main window.
 constexpr qint64 kProgressMilliseconds = 250;
@@ -173,8 +173,8 @@ private:
     /// After a map: the lists kept; when a picture is due (`frame`), the changes drawn in it;
     /// the window's events taken (the user's clicks among them); false when the user cancelled.
     /// Between two pictures nothing the run changes is drawn or laid out, and pictures never take
-    /// more than a tenth of the run: after a picture that took long (a slow display, a long
-    /// list), the next one waits nine times as long. The progress box is told at most four
+    /// more than a twentieth of the run: after a picture that took long (a slow display, a
+    /// long list), the next one waits nineteen times as long. The progress box is told at most four
     /// times a second.
     bool drawAndTakeInput(const std::string& path, std::size_t done, bool frame)
     {
