@@ -173,8 +173,8 @@ private:
     /// After a map: the lists kept; when a picture is due (`frame`), the changes drawn in it;
     /// the window's events taken (the user's clicks among them); false when the user cancelled.
     /// Between two pictures nothing the run changes is drawn or laid out, and pictures never take
-    /// more than a twentieth of the run: after a picture that took long (a slow display, a
-    /// long list), the next one waits nineteen times as long. The progress box is told at most four
+    /// more than a twentieth of the run: after a picture that took long (a slow display, a long
+    /// list), the next one waits nineteen times as long. The progress box is told at most four
     /// times a second.
     bool drawAndTakeInput(const std::string& path, std::size_t done, bool frame)
     {
