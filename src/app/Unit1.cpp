@@ -15,7 +15,6 @@
 #include "dialogs/Unit3.h"
 #include "localisation/Unit4.h"
 #include "operations/IniTemplate.h"
-#include "operations/InstallRun.h"
 #include "operations/PublishedCheck.h"
 #include "platform/FileSystem.h"
 #include "settings/Settings.h"

@@ -3,6 +3,7 @@
 #include "catalogue/FileManagement.h"
 #include "catalogue/MapFileSet.h"
 #include "operations/IniText.h"
+#include "operations/MapRun.h"
 #include "operations/ShownMap.h"
 #include "settings/LineList.h"
 
@@ -125,6 +126,8 @@ public:
 
     // Details panel (operations/MapDetails.cpp)
     void showMapInfo(const std::string& path);
+    /// Shows the map at `path` with the files found of it.
+    void showMapInfo(const std::string& path, catalogue::MapFileSet files);
     /// The status of the map the panel shows, a map of the new-maps or unpublished list:
     /// whether the published folder holds it already, with the same files or others.
     void showPublishedState();
@@ -144,8 +147,7 @@ public:
     void Button4Click();
     void Button7Click();
     void Button10Click();
-    /// What a run over maps does with each of them.
-    enum class MapAction { Install, InstallAll, Copy, Delete, TakeOut };
+    using MapAction = operations::MapAction;
     /// The button that starts a run of `action`.
     QPushButton* actionButton(MapAction action) const;
 
@@ -268,7 +270,6 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    friend class MapRun;
     void createControls();
     struct ListPanelNames;
     /// The controls of one map-list panel, as made.
@@ -320,12 +321,7 @@ private:
     /// Names a file row of the details panel for screen readers: the row's name and whether
     /// the file is there.
     void nameRowForReaders(QLabel* caption, bool there);
-    /// Lets what install all changes draw itself again, or keeps it as shown.
-    void setChangesDrawn(bool drawn);
-    /// Moves or copies a map's package and companions into the published folder.
-    void transferMapFiles(const catalogue::MapFileSet& files, bool move);
-    /// The notices that keep the names in the new-maps folders while all maps are installed; nothing otherwise.
-    platform::TreeNotices* keptNewMapNames() const;
+    class RunWindow;
     /// Loads the INI editor from a file, every line break made CR LF and nothing else changed.
     void loadEditorFromFile(const std::string& path);
     /// Shows an INI text in the editor.
@@ -348,8 +344,6 @@ private:
     TForm4* m_form4 = nullptr;
     bool m_centred = false;
     bool m_mapRunning = false; ///< while a run over maps goes on
-    struct InstallRun;
-    std::unique_ptr<InstallRun> m_installRun; ///< while a run over maps goes on
     operations::ShownMap m_shownMap; ///< what the details panel shows
 
     ListKind m_lastListKind = ListKind::NewMaps; ///< the list last used, whose filter Ctrl+F goes to

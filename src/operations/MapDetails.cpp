@@ -50,6 +50,11 @@ void TForm1::drawFileRows()
 
 void TForm1::showMapInfo(const std::string& path)
 {
+    showMapInfo(path, path.empty() ? catalogue::MapFileSet() : catalogue::mapFileSetOf(path));
+}
+
+void TForm1::showMapInfo(const std::string& path, catalogue::MapFileSet files)
+{
     // A comparison still going on is for the map shown before.
     m_publishedCheck.reset();
     m_publishedCheckSteps->stop();
@@ -68,12 +73,12 @@ void TForm1::showMapInfo(const std::string& path)
     const std::string base = catalogue::basePath(path);
     FullMapPath->setText(toDisplay(base));
     Label4->setText(toDisplay(MapNameOf(path)));
-    m_shownMap.show(path, catalogue::mapFileSetOf(path, keptNewMapNames()));
+    m_shownMap.show(path, std::move(files));
     drawFileRows();
-    const catalogue::MapFileSet& files = m_shownMap.files();
-    if (files.ini) {
+    const catalogue::MapFileSet& shown = m_shownMap.files();
+    if (shown.ini) {
         iniedit->hide();
-        loadEditorFromFile(*files.ini);
+        loadEditorFromFile(*shown.ini);
     } else {
         if (MapperMode)
             iniedit->show();
@@ -81,7 +86,7 @@ void TForm1::showMapInfo(const std::string& path)
     }
 
     std::int64_t total = 0;
-    for (const std::string& file : files.files())
+    for (const std::string& file : shown.files())
         total += FileSizeOf(file);
     Label11->setText(toDisplay(operations::sizeText(total, decimalSeparator())));
 }
