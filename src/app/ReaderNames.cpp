@@ -33,7 +33,7 @@ void TForm1::nameControlsForReaders()
     for (std::size_t i = 0; i < std::size(kListKinds); ++i) {
         const auto& [list, name] = lists[i];
         list->setAccessibleName(name);
-        QLineEdit* field = fileList(kListKinds[i]).filter;
+        QLineEdit* field = listPanel(kListKinds[i])->filter();
         field->setAccessibleName(filter + QStringLiteral(": ") + name);
         field->setPlaceholderText(filter);
     }

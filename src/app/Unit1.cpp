@@ -110,11 +110,11 @@ void TForm1::connectListKeys()
     // Each filter narrows its list as the user types; Esc empties it. The list last used, by
     // keyboard or mouse, is the one whose filter Ctrl+F goes to.
     for (const ListKind kind : kListKinds) {
-        const FileList list = fileList(kind);
-        connect(list.filter, &QLineEdit::textChanged, this, guarded([this, kind] { filterChange(kind); }));
-        connect(new QShortcut(Qt::Key_Escape, list.filter, nullptr, nullptr, Qt::WidgetShortcut), &QShortcut::activated,
-                this, guarded([field = list.filter] { field->clear(); }));
-        connect(list.view, &PathListView::focused, this, guarded([this, kind] { m_lastListKind = kind; }));
+        const catalogue::MapListPanel& list = *listPanel(kind);
+        connect(list.filter(), &QLineEdit::textChanged, this, guarded([this, kind] { filterChange(kind); }));
+        connect(new QShortcut(Qt::Key_Escape, list.filter(), nullptr, nullptr, Qt::WidgetShortcut), &QShortcut::activated,
+                this, guarded([field = list.filter()] { field->clear(); }));
+        connect(list.view(), &PathListView::focused, this, guarded([this, kind] { m_lastListKind = kind; }));
     }
     connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, guarded([this] { focusFilter(); }));
     connect(new QShortcut(Qt::Key_F5, this), &QShortcut::activated, this, guarded([this] { Button3Click(); }));

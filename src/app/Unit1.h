@@ -2,6 +2,8 @@
 
 #include "catalogue/FileManagement.h"
 #include "catalogue/MapFileSet.h"
+#include "catalogue/MapListPanel.h"
+#include "localisation/LanguageTexts.h"
 #include "operations/IniText.h"
 #include "operations/MapRun.h"
 #include "operations/ShownMap.h"
@@ -91,11 +93,6 @@ public:
 
     // Map lists (catalogue/MapLists.cpp)
     void refreshFileList(ListKind kind);
-    /// Brings list `kind` (1 new, 2 published) up to date from `kept` during a run over maps:
-    /// edited where the notices tell what changed (its count is shown again at the run's next
-    /// picture, by recountLists), else read again (where there are no notices only when
-    /// `mayRead`). True when the list changed.
-    bool keepFileList(ListKind kind, catalogue::KeptFileList& kept, bool mayRead);
     /// Rebuilds the lists of new, published and unpublished maps, in this order.
     void refreshAllFileLists();
     /// Shows the last component of `folder` as the new-maps heading.
@@ -299,23 +296,8 @@ private:
     void setLitRow(StatusIcon* icon, QLabel* caption, bool lit);
     /// Draws the details panel's rows of files from the shown map.
     void drawFileRows();
-    /// One of the three map lists: its view, hidden paths, count label, filter and folder.
-    struct FileList {
-        PathListView* view = nullptr;
-        TStringArray* paths = nullptr;
-        QLabel* countLabel = nullptr;
-        QLineEdit* filter = nullptr;
-        std::string folder;
-    };
-    FileList fileList(ListKind kind);
-    /// The count word for `count` maps.
-    QString countWord(std::size_t count) const;
-    /// Shows the number of maps of a list in its count label, and through a filter how many of
-    /// them it shows; `word` is the count word for the list's number.
-    void showFileCount(const FileList& list, const QString& word);
-    /// Shows the lists' counts again, as a run does at each picture: its edits between two
-    /// pictures change no text (every change of a text is told to screen readers).
-    void recountLists();
+    /// The panel of list `kind`; none for any other number.
+    catalogue::MapListPanel* listPanel(ListKind kind);
     /// Runs `action` over `maps` (full paths, taken at the press), one after the other.
     void runOverMaps(MapAction action, std::vector<std::string> maps);
     /// Names a file row of the details panel for screen readers: the row's name and whether
@@ -339,6 +321,8 @@ private:
     QString skipReasonText(operations::SkipReason reason) const;
 
     Environment& m_env;
+    localisation::LanguageTexts m_texts {Language}; ///< the active language's texts
+    std::vector<catalogue::MapListPanel> m_lists;  ///< the map-list panels, by ListKind from 1
     TForm2* m_form2 = nullptr;
     TForm3* m_form3 = nullptr;
     TForm4* m_form4 = nullptr;

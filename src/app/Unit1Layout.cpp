@@ -128,9 +128,15 @@ TForm1::ListPanel TForm1::createListPanel(const ListPanelNames& names, int left,
 
 void TForm1::createListPanels()
 {
+    const auto listed = [this](const ListPanel& panel, TStringArray& paths, std::function<std::string()> folder) {
+        m_lists.emplace_back(catalogue::MapListPanel::Controls {panel.list, panel.count, panel.filter}, paths,
+                             std::move(folder), m_texts);
+    };
+    m_lists.reserve(std::size(kListKinds));
     ListPanel panel = createListPanel({"Panel2", "Label6", "Label13", "newFilter", "newFiles"}, 8,
                                       QStringLiteral("neue Maps-Ordnername"), ListBox1, 48, 289);
     std::tie(Panel2, Label6, Label13, newFilter, newFiles) = std::tie(panel.panel, panel.heading, panel.count, panel.filter, panel.list);
+    listed(panel, ListBox1, [this] { return NewMapsFolder; });
     CheckBox2 = makeCheckBox(Panel2, "CheckBox2", QStringLiteral("kopieren"), {8, 341, 97, 17});
     Button1 = makeButton(Panel2, "Button1", QStringLiteral("installieren"), {8, 360, 97, 25});
     Button2 = makeButton(Panel2, "Button2", QStringLiteral("alle installieren"), {112, 360, 201, 25}, true);
@@ -138,12 +144,14 @@ void TForm1::createListPanels()
     panel = createListPanel({"Panel3", "Label7", "Label14", "publishedFilter", "publishedFiles"}, 336,
                             QStringLiteral("published"), ListBox2, 51, 302);
     std::tie(Panel3, Label7, Label14, publishedFilter, publishedFiles) = std::tie(panel.panel, panel.heading, panel.count, panel.filter, panel.list);
+    listed(panel, ListBox2, [this] { return catalogue::publishedFolder(DocumentsFolder); });
     Button4 = makeButton(Panel3, "Button4", QStringLiteral("löschen"), {128, 360, 75, 25});
     Button10 = makeButton(Panel3, "Button10", QStringLiteral("herausnehmen"), {210, 360, 103, 25});
 
     panel = createListPanel({"Panel4", "Label12", "Label15", "unpublishedFilter", "unpublishedFiles"}, 664,
                             QStringLiteral("unpublished"), ListBox3, 51, 302);
     std::tie(Panel4, Label12, Label15, unpublishedFilter, unpublishedFiles) = std::tie(panel.panel, panel.heading, panel.count, panel.filter, panel.list);
+    listed(panel, ListBox3, [this] { return catalogue::unpublishedFolder(DocumentsFolder); });
     Button7 = makeButton(Panel4, "Button7", QStringLiteral("kopieren"), {8, 360, 75, 25}, true);
     Panel4->hide();
 }

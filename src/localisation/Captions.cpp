@@ -28,10 +28,7 @@ void TForm1::loadLanguage(const std::string& name)
 
 QString TForm1::languageText(std::size_t n) const
 {
-    // A line the language file lacks: the built-in text of lines added later, else the
-    // list-index error of every list.
-    const std::string_view builtIn = n < Language.size() ? std::string_view() : localisation::builtInText(n);
-    return !builtIn.empty() ? QString::fromUtf8(builtIn) : QString::fromStdString(settings::lineAt(Language, n));
+    return m_texts(n);
 }
 
 void TForm1::setLanguage()

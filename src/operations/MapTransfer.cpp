@@ -60,8 +60,8 @@ public:
     void keepLists(catalogue::KeptFileList* newMaps, catalogue::KeptFileList& published, bool mayRead) override
     {
         if (newMaps)
-            m_form.keepFileList(ListKind::NewMaps, *newMaps, mayRead);
-        m_form.keepFileList(ListKind::Published, published, mayRead);
+            m_form.listPanel(ListKind::NewMaps)->keep(*newMaps, m_form.FileMask, mayRead);
+        m_form.listPanel(ListKind::Published)->keep(published, m_form.FileMask, mayRead);
     }
 
     void readLists() override
@@ -84,7 +84,8 @@ public:
         if (drawn) {
             m_heldNew.reset();
             m_heldPublished.reset();
-            f.recountLists();
+            for (catalogue::MapListPanel& list : f.m_lists)
+                list.showCount();
         } else if (m_run.keepsLists() && !m_heldNew) {
             m_heldNew.emplace(*f.newFiles);
             m_heldPublished.emplace(*f.publishedFiles);
