@@ -4,6 +4,7 @@
 #include "app/PathListView.h"
 #include "app/Unit1.h"
 #include "localisation/LanguageLines.h"
+#include "operations/DetailsPanel.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -43,5 +44,5 @@ void TForm1::nameControlsForReaders()
     const QString language = Label21->text().trimmed().remove(QLatin1Char(':'));
     LanguageBox->setAccessibleName(language);
     LanguageBox->lineEdit()->setAccessibleName(language);
-    drawFileRows(); // names the rows of files in the new language
+    m_details->drawRows(); // names the rows of files in the new language
 }

@@ -15,7 +15,10 @@
 #include "dialogs/Unit3.h"
 #include "localisation/Unit4.h"
 #include "operations/IniTemplate.h"
-#include "operations/PublishedCheck.h"
+#include "operations/DetailsPanel.h"
+#include "operations/IniEditorPanel.h"
+#include "operations/PublishedStatus.h"
+#include "operations/SelectionSize.h"
 #include "platform/FileSystem.h"
 #include "settings/Settings.h"
 
@@ -72,14 +75,6 @@ void TForm1::connectHandlers()
     // Maps dropped from a file manager or pasted from its clipboard (the INI editor keeps its own paste).
     setAcceptDrops(true);
     connectGuarded(m_env, new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this, &TForm1::pasteMaps);
-    // A comparison with the published map that takes long goes on between the window's events.
-    m_publishedCheckSteps = new QTimer(this);
-    m_publishedCheckSteps->setInterval(0);
-    connectGuarded(m_env, m_publishedCheckSteps, &QTimer::timeout, this, &TForm1::continuePublishedCheck);
-    // So does adding up the sizes of many selected maps.
-    m_selectionSizeSteps = new QTimer(this);
-    m_selectionSizeSteps->setInterval(0);
-    connectGuarded(m_env, m_selectionSizeSteps, &QTimer::timeout, this, &TForm1::continueSelectionSize);
     connectGuarded(m_env, CheckBox1, &QCheckBox::toggled, this, &TForm1::CheckBox1Click);
     connectGuarded(m_env, CheckBox2, &QCheckBox::toggled, this, &TForm1::CheckBox2Click);
     connectGuarded(m_env, Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
@@ -200,16 +195,15 @@ void TForm1::CheckBox1Click()
 {
     if (CheckBox1->isChecked()) {
         MapperMode = true;
-        if (m_shownMap.showsAny() && !m_shownMap.lit(operations::ShownMap::Row::Ini))
-            iniedit->show();
+        m_details->setMapperMode(true);
         setModeWidth(true);
         Panel4->show();
-        placeWaitingEditorText();
+        m_editor->placeWaitingText();
         Panel6->show();
         settings::setLine(Config, settings::kModeLine, "mapper");
     } else {
         MapperMode = false;
-        iniedit->hide();
+        m_details->setMapperMode(false);
         setModeWidth(false);
         Panel4->hide();
         Panel6->hide();

@@ -4,9 +4,7 @@
 #include "catalogue/MapFileSet.h"
 #include "catalogue/MapListPanel.h"
 #include "localisation/LanguageTexts.h"
-#include "operations/IniText.h"
 #include "operations/MapRun.h"
-#include "operations/ShownMap.h"
 #include "settings/LineList.h"
 
 #include <QPixmap>
@@ -47,7 +45,10 @@ class QPushButton;
 class QTimer;
 class QToolButton;
 namespace operations {
-class PublishedCheck;
+class DetailsPanel;
+class IniEditorPanel;
+class PublishedStatus;
+class SelectionSize;
 }
 
 /// The main window: the three map lists, the details of the selected map, the game-type
@@ -128,12 +129,8 @@ public:
     /// The status of the map the panel shows, a map of the new-maps or unpublished list:
     /// whether the published folder holds it already, with the same files or others.
     void showPublishedState();
-    /// One more step of a long comparison started by showPublishedState.
-    void continuePublishedCheck();
     /// How many maps are selected and their total size, where a list has more than one selected.
     void showSelection();
-    /// One more step of adding up the selected maps' sizes.
-    void continueSelectionSize();
     /// Names the controls for screen readers in the active language (the lists by their headings).
     void nameControlsForReaders();
 
@@ -293,26 +290,11 @@ private:
     void setClientWidth(int width);
     /// The width of a mode, the credits moved with it.
     void setModeWidth(bool mapper);
-    void setLitRow(StatusIcon* icon, QLabel* caption, bool lit);
-    /// Draws the details panel's rows of files from the shown map.
-    void drawFileRows();
     /// The panel of list `kind`; none for any other number.
     catalogue::MapListPanel* listPanel(ListKind kind);
     /// Runs `action` over `maps` (full paths, taken at the press), one after the other.
     void runOverMaps(MapAction action, std::vector<std::string> maps);
-    /// Names a file row of the details panel for screen readers: the row's name and whether
-    /// the file is there.
-    void nameRowForReaders(QLabel* caption, bool there);
     class RunWindow;
-    /// Loads the INI editor from a file, every line break made CR LF and nothing else changed.
-    void loadEditorFromFile(const std::string& path);
-    /// Shows an INI text in the editor.
-    void setEditorText(operations::IniText ini);
-    /// Puts the text that waits for the hidden editor in place (nothing when none waits).
-    void placeWaitingEditorText();
-    /// The editor's text as the bytes of an INI file in its encoding; nothing when typed text
-    /// does not fit that encoding.
-    std::optional<std::string> editorBytes() const;
     /// Saves the editor's text as the shown map's INI file, or reports why it cannot.
     void saveEditor();
     /// Says that the character set of the INI file at `path` cannot hold the text.
@@ -328,17 +310,10 @@ private:
     TForm4* m_form4 = nullptr;
     bool m_centred = false;
     bool m_mapRunning = false; ///< while a run over maps goes on
-    operations::ShownMap m_shownMap; ///< what the details panel shows
+    std::unique_ptr<operations::DetailsPanel> m_details;             ///< what the details panel shows
+    std::unique_ptr<operations::PublishedStatus> m_publishedStatus; ///< its status row
+    std::unique_ptr<operations::SelectionSize> m_selectionSize;     ///< its sizes of a selection
+    std::unique_ptr<operations::IniEditorPanel> m_editor;           ///< the INI editor
 
     ListKind m_lastListKind = ListKind::NewMaps; ///< the list last used, whose filter Ctrl+F goes to
-    std::vector<std::string> m_selectionToSize; ///< the selected maps whose sizes are still to add up
-    std::size_t m_selectionSized = 0;           ///< how many of them are added up
-    std::int64_t m_selectionBytes = 0;          ///< their total so far
-    QTimer* m_selectionSizeSteps = nullptr;     ///< the steps of adding up a large selection
-    /// The comparison of the shown map with its published namesake, while it goes on.
-    std::unique_ptr<operations::PublishedCheck> m_publishedCheck;
-    QTimer* m_publishedCheckSteps = nullptr; ///< the steps of a comparison that takes long
-    operations::IniText m_ini; ///< the text shown and the bytes and encoding of its file
-    int m_iniRevision = 0;     ///< the editor document's revision when the text was shown
-    std::optional<QString> m_editorTextWaiting; ///< the text shown, not yet in the hidden editor
 };

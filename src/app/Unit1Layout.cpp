@@ -9,6 +9,10 @@
 #include "app/ComboBox.h"
 #include "app/PathListView.h"
 #include "catalogue/MapNames.h"
+#include "operations/DetailsPanel.h"
+#include "operations/IniEditorPanel.h"
+#include "operations/PublishedStatus.h"
+#include "operations/SelectionSize.h"
 
 #include <tuple>
 
@@ -195,6 +199,12 @@ void TForm1::createDetailsPanel()
     SelectionSize->hide();
     FullMapPath = makeFixedLabel(Panel1, "FullMapPath", QStringLiteral("-"), {8, 277, 345, 15},
                                  designFont(Face::ArialNarrow, 11), Qt::AlignRight);
+    m_details = std::make_unique<operations::DetailsPanel>(
+        operations::DetailsPanel::Controls {Label4, Label11, FullMapPath, {VSMexists, INIexists, LOCexists, othersexists},
+                                            {Label1, Label2, Label3, Label5}, iniedit},
+        m_texts);
+    m_publishedStatus = std::make_unique<operations::PublishedStatus>(m_env, this, Label8, m_texts);
+    m_selectionSize = std::make_unique<operations::SelectionSize>(m_env, this, SelectionCount, SelectionSize, m_texts);
 
 }
 
@@ -253,5 +263,5 @@ void TForm1::createIniEditor()
     Button5 = makeButton(Panel6, "Button5", QStringLiteral("speichern"), {8, 224, 75, 25});
     Button6 = makeButton(Panel6, "Button6", QStringLiteral("zurücksetzen"), {239, 224, 75, 25});
     Panel6->hide();
-
+    m_editor = std::make_unique<operations::IniEditorPanel>(iniContent, Panel6);
 }

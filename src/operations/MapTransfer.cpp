@@ -10,7 +10,10 @@
 #include "catalogue/MapNames.h"
 #include "localisation/LanguageLines.h"
 #include "app/PathListView.h"
+#include "operations/DetailsPanel.h"
+#include "operations/IniEditorPanel.h"
 #include "operations/MapRun.h"
+#include "operations/SelectionSize.h"
 #include "platform/FileSystem.h"
 #include "platform/PathSeparator.h"
 
@@ -50,8 +53,8 @@ public:
             m_form.publishedFiles->setItemIndex(-1);
             m_form.unpublishedFiles->setItemIndex(-1);
         }
-        if (seen || !m_form.m_shownMap.shows(m_shownInPanel)) {
-            if (!m_form.m_shownMap.shows(path))
+        if (seen || !m_form.m_details->shown().shows(m_shownInPanel)) {
+            if (!m_form.m_details->shown().shows(path))
                 m_form.showMapInfo(path, files);
             m_shownInPanel = path;
         }
@@ -142,9 +145,9 @@ void TForm1::runOverMaps(MapAction action, std::vector<std::string> maps)
     params.newMapsFolder = NewMapsFolder;
     if (action == MapAction::TakeOut)
         params.newMaps.assign(ListBox1.begin(), ListBox1.end());
-    params.seen = m_shownMap;
+    params.seen = m_details->shown();
     // The selection is acted on: its sizes are not added up meanwhile, and are told again after.
-    m_selectionSizeSteps->stop();
+    m_selectionSize->stop();
     m_mapRunning = true;
     {
         const struct Finish {
@@ -152,7 +155,7 @@ void TForm1::runOverMaps(MapAction action, std::vector<std::string> maps)
             ~Finish()
             {
                 form.m_mapRunning = false;
-                form.placeWaitingEditorText();
+                form.m_editor->placeWaitingText();
             }
         } finish {*this};
         operations::MapRun run(std::move(params));
