@@ -1,66 +1,38 @@
 #pragma once
 
+#include "app/Unit1Controls.h"
 #include "catalogue/FileManagement.h"
-#include "catalogue/MapFileSet.h"
 #include "catalogue/MapListPanel.h"
 #include "localisation/LanguageTexts.h"
 #include "operations/MapRun.h"
 #include "settings/LineList.h"
 
-#include <QPixmap>
 #include <QWidget>
 
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
-namespace operations {
-enum class SkipReason;
-}
-
-class ComboBox;
 class Environment;
-class PathListView;
-class StatusIcon;
-class TabControl;
-namespace catalogue {
-class KeptFileList;
-}
-namespace platform {
-class TreeNotices;
-}
 class TForm2;
 class TForm3;
 class TForm4;
-class QCheckBox;
 class QDragEnterEvent;
 class QDropEvent;
-class QMimeData;
-class QFrame;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QTimer;
-class QToolButton;
 namespace operations {
 class DetailsPanel;
 class IniEditorPanel;
 class PublishedStatus;
 class SelectionSize;
+enum class SkipReason;
 }
 
 /// The main window: the three map lists, the details of the selected map, the game-type
 /// tabs, the options and, in mapper mode, the map INI editor. It also owns the program's
 /// shared data. Its handlers are spread over the source files of their roles.
-class TForm1 : public QWidget {
+class TForm1 : public QWidget, public TForm1Controls {
     Q_OBJECT
 public:
-    /// Left edges of the credit labels in normal mode (mapper mode moves them with the width).
-    static constexpr int kCredit16Left = 443;
-    static constexpr int kCredit17Left = 418;
-
     /// The three map lists, by the numbers the list rebuild takes (any other number names none).
     enum class ListKind { NewMaps = 1, Published = 2, Unpublished = 3 };
     static constexpr ListKind kListKinds[] = {ListKind::NewMaps, ListKind::Published, ListKind::Unpublished};
@@ -176,86 +148,6 @@ public:
     TStringArray ListBox1; ///< full paths of the new maps; newFiles shows them
     TStringArray ListBox2; ///< full paths of the published maps; publishedFiles shows them
     TStringArray ListBox3; ///< full paths of the unpublished maps; unpublishedFiles shows them
-    QPixmap Image5; ///< game-type picture for CTF
-    QPixmap Image6; ///< general game-type picture
-    QPixmap Image7; ///< game-type picture for DM
-    QPixmap Image8; ///< game-type picture for VCTF
-    QPixmap Image9; ///< game-type picture for WAR
-
-    // Panel2: new maps
-    QFrame* Panel2;
-    QLabel* Label6;       ///< heading: name of the new-maps folder
-    QLabel* Label13;      ///< count of new maps
-    QLineEdit* newFilter; ///< narrows the new maps to those whose names hold the typed words
-    PathListView* newFiles;    ///< display names of the new maps
-    QCheckBox* CheckBox2; ///< copy option: checked moves, unchecked copies
-    QPushButton* Button1; ///< install the selected new map
-    QPushButton* Button2; ///< install all new maps
-
-    // Panel3: published maps
-    QFrame* Panel3;
-    QLabel* Label7;           ///< heading "published"
-    QLabel* Label14;          ///< count of published maps
-    QLineEdit* publishedFilter; ///< narrows the published maps by name
-    PathListView* publishedFiles;  ///< display names of the published maps
-    QPushButton* Button4;     ///< delete the selected published maps
-    QPushButton* Button10;    ///< take the selected published maps out of the game, back to the new maps
-
-    // Panel4: unpublished maps (mapper mode)
-    QFrame* Panel4;
-    QLabel* Label12;           ///< heading "unpublished"
-    QLabel* Label15;           ///< count of unpublished maps
-    QLineEdit* unpublishedFilter; ///< narrows the unpublished maps by name
-    PathListView* unpublishedFiles; ///< display names of the unpublished maps
-    QPushButton* Button7;      ///< copy the selected unpublished map into the published folder
-
-    // Panel1: details of the selected map
-    QFrame* Panel1;
-    QLabel* Label4;            ///< title of the selected map
-    QFrame* Shape1;            ///< white frame behind the status rows
-    StatusIcon* VSMexists;     ///< presence of the map package
-    StatusIcon* INIexists;     ///< presence of the map's INI file
-    StatusIcon* LOCexists;     ///< presence of the localisation package
-    StatusIcon* othersexists;  ///< other companion files (never lit)
-    QLabel* Label1;            ///< ".vsm": black while a map is shown
-    QLabel* Label2;            ///< ".ini": black while the shown map has an INI file
-    QLabel* Label3;            ///< "_LOC_INT.vsp": black while it has a localisation file
-    QLabel* Label5;            ///< "others"
-    QToolButton* iniedit;      ///< creates the map's INI file from the template
-    QLabel* Label9;            ///< heading "Status"
-    QLabel* Label8;            ///< status value: whether a new or unpublished map is published already
-    QLabel* Label10;           ///< heading "Gesamtgröße"
-    QLabel* Label11;           ///< total size
-    QLabel* SelectionCount;    ///< how many maps are selected in a list, where more than one is
-    QLabel* SelectionSize;     ///< the total size of those maps
-    QLabel* FullMapPath;       ///< path of the selected map without extension
-
-    // Game-type filter
-    TabControl* gameTypes;     ///< tab 0 for all maps, one tab per game type
-    QFrame* Shape2;            ///< maroon frame around the picture
-    QLabel* typePreview;       ///< the game type's picture
-    QLabel* Label18;           ///< game type's name, black shadow
-    QLabel* Label19;           ///< game type's name, white on top
-
-    // Panel5: options
-    QFrame* Panel5;
-    QLabel* Label20;           ///< heading "Optionen"
-    QCheckBox* CheckBox1;      ///< mapper mode
-    QLabel* Label21;           ///< "Language: "
-    ComboBox* LanguageBox;      ///< the discovered languages
-    QPushButton* Button9;      ///< choose the new-maps folder
-    QPushButton* Button3;      ///< refresh the lists
-    QPushButton* Button8;      ///< edit the game types
-
-    // Panel6: INI editor (mapper mode)
-    QFrame* Panel6;
-    QPlainTextEdit* iniContent; ///< text of the selected map's INI file
-    QPushButton* Button5;       ///< save the INI file
-    QPushButton* Button6;       ///< reload the INI file
-
-    // Credits
-    QLabel* Label16; ///< first credit line, right-aligned with the rightmost panel
-    QLabel* Label17; ///< second credit line
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -265,18 +157,6 @@ protected:
 
 private:
     void createControls();
-    struct ListPanelNames;
-    /// The controls of one map-list panel, as made.
-    struct ListPanel {
-        QFrame* panel;
-        QLabel* heading;
-        QLabel* count;
-        QLineEdit* filter;
-        PathListView* list;
-    };
-    /// Makes a map-list panel at `left` whose list shows `paths`.
-    ListPanel createListPanel(const ListPanelNames& names, int left, const QString& heading, const StringArray& paths,
-                              int listTop, int listHeight);
     void createListPanels();
     void createDetailsPanel();
     void createGameTypeTabs();

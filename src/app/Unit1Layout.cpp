@@ -89,17 +89,40 @@ QLineEdit* makeFilter(QWidget* panel, const char* name)
     return field;
 }
 
-} // namespace
-
 /// The designer names of the controls each map-list panel has, in one shape: the panel, its
 /// heading, the count label, the filter field and the list.
-struct TForm1::ListPanelNames {
+struct ListPanelNames {
     const char* panel;
     const char* heading;
     const char* count;
     const char* filter;
     const char* list;
 };
+
+/// The controls of one map-list panel, as made.
+struct ListPanel {
+    QFrame* panel;
+    QLabel* heading;
+    QLabel* count;
+    QLineEdit* filter;
+    PathListView* list;
+};
+
+/// Makes a map-list panel in `window` at `left` whose list shows `paths`.
+ListPanel makeListPanel(QWidget* window, const ListPanelNames& names, int left, const QString& heading,
+                        const StringArray& paths, int listTop, int listHeight)
+{
+    ListPanel made;
+    made.panel = makePanel(window, names.panel, left, 8, 321, 393);
+    made.heading = makeLabel(made.panel, names.heading, heading, 8, 8, designFont(Face::Arial, 13, true));
+    made.count = makeCountLabel(made.panel, names.count, designFont(Face::Arial, 13));
+    made.filter = makeFilter(made.panel, names.filter);
+    made.list = new PathListView(made.panel, names.list, paths);
+    made.list->setGeometry(8, listTop, kListWidth, listHeight);
+    return made;
+}
+
+} // namespace
 
 void TForm1::createControls()
 {
@@ -117,19 +140,6 @@ void TForm1::createControls()
                              {kCredit17Left, 688, 239, 16}, arial13, Qt::AlignRight);
 }
 
-TForm1::ListPanel TForm1::createListPanel(const ListPanelNames& names, int left, const QString& heading,
-                                          const StringArray& paths, int listTop, int listHeight)
-{
-    ListPanel made;
-    made.panel = makePanel(this, names.panel, left, 8, 321, 393);
-    made.heading = makeLabel(made.panel, names.heading, heading, 8, 8, designFont(Face::Arial, 13, true));
-    made.count = makeCountLabel(made.panel, names.count, designFont(Face::Arial, 13));
-    made.filter = makeFilter(made.panel, names.filter);
-    made.list = new PathListView(made.panel, names.list, paths);
-    made.list->setGeometry(8, listTop, kListWidth, listHeight);
-    return made;
-}
-
 void TForm1::createListPanels()
 {
     const auto listed = [this](const ListPanel& panel, TStringArray& paths, std::function<std::string()> folder) {
@@ -137,7 +147,7 @@ void TForm1::createListPanels()
                              std::move(folder), m_texts);
     };
     m_lists.reserve(std::size(kListKinds));
-    ListPanel panel = createListPanel({"Panel2", "Label6", "Label13", "newFilter", "newFiles"}, 8,
+    ListPanel panel = makeListPanel(this, {"Panel2", "Label6", "Label13", "newFilter", "newFiles"}, 8,
                                       QStringLiteral("neue Maps-Ordnername"), ListBox1, 48, 289);
     std::tie(Panel2, Label6, Label13, newFilter, newFiles) = std::tie(panel.panel, panel.heading, panel.count, panel.filter, panel.list);
     listed(panel, ListBox1, [this] { return NewMapsFolder; });
@@ -145,14 +155,14 @@ void TForm1::createListPanels()
     Button1 = makeButton(Panel2, "Button1", QStringLiteral("installieren"), {8, 360, 97, 25});
     Button2 = makeButton(Panel2, "Button2", QStringLiteral("alle installieren"), {112, 360, 201, 25}, true);
 
-    panel = createListPanel({"Panel3", "Label7", "Label14", "publishedFilter", "publishedFiles"}, 336,
+    panel = makeListPanel(this, {"Panel3", "Label7", "Label14", "publishedFilter", "publishedFiles"}, 336,
                             QStringLiteral("published"), ListBox2, 51, 302);
     std::tie(Panel3, Label7, Label14, publishedFilter, publishedFiles) = std::tie(panel.panel, panel.heading, panel.count, panel.filter, panel.list);
     listed(panel, ListBox2, [this] { return catalogue::publishedFolder(DocumentsFolder); });
     Button4 = makeButton(Panel3, "Button4", QStringLiteral("löschen"), {128, 360, 75, 25});
     Button10 = makeButton(Panel3, "Button10", QStringLiteral("herausnehmen"), {210, 360, 103, 25});
 
-    panel = createListPanel({"Panel4", "Label12", "Label15", "unpublishedFilter", "unpublishedFiles"}, 664,
+    panel = makeListPanel(this, {"Panel4", "Label12", "Label15", "unpublishedFilter", "unpublishedFiles"}, 664,
                             QStringLiteral("unpublished"), ListBox3, 51, 302);
     std::tie(Panel4, Label12, Label15, unpublishedFilter, unpublishedFiles) = std::tie(panel.panel, panel.heading, panel.count, panel.filter, panel.list);
     listed(panel, ListBox3, [this] { return catalogue::unpublishedFolder(DocumentsFolder); });
