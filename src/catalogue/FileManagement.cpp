@@ -63,8 +63,7 @@ bool leadsBackIntoDescent(const std::string& linkPath, std::vector<DescentFolder
 void findIn(std::string folder, const std::string& mask, bool recursive, std::vector<DescentFolder>& descent,
             Results& results)
 {
-    if (folder.back() != platform::kPathSeparator)
-        folder += platform::kPathSeparator;
+    folder = platform::withSeparator(std::move(folder));
 
     std::optional<platform::DirectoryEntries> matches;
     if (recursive) {

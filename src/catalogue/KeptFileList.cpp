@@ -6,24 +6,13 @@
 
 namespace catalogue {
 
-namespace {
-
-std::string withSeparator(std::string folder)
-{
-    if (folder.empty() || folder.back() != platform::kPathSeparator)
-        folder += platform::kPathSeparator;
-    return folder;
-}
-
-} // namespace
-
 KeptFileList::Update KeptFileList::take(const std::string& folder, const std::string& mask, bool mayRead)
 {
     // No folder: nothing is found, and nothing to watch (its separator would be the root).
     if (folder.empty())
         return Update::ReadAgain;
-    if (!m_notices || withSeparator(folder) != m_folder || mask != m_mask) {
-        m_folder = withSeparator(folder);
+    if (!m_notices || platform::withSeparator(folder) != m_folder || mask != m_mask) {
+        m_folder = platform::withSeparator(folder);
         m_mask = mask;
         m_wanted = platform::WildcardMask(m_mask);
         m_notices = std::make_unique<platform::TreeNotices>(m_folder);

@@ -110,7 +110,7 @@ void TForm3::Button2Click()
 
 void TForm3::Button3Click()
 {
-    showPath(m_form1.DesktopFolder + platform::kPathSeparator);
+    showPath(platform::withSeparator(m_form1.DesktopFolder));
 }
 
 void TForm3::Button4Click()

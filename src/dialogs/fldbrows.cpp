@@ -50,7 +50,7 @@ bool FolderHasFilterMatch(const std::string& folder, const std::string& filter)
     const std::string entries = filter + std::string(2, '\0');
     for (std::size_t start = 0; entries[start] != '\0';) {
         const std::size_t end = entries.find('\0', start);
-        if (PathMatchExists(folder + platform::kPathSeparator + entries.substr(start, end - start)))
+        if (PathMatchExists(platform::joinPath(folder, entries.substr(start, end - start))))
             return true;
         start = end + 1;
     }
@@ -60,7 +60,7 @@ bool FolderHasFilterMatch(const std::string& folder, const std::string& filter)
 bool PathMatchExists(const std::string& pattern)
 {
     const auto cut = platform::lastComponentStart(pattern);
-    const std::string folder = cut == 0 ? std::string(".") + platform::kPathSeparator : pattern.substr(0, cut);
+    const std::string folder = cut == 0 ? platform::withSeparator(".") : pattern.substr(0, cut);
     const std::string mask = pattern.substr(cut);
     return platform::searchDirectory(folder, mask).has_value();
 }

@@ -26,7 +26,7 @@ std::vector<std::string> discoverLanguages(const std::string& programFolder, Lin
 
 LineList loadLanguageFile(const std::string& programFolder, const std::string& name)
 {
-    const std::string path = programFolder + platform::kPathSeparator + name + ".ini";
+    const std::string path = platform::joinPath(programFolder, name + ".ini");
     settings::MarkedLines file = settings::loadMarkedLines(platform::nameOnDisk(path));
     if (!file.utf8) {
         for (std::string& line : file.lines)

@@ -98,7 +98,7 @@ std::variant<std::string, SkipReason> folderBelow(std::string root, const std::v
             if (const auto failed = makeImportedFolder(root, reserve))
                 return *failed;
         }
-        root += platform::kPathSeparator;
+        root = platform::withSeparator(std::move(root));
     }
     return root;
 }

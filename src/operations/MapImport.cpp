@@ -26,7 +26,6 @@ namespace {
 /// Archives in archives are unpacked this deep, no deeper: an archive that holds itself ends here.
 constexpr int kMostNesting = 3;
 
-constexpr char kSeparator = platform::kPathSeparator;
 
 bool isPackage(std::string_view name)
 {
@@ -64,8 +63,7 @@ bool goesWithDroppedPackage(const std::string& path, const std::vector<std::stri
 /// The name of a folder made for `path`: its last component, for an archive without extension.
 std::string folderNameFor(std::string path, bool isArchiveFile)
 {
-    while (path.size() > 1 && path.back() == kSeparator)
-        path.pop_back();
+    path = platform::withoutClosingSeparator(std::move(path));
     std::string name = path.substr(platform::lastComponentStart(path));
     if (isArchiveFile) {
         const auto dot = name.rfind('.');
@@ -182,7 +180,7 @@ private:
 class Import {
 public:
     Import(const std::string& newMapsFolder, const std::string& publishedFolder, UnpackProgress& progress)
-        : m_folder(newMapsFolder + kSeparator), m_publishedFolder(publishedFolder), m_reserve(newMapsFolder),
+        : m_folder(platform::withSeparator(newMapsFolder)), m_publishedFolder(publishedFolder), m_reserve(newMapsFolder),
           m_progress(progress)
     {
     }
@@ -319,7 +317,7 @@ void Import::addFolder(const std::string& folder)
     }
     std::vector<std::string> packages;
     const std::string name = folderNameFor(folder, false);
-    if (copyMapsOf(folder + kSeparator, temporary.path() + kSeparator, ShownPath(name), packages))
+    if (copyMapsOf(platform::withSeparator(folder), platform::withSeparator(temporary.path()), ShownPath(name), packages))
         finish(temporary, name, folder, packages);
 }
 
@@ -331,7 +329,7 @@ void Import::addArchive(const std::string& archive)
         return;
     }
     std::vector<std::string> packages;
-    if (unpackInto(archive, temporary.path() + kSeparator, ShownPath(catalogue::fileNameOf(archive)), 0, packages))
+    if (unpackInto(archive, platform::withSeparator(temporary.path()), ShownPath(catalogue::fileNameOf(archive)), 0, packages))
         finish(temporary, folderNameFor(archive, true), archive, packages);
 }
 
@@ -434,7 +432,7 @@ bool Import::copyEntry(FolderCopy& copy, const std::string& name, bool isFolder)
     const std::string unpacked = copy.target + folderName;
     if (!madeFolder(folderName.empty() ? SkipReason::Unreadable : makeImportedFolder(unpacked, m_reserve), shown))
         return false;
-    if (!unpackInto(path, unpacked + kSeparator, shown, 0, copy.packages)) {
+    if (!unpackInto(path, platform::withSeparator(unpacked), shown, 0, copy.packages)) {
         platform::removeTree(unpacked);
         return !m_cancelled;
     }
@@ -448,7 +446,7 @@ bool Import::copySubfolder(FolderCopy& copy, const std::string& name)
     const std::size_t before = copy.packages.size();
     if (!madeFolder(copy.taken.take(name) ? makeImportedFolder(subfolder, m_reserve) : SkipReason::Unreadable, shown))
         return false;
-    if (!copyMapsOf(copy.source + name + kSeparator, subfolder + kSeparator, shown, copy.packages))
+    if (!copyMapsOf(platform::withSeparator(copy.source + name), platform::withSeparator(subfolder), shown, copy.packages))
         return false;
     // A folder without maps below it is not kept.
     if (copy.packages.size() == before)
@@ -512,7 +510,7 @@ bool Import::unpackInto(const std::string& archive, const std::string& target, c
             if (failed) {
                 skipShown(shownAs.inside(name), *failed);
                 stopOn(*failed);
-            } else if (unpackInto(file, folder + kSeparator, shownAs.inside(name), depth + 1, packages)) {
+            } else if (unpackInto(file, platform::withSeparator(folder), shownAs.inside(name), depth + 1, packages)) {
                 platform::removeTree(file);
             } else {
                 platform::removeTree(folder);

@@ -56,10 +56,10 @@ TakenOut takeOutMap(const std::string& package, const std::string& newMapsFolder
     std::vector<platform::FileToPlace> files;
     for (const std::string& file : set.files())
         files.push_back({file, catalogue::fileNameOf(file)});
-    std::string folder = newMapsFolder + platform::kPathSeparator;
+    std::string folder = platform::withSeparator(newMapsFolder);
     TakenOut where = TakenOut::Moved;
     if (anyNamed(folder, files)) {
-        folder += std::string(kTakenOutFolder) + platform::kPathSeparator;
+        folder = platform::withSeparator(folder + std::string(kTakenOutFolder));
         where = TakenOut::MovedAside;
         if (!platform::folderExists(folder))
             platform::makeFolder(folder.substr(0, folder.size() - 1));

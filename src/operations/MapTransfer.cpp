@@ -141,7 +141,7 @@ void TForm1::runOverMaps(MapAction action, std::vector<std::string> maps)
     params.action = action;
     params.maps = std::move(maps);
     params.move = CheckBox2->isChecked();
-    params.publishedFolder = catalogue::publishedFolder(DocumentsFolder) + platform::kPathSeparator;
+    params.publishedFolder = platform::withSeparator(catalogue::publishedFolder(DocumentsFolder));
     params.newMapsFolder = NewMapsFolder;
     if (action == MapAction::TakeOut)
         params.newMaps.assign(ListBox1.begin(), ListBox1.end());

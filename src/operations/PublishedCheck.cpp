@@ -17,7 +17,7 @@ struct PublishedCheck::Pair {
 
 std::optional<std::string> namesakeIn(const std::string& folder, const std::string& package)
 {
-    return platform::findFileIgnoringCase(folder + platform::kPathSeparator + catalogue::fileNameOf(package));
+    return platform::findFileIgnoringCase(platform::joinPath(folder, catalogue::fileNameOf(package)));
 }
 
 PublishedCheck::PublishedCheck(const std::string& package, const std::optional<std::string>& published)

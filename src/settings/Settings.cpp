@@ -81,7 +81,7 @@ void saveSettings(const std::string& path, const LineList& config)
 
 std::string configPath(const std::string& folder)
 {
-    return platform::nameOnDisk(folder + platform::kPathSeparator + "config.ini");
+    return platform::nameOnDisk(platform::joinPath(folder, "config.ini"));
 }
 
 namespace {

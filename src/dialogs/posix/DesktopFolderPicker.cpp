@@ -55,8 +55,5 @@ std::optional<std::string> SystemFolderPicker::pickFolder(const TFolderBrowser& 
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     // A root keeps its closing separator, any other folder comes without one.
-    std::string path = dialog.chosen();
-    while (path.size() > 1 && path.back() == platform::kPathSeparator)
-        path.pop_back();
-    return path;
+    return platform::withoutClosingSeparator(dialog.chosen());
 }

@@ -91,8 +91,8 @@ std::string pathOnDiskBelow(const std::string& base, const std::string& relative
     while (at < relative.size()) {
         const auto next = relative.find(kPathSeparator, at + 1);
         const std::string name = relative.substr(at + 1, next == std::string::npos ? std::string::npos : next - at - 1);
-        const auto found = findAllIgnoringCase(path + kPathSeparator, {name});
-        path += kPathSeparator + found[0].value_or(name);
+        const auto found = findAllIgnoringCase(withSeparator(path), {name});
+        path = joinPath(std::move(path), found[0].value_or(name));
         at = next == std::string::npos ? relative.size() : next;
     }
     return path;

@@ -105,7 +105,7 @@ struct TreeNotices::Watch {
         for (const DirectoryEntry entry : *entries) {
             if (!entry.isFolder || entry.name == "." || entry.name == "..")
                 continue;
-            const std::string subfolder = folder + std::string(entry.name) + kPathSeparator;
+            const std::string subfolder = withSeparator(folder + std::string(entry.name));
             if (entry.isLink) {
                 const auto target = folderIdentity(subfolder);
                 if (!target || std::find(ancestors.begin(), ancestors.end(), *target) != ancestors.end())
@@ -153,7 +153,7 @@ struct TreeNotices::Watch {
         if (lost || ownerOf(path) != &watch)
             return;
         const std::string parentKey = caseKeyOf(std::string_view(path).substr(0, nameStart));
-        if (!folders.count(parentKey) || (added ? folderExists(path) : folders.count(caseKeyOf(path + kPathSeparator)) > 0)) {
+        if (!folders.count(parentKey) || (added ? folderExists(path) : folders.count(caseKeyOf(withSeparator(path))) > 0)) {
             lost = true; // a folder came or went: what came or went with it was not told
             return;
         }
