@@ -24,7 +24,6 @@ class DetailsPanel;
 class IniEditorPanel;
 class PublishedStatus;
 class SelectionSize;
-enum class SkipReason;
 }
 
 /// The main window: the three map lists, the details of the selected map, the game-type
@@ -179,8 +178,6 @@ private:
     void saveEditor();
     /// Says that the character set of the INI file at `path` cannot hold the text.
     void showIniCharsetError(const std::string& path);
-    /// The language's text for why something was not added.
-    QString skipReasonText(operations::SkipReason reason) const;
 
     Environment& m_env;
     localisation::LanguageTexts m_texts {Language}; ///< the active language's texts
