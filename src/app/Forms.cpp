@@ -1,5 +1,6 @@
 #include "app/Forms.h"
 
+#include "app/MainWindow.h"
 #include "app/Unit1.h"
 #include "dialogs/Unit2.h"
 #include "dialogs/Unit3.h"
@@ -7,9 +8,10 @@
 
 Forms::Forms(Environment& env)
     : Form1(std::make_unique<TForm1>(env))
-    , Form2(std::make_unique<TForm2>(*Form1))
-    , Form3(std::make_unique<TForm3>(*Form1))
-    , Form4(std::make_unique<TForm4>(*Form1, *Form3))
+    , Main(std::make_unique<MainWindow>(*Form1))
+    , Form2(std::make_unique<TForm2>(*Main))
+    , Form3(std::make_unique<TForm3>(*Main))
+    , Form4(std::make_unique<TForm4>(*Main, *Form3))
 {
     Form1->setDialogs(Form2.get(), Form3.get(), Form4.get());
 }

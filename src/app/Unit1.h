@@ -80,6 +80,8 @@ public:
     void newFilesClick();
     void publishedFilesClick();
     void unpublishedFilesClick();
+    /// The panel of list `kind`; none for any other number.
+    catalogue::MapListPanel* listPanel(ListKind kind);
 
     // Game-type tabs (catalogue/GameTypeTabs.cpp)
     void gameTypesChange();
@@ -169,8 +171,6 @@ private:
     void setClientWidth(int width);
     /// The width of a mode, the credits moved with it.
     void setModeWidth(bool mapper);
-    /// The panel of list `kind`; none for any other number.
-    catalogue::MapListPanel* listPanel(ListKind kind);
     /// Runs `action` over `maps` (full paths, taken at the press), one after the other.
     void runOverMaps(MapAction action, std::vector<std::string> maps);
     class RunWindow;

@@ -275,3 +275,19 @@ void TForm1::createIniEditor()
     Panel6->hide();
     m_editor = std::make_unique<operations::IniEditorPanel>(iniContent, Panel6);
 }
+
+catalogue::MapListPanel* TForm1::listPanel(ListKind kind)
+{
+    const auto index = static_cast<std::size_t>(kind) - 1;
+    return index < m_lists.size() ? &m_lists[index] : nullptr;
+}
+
+std::vector<std::string> TForm1::selectedPaths(ListKind kind)
+{
+    return listPanel(kind)->selectedPaths();
+}
+
+std::vector<std::string> TForm1::shownPaths(ListKind kind)
+{
+    return listPanel(kind)->shownPaths();
+}

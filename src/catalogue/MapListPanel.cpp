@@ -71,6 +71,12 @@ void MapListPanel::applyFilter()
     showCount();
 }
 
+void MapListPanel::focusFilter()
+{
+    m_controls.filter->setFocus(Qt::ShortcutFocusReason);
+    m_controls.filter->selectAll();
+}
+
 std::vector<std::string> MapListPanel::selectedPaths() const
 {
     std::vector<std::string> paths;

@@ -46,6 +46,8 @@ public:
     void showCount();
     /// The list shows what the filter's text lets through.
     void applyFilter();
+    /// The keyboard goes to the filter, its text selected.
+    void focusFilter();
 
     /// The full paths of the selected maps, and of those shown, in the list's order.
     std::vector<std::string> selectedPaths() const;

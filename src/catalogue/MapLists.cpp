@@ -2,31 +2,26 @@
 
 #include "app/PathListView.h"
 #include "app/Unit1.h"
-#include "catalogue/MapNames.h"
-
-#include <QLineEdit>
 
 namespace {
 
-/// Shows the map selected in `list` (nothing where none is) and unselects the other lists;
-/// true when a map is shown. The others are cleared first: should the details fail, no button
-/// may still act on a map selected in another list.
-bool followSelection(TForm1& form, const catalogue::MapListPanel& list, std::initializer_list<PathListView*> others)
+/// Shows the map selected in list `kind` (or none), the status of a new or unpublished one, and
+/// the selection's sizes. The other lists are unselected first: should the details fail, no
+/// button may still act on a map selected in another list.
+void followSelection(TForm1& form, TForm1::ListKind kind)
 {
-    for (PathListView* other : others)
-        other->setItemIndex(-1);
-    const std::optional<std::string> path = list.selectedPath();
+    for (const TForm1::ListKind other : TForm1::kListKinds) {
+        if (other != kind)
+            form.listPanel(other)->view()->setItemIndex(-1);
+    }
+    const std::optional<std::string> path = form.listPanel(kind)->selectedPath();
     form.showMapInfo(path.value_or(std::string()));
-    return path.has_value();
+    if (path && kind != TForm1::ListKind::Published)
+        form.showPublishedState();
+    form.showSelection();
 }
 
 } // namespace
-
-catalogue::MapListPanel* TForm1::listPanel(ListKind kind)
-{
-    const auto index = static_cast<std::size_t>(kind) - 1;
-    return index < m_lists.size() ? &m_lists[index] : nullptr;
-}
 
 void TForm1::refreshFileList(ListKind kind)
 {
@@ -49,9 +44,7 @@ void TForm1::filterChange(ListKind kind)
 
 void TForm1::focusFilter()
 {
-    QLineEdit* filter = listPanel(m_lastListKind)->filter();
-    filter->setFocus(Qt::ShortcutFocusReason);
-    filter->selectAll();
+    listPanel(m_lastListKind)->focusFilter();
 }
 
 void TForm1::Button3Click()
@@ -63,32 +56,17 @@ void TForm1::Button3Click()
 void TForm1::newFilesClick()
 {
     m_lastListKind = ListKind::NewMaps;
-    if (followSelection(*this, *listPanel(ListKind::NewMaps), {publishedFiles, unpublishedFiles}))
-        showPublishedState();
-    showSelection();
+    followSelection(*this, m_lastListKind);
 }
 
 void TForm1::publishedFilesClick()
 {
     m_lastListKind = ListKind::Published;
-    followSelection(*this, *listPanel(ListKind::Published), {newFiles, unpublishedFiles});
-    showSelection();
+    followSelection(*this, m_lastListKind);
 }
 
 void TForm1::unpublishedFilesClick()
 {
     m_lastListKind = ListKind::Unpublished;
-    if (followSelection(*this, *listPanel(ListKind::Unpublished), {newFiles, publishedFiles}))
-        showPublishedState();
-    showSelection();
-}
-
-std::vector<std::string> TForm1::selectedPaths(ListKind kind)
-{
-    return listPanel(kind)->selectedPaths();
-}
-
-std::vector<std::string> TForm1::shownPaths(ListKind kind)
-{
-    return listPanel(kind)->shownPaths();
+    followSelection(*this, m_lastListKind);
 }

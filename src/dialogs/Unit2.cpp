@@ -5,7 +5,7 @@
 #include "app/MakeControls.h"
 #include "app/Display.h"
 #include "app/Guard.h"
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
 #include "localisation/LanguageLines.h"
 #include "settings/Settings.h"
 
@@ -15,9 +15,9 @@
 #include <QSignalBlocker>
 #include <QTabBar>
 
-TForm2::TForm2(TForm1& form1)
+TForm2::TForm2(MainWindow& main)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , m_form1(form1)
+    , m_main(main)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("gameTypes"));
@@ -34,7 +34,7 @@ TForm2::TForm2(TForm1& form1)
     Button2 = makeButton(this, "Button2", QStringLiteral("neu"), {96, 192, 41, 21});
     Button1 = makeButton(this, "Button1", QStringLiteral("fertig"), {8, 216, 129, 25});
 
-    Environment& env = form1.env();
+    Environment& env = main.env();
     connectGuarded(env, Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
     connectGuarded(env, Button2, &QPushButton::clicked, this, &TForm2::Button2Click);
     connectGuarded(env, Button3, &QPushButton::clicked, this, &TForm2::Button3Click);
@@ -43,7 +43,7 @@ TForm2::TForm2(TForm1& form1)
 void TForm2::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    runGuarded(m_form1.env(), [this] { FormActivate(); });
+    runGuarded(m_main.env(), [this] { FormActivate(); });
 }
 
 void TForm2::reject()
@@ -53,14 +53,14 @@ void TForm2::reject()
 
 void TForm2::FormActivate()
 {
-    Button1->setText(m_form1.languageText(localisation::lines::kDone));
-    Button3->setText(m_form1.languageText(localisation::lines::kDelete));
-    Button2->setText(m_form1.languageText(localisation::lines::kAdd));
+    Button1->setText(m_main.text(localisation::lines::kDone));
+    Button3->setText(m_main.text(localisation::lines::kDelete));
+    Button2->setText(m_main.text(localisation::lines::kAdd));
     // Each game type keeps its bytes beside the text it shows.
     ListBox1->clear();
-    ListBox1->addItem(m_form1.gameTypes->tabs()->tabText(0));
-    for (int i = 1; i < m_form1.gameTypes->tabs()->count(); ++i)
-        addGameTypeItem(m_form1.gameTypes->gameTypeAt(i));
+    ListBox1->addItem(m_main.gameTypeTabs().tabs()->tabText(0));
+    for (int i = 1; i < m_main.gameTypeTabs().tabs()->count(); ++i)
+        addGameTypeItem(m_main.gameTypeTabs().gameTypeAt(i));
 }
 
 void TForm2::addGameTypeItem(const std::string& bytes)
@@ -78,14 +78,14 @@ void TForm2::Button2Click()
 {
     const QString text = Edit1->text();
     if (!ListBox1->findItems(text, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty() || text.isEmpty()) {
-        m_form1.env().beep();
+        m_main.env().beep();
         return;
     }
     const std::string bytes = fromDisplay(text);
     addGameTypeItem(bytes);
     {
-        const QSignalBlocker quiet(m_form1.gameTypes->tabs());
-        m_form1.gameTypes->addGameType(bytes);
+        const QSignalBlocker quiet(m_main.gameTypeTabs().tabs());
+        m_main.gameTypeTabs().addGameType(bytes);
     }
     saveGameTypes();
     Edit1->clear();
@@ -95,12 +95,12 @@ void TForm2::Button3Click()
 {
     const int index = ListBox1->currentRow();
     if (index <= 0 || !ListBox1->currentItem()->isSelected()) {
-        m_form1.env().beep();
+        m_main.env().beep();
         return;
     }
     {
-        const QSignalBlocker quiet(m_form1.gameTypes->tabs());
-        m_form1.gameTypes->tabs()->removeTab(index);
+        const QSignalBlocker quiet(m_main.gameTypeTabs().tabs());
+        m_main.gameTypeTabs().tabs()->removeTab(index);
     }
     delete ListBox1->takeItem(index);
     saveGameTypes();
@@ -111,6 +111,6 @@ void TForm2::saveGameTypes()
     std::vector<std::string> gameTypes;
     for (int i = 1; i < ListBox1->count(); ++i)
         gameTypes.push_back(ListBox1->item(i)->data(Qt::UserRole).toByteArray().toStdString());
-    settings::replaceGameTypes(m_form1.Config, gameTypes);
-    m_form1.saveSettings();
+    settings::replaceGameTypes(m_main.config(), gameTypes);
+    m_main.saveSettings();
 }

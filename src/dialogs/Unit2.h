@@ -4,7 +4,7 @@
 
 #include <string>
 
-class TForm1;
+class MainWindow;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -14,7 +14,7 @@ class QPushButton;
 class TForm2 : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm2(TForm1& form1);
+    explicit TForm2(MainWindow& main);
 
     void FormActivate();
     void Button1Click();
@@ -37,5 +37,5 @@ private:
     /// Lists the game type `bytes`, shown as text.
     void addGameTypeItem(const std::string& bytes);
 
-    TForm1& m_form1;
+    MainWindow& m_main;
 };

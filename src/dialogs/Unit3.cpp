@@ -4,7 +4,7 @@
 #include "app/MakeControls.h"
 #include "app/Display.h"
 #include "app/Guard.h"
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
 #include "dialogs/fldbrows.h"
 #include "localisation/LanguageLines.h"
 #include "platform/FileSystem.h"
@@ -16,9 +16,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-TForm3::TForm3(TForm1& form1)
+TForm3::TForm3(MainWindow& main)
     : QDialog(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , m_form1(form1)
+    , m_main(main)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("neue maps"));
@@ -34,7 +34,7 @@ TForm3::TForm3(TForm1& form1)
     Button3 = makeButton(this, "Button3", QStringLiteral("desktop"), {256, 64, 75, 25});
     Button2->setEnabled(false);
 
-    Environment& env = form1.env();
+    Environment& env = main.env();
     connectGuarded(env, Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
     connectGuarded(env, Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
     connectGuarded(env, Button3, &QPushButton::clicked, this, &TForm3::Button3Click);
@@ -44,7 +44,7 @@ TForm3::TForm3(TForm1& form1)
 void TForm3::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    runGuarded(m_form1.env(), [this] { FormActivate(); });
+    runGuarded(m_main.env(), [this] { FormActivate(); });
 }
 
 void TForm3::reject()
@@ -56,20 +56,20 @@ void TForm3::reject()
 
 QString TForm3::promptText() const
 {
-    QString first = m_form1.languageText(localisation::lines::kNewMaps);
+    QString first = m_main.text(localisation::lines::kNewMaps);
     if (!first.isEmpty() && first[0].unicode() < 0x80)
         first[0] = QLatin1Char(platform::upperAscii(static_cast<char>(first[0].unicode())));
-    return first + QLatin1Char(' ') + m_form1.languageText(localisation::lines::kAreLocatedIn) + QLatin1Char(':');
+    return first + QLatin1Char(' ') + m_main.text(localisation::lines::kAreLocatedIn) + QLatin1Char(':');
 }
 
 void TForm3::FormActivate()
 {
-    setWindowTitle(m_form1.languageText(localisation::lines::kNewMaps));
+    setWindowTitle(m_main.text(localisation::lines::kNewMaps));
     Label1->setText(promptText());
     Label1->adjustSize();
-    Button1->setText(m_form1.languageText(localisation::lines::kDone));
-    Button2->setText(m_form1.languageText(localisation::lines::kCancel));
-    showPath(Button2->isEnabled() ? m_form1.NewMapsFolder : m_form1.DesktopFolder);
+    Button1->setText(m_main.text(localisation::lines::kDone));
+    Button2->setText(m_main.text(localisation::lines::kCancel));
+    showPath(Button2->isEnabled() ? m_main.newMapsFolder() : m_main.desktopFolder());
 }
 
 void TForm3::showPath(const std::string& path)
@@ -88,18 +88,15 @@ void TForm3::Button1Click()
 {
     const std::string path = enteredPath();
     if (!platform::folderExists(path)) {
-        m_form1.env().beep();
+        m_main.env().beep();
         return;
     }
-    settings::setLine(m_form1.Config, settings::kNewMapsFolderLine, path);
-    m_form1.saveSettings();
-    m_form1.setNewMapsHeading(path);
-    m_form1.NewMapsFolder = path;
-    m_form1.refreshFileList(TForm1::ListKind::NewMaps);
+    settings::setLine(m_main.config(), settings::kNewMapsFolderLine, path);
+    m_main.saveSettings();
+    m_main.setNewMapsFolder(path);
     accept();
     if (!Button2->isEnabled()) {
-        m_form1.show();
-        m_form1.refreshAllFileLists();
+        m_main.open();
     }
 }
 
@@ -110,13 +107,13 @@ void TForm3::Button2Click()
 
 void TForm3::Button3Click()
 {
-    showPath(platform::withSeparator(m_form1.DesktopFolder));
+    showPath(platform::withSeparator(m_main.desktopFolder()));
 }
 
 void TForm3::Button4Click()
 {
     TFolderBrowser browser(static_cast<TFolderBrowser::WindowHandle>(winId()), fromDisplay(promptText()), {},
                            false, false);
-    if (browser.Execute(m_form1.env().folderPicker()))
+    if (browser.Execute(m_main.env().folderPicker()))
         showPath(browser.FolderPath);
 }

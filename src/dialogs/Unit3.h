@@ -4,7 +4,7 @@
 
 #include <string>
 
-class TForm1;
+class MainWindow;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -14,7 +14,7 @@ class QPushButton;
 class TForm3 : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm3(TForm1& form1);
+    explicit TForm3(MainWindow& main);
 
     void FormActivate();
     void Button1Click();
@@ -42,7 +42,7 @@ private:
     /// the typed text. (A name that is not UTF-8 comes back as the same bytes.)
     std::string enteredPath() const;
 
-    TForm1& m_form1;
+    MainWindow& m_main;
     std::string m_shownPath; ///< the bytes behind the text last put into Edit1
     QString m_shownText;     ///< that text
 };

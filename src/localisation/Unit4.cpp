@@ -5,7 +5,7 @@
 #include "app/ComboBox.h"
 #include "app/Display.h"
 #include "app/Guard.h"
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
 #include "dialogs/Unit3.h"
 #include "localisation/LanguageLines.h"
 #include "platform/Errors.h"
@@ -15,9 +15,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-TForm4::TForm4(TForm1& form1, TForm3& form3)
+TForm4::TForm4(MainWindow& main, TForm3& form3)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
-    , m_form1(form1)
+    , m_main(main)
     , m_form3(form3)
 {
     setObjectName(QStringLiteral("Form4"));
@@ -28,14 +28,14 @@ TForm4::TForm4(TForm1& form1, TForm3& form3)
     ComboBox1 = new ComboBox(this, "ComboBox1");
     ComboBox1->setGeometry(8, 32, 145, 21);
     Button1 = makeButton(this, "Button1", QStringLiteral("ok"), {8, 64, 145, 25});
-    connectGuarded(form1.env(), Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
-    runGuarded(form1.env(), [this] { FormCreate(); });
+    connectGuarded(main.env(), Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
+    runGuarded(main.env(), [this] { FormCreate(); });
 }
 
 void TForm4::FormCreate()
 {
-    for (int i = 0; i < m_form1.LanguageBox->count(); ++i)
-        ComboBox1->addEntry(m_form1.LanguageBox->entryBytes(i));
+    for (int i = 0; i < m_main.languageBox().count(); ++i)
+        ComboBox1->addEntry(m_main.languageBox().entryBytes(i));
     ComboBox1->setCurrentIndex(ComboBox1->count() > 0 ? 0 : -1);
 }
 
@@ -46,9 +46,9 @@ void TForm4::Button1Click()
     if (index < 0)
         throw platform::ListIndexError(-1);
     const std::string name = ComboBox1->entryBytes(index);
-    m_form1.loadLanguage(name);
-    settings::setLine(m_form1.Config, settings::kLanguageLine, name);
-    m_form1.env().showMessage(this, m_form1.languageText(localisation::lines::kWelcome));
+    m_main.loadLanguage(name);
+    settings::setLine(m_main.config(), settings::kLanguageLine, name);
+    m_main.env().showMessage(this, m_main.text(localisation::lines::kWelcome));
     QuitOnClose = false;
     m_form3.show();
     close();
@@ -56,14 +56,14 @@ void TForm4::Button1Click()
 
 void TForm4::paintEvent(QPaintEvent* event)
 {
-    m_form1.hide();
+    m_main.window().hide();
     QDialog::paintEvent(event);
 }
 
 void TForm4::closeEvent(QCloseEvent* event)
 {
     if (QuitOnClose)
-        m_form1.close();
+        m_main.window().close();
     event->accept();
 }
 

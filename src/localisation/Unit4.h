@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-class TForm1;
+class MainWindow;
 class TForm3;
 class ComboBox;
 class QLabel;
@@ -13,7 +13,7 @@ class QPushButton;
 class TForm4 : public QDialog {
     Q_OBJECT
 public:
-    TForm4(TForm1& form1, TForm3& form3);
+    TForm4(MainWindow& main, TForm3& form3);
 
     void FormCreate();
     void Button1Click();
@@ -31,6 +31,6 @@ protected:
     void reject() override;
 
 private:
-    TForm1& m_form1;
+    MainWindow& m_main;
     TForm3& m_form3;
 };
