@@ -1,10 +1,8 @@
 #include "operations/PublishedStatus.h"
 
-#include "app/Guard.h"
 #include "localisation/LanguageLines.h"
 
 #include <QLabel>
-#include <QTimer>
 
 namespace operations {
 
@@ -18,10 +16,8 @@ constexpr std::uint64_t kCompareStepBytes = 4u << 20;
 
 PublishedStatus::PublishedStatus(Environment& env, QObject* parent, QLabel* status,
                                  const localisation::LanguageTexts& texts)
-    : m_status(status), m_texts(texts), m_steps(new QTimer(parent))
+    : m_status(status), m_texts(texts), m_steps(env, parent, [this] { continueCheck(); })
 {
-    m_steps->setInterval(0);
-    QObject::connect(m_steps, &QTimer::timeout, m_steps, [this, &env] { runGuarded(env, [this] { continueCheck(); }); });
 }
 
 PublishedStatus::~PublishedStatus() = default;
@@ -33,14 +29,14 @@ void PublishedStatus::check(const std::string& package, const std::string& publi
         continueCheck();
     } else {
         m_status->setText(QStringLiteral("\u2026"));
-        m_steps->start();
+        m_steps.start();
     }
 }
 
 void PublishedStatus::clear()
 {
     m_check.reset();
-    m_steps->stop();
+    m_steps.stop();
     m_status->setText(QStringLiteral("-"));
 }
 
@@ -48,7 +44,7 @@ void PublishedStatus::continueCheck()
 {
     if (!m_check || !m_check->step(kCompareStepBytes))
         return;
-    m_steps->stop();
+    m_steps.stop();
     switch (*m_check->state()) {
     case PublishedState::NotPublished:
         m_status->setText(QStringLiteral("-"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Steps.h"
 #include "localisation/LanguageTexts.h"
 #include "operations/PublishedCheck.h"
 
@@ -9,7 +10,6 @@
 class Environment;
 class QLabel;
 class QObject;
-class QTimer;
 
 namespace operations {
 
@@ -32,7 +32,7 @@ private:
 
     QLabel* m_status;
     const localisation::LanguageTexts& m_texts;
-    QTimer* m_steps;
+    Steps m_steps;
     std::unique_ptr<PublishedCheck> m_check; ///< while a comparison goes on
 };
 

@@ -1,13 +1,11 @@
 #include "operations/SelectionSize.h"
 
-#include "app/Guard.h"
 #include "catalogue/MapFileSet.h"
 #include "localisation/LanguageLines.h"
 #include "operations/DetailsPanel.h"
 #include "platform/FileSystem.h"
 
 #include <QLabel>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -22,10 +20,8 @@ constexpr std::size_t kSizedAtOnce = 256;
 
 SelectionSize::SelectionSize(Environment& env, QObject* parent, QLabel* count, QLabel* size,
                              const localisation::LanguageTexts& texts)
-    : m_count(count), m_size(size), m_texts(texts), m_steps(new QTimer(parent))
+    : m_count(count), m_size(size), m_texts(texts), m_steps(env, parent, [this] { continueSizing(); })
 {
-    m_steps->setInterval(0);
-    QObject::connect(m_steps, &QTimer::timeout, m_steps, [this, &env] { runGuarded(env, [this] { continueSizing(); }); });
 }
 
 void SelectionSize::show(std::vector<std::string> selected)
@@ -45,12 +41,12 @@ void SelectionSize::show(std::vector<std::string> selected)
     m_size->setText(QStringLiteral("\u2026"));
     continueSizing();
     if (!m_toSize.empty())
-        m_steps->start();
+        m_steps.start();
 }
 
 void SelectionSize::stop()
 {
-    m_steps->stop();
+    m_steps.stop();
 }
 
 void SelectionSize::continueSizing()
@@ -63,7 +59,7 @@ void SelectionSize::continueSizing()
     }
     if (m_sized < m_toSize.size())
         return;
-    m_steps->stop();
+    m_steps.stop();
     m_toSize.clear();
     m_size->setText(sizeForDisplay(m_bytes));
 }

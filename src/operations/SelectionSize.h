@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Steps.h"
 #include "localisation/LanguageTexts.h"
 
 #include <cstdint>
@@ -9,7 +10,6 @@
 class Environment;
 class QLabel;
 class QObject;
-class QTimer;
 
 namespace operations {
 
@@ -31,7 +31,7 @@ private:
     QLabel* m_count;
     QLabel* m_size;
     const localisation::LanguageTexts& m_texts;
-    QTimer* m_steps;
+    Steps m_steps;
     std::vector<std::string> m_toSize; ///< the selected maps whose sizes are still to add up
     std::size_t m_sized = 0;           ///< how many of them are added up
     std::int64_t m_bytes = 0;          ///< their total so far
