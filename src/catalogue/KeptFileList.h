@@ -36,9 +36,11 @@ public:
             m_notices->catchUp();
     }
 
-    /// The notices that keep the list, which also know the names in its folders; nothing
-    /// before the first `take`.
-    platform::TreeNotices* notices() const { return m_notices.get(); }
+    /// The names in its folders: those the notices keep, else (before the first `take`) the disk's.
+    platform::FolderNames& names() const
+    {
+        return m_notices ? static_cast<platform::FolderNames&>(*m_notices) : platform::diskNames();
+    }
 
     /// After Edited: brings `files` up to date; false when the changes turn out not to be
     /// edits of the list (the caller reads the folder then).

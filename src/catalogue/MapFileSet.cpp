@@ -34,13 +34,13 @@ std::array<std::string, 3> fileSetNamesOf(const std::string& package)
     return {package, base + kIniSuffix, base + kLocalisationSuffix};
 }
 
-MapFileSet mapFileSetOf(const std::string& package, platform::TreeNotices* kept)
+MapFileSet mapFileSetOf(const std::string& package, platform::FolderNames& names)
 {
     const std::size_t nameStart = platform::lastComponentStart(package);
     const std::string folder = package.substr(0, nameStart);
     const auto set = fileSetNamesOf(package.substr(nameStart));
-    const std::vector<std::string> names {set[1], set[2]};
-    const auto found = kept ? kept->find(folder, names) : platform::findAllIgnoringCase(folder, names);
+    const std::vector<std::string> companions {set[1], set[2]};
+    const auto found = names.find(folder, companions);
     // A folder named like a companion is none.
     const auto existing = [&](const std::optional<std::string>& name) -> std::optional<std::string> {
         if (name && platform::fileExists(folder + *name))

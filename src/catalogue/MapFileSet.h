@@ -7,10 +7,6 @@
 #include <string>
 #include <vector>
 
-namespace platform {
-class TreeNotices;
-}
-
 /// The files of one map on disk: every place that installs, copies, deletes, shows or imports a
 /// map takes them from here.
 namespace catalogue {
@@ -33,9 +29,9 @@ struct MapFileSet {
 /// the package, its INI file and its localisation file, the companions named after the package.
 std::array<std::string, 3> fileSetNamesOf(const std::string& package);
 
-/// The file set of the package at `package`. Where `kept` watches the folder (many maps in a
-/// row), the companions are looked up in the names it keeps instead of read from the disk.
-MapFileSet mapFileSetOf(const std::string& package, platform::TreeNotices* kept = nullptr);
+/// The file set of the package at `package`, its companions looked up in `names` (those a
+/// watcher keeps where many maps go in a row, instead of the disk's).
+MapFileSet mapFileSetOf(const std::string& package, platform::FolderNames& names = platform::diskNames());
 
 /// The path of the INI file of the package at `package`: as spelt on disk where it exists,
 /// else base path + ".ini".

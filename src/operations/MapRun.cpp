@@ -44,9 +44,9 @@ MapRun::MapRun(MapRunParams params) : m_params(std::move(params)), m_frameGap(kF
     }
 }
 
-platform::TreeNotices* MapRun::newMapNames() const
+platform::FolderNames& MapRun::newMapNames() const
 {
-    return m_kept ? m_kept->newMaps.notices() : nullptr;
+    return m_kept ? m_kept->newMaps.names() : platform::diskNames();
 }
 
 void MapRun::run(MapRunObserver& observer)
@@ -102,7 +102,7 @@ void MapRun::transfer(const catalogue::MapFileSet& files, bool move)
     // reported: the lists show the outcome.
     platform::KeptFolder kept;
     if (m_kept)
-        kept = {m_kept->published.notices(), &m_kept->publishedSweep};
+        kept = {&m_kept->published.names(), &m_kept->publishedSweep};
     if (move)
         platform::moveFilesInto(m_params.publishedFolder, files.toPlace(), kept);
     else

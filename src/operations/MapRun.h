@@ -70,8 +70,8 @@ public:
 
     /// True where the run keeps the lists from notices (a run of several maps).
     bool keepsLists() const { return m_kept.has_value(); }
-    /// The names the run keeps of the new-maps folders; nothing in a run of one map.
-    platform::TreeNotices* newMapNames() const;
+    /// The names in the new-maps folders: those the run keeps, else the disk's.
+    platform::FolderNames& newMapNames() const;
 
 private:
     /// What a run over several maps keeps of the new-maps and published folders: their lists,

@@ -8,7 +8,6 @@
 #include "platform/NameCompare.h"
 #include "platform/PathSeparator.h"
 #include "platform/TempFile.h"
-#include "platform/TreeNotices.h"
 #include "platform/VolumeMoves.h"
 
 #include <optional>
@@ -16,17 +15,6 @@
 namespace platform {
 
 namespace {
-
-/// The name under which a file named like the one at `path`, whatever its case, is in its
-/// folder; asked of `names` where they are kept, else of the disk.
-std::optional<std::string> nameThere(const std::string& path, TreeNotices* names)
-{
-    if (!names)
-        return findIgnoringCase(path);
-    const std::size_t start = lastComponentStart(path);
-    const auto found = names->find(path.substr(0, start), {path.substr(start)});
-    return found[0] ? std::optional(path.substr(0, start) + *found[0]) : std::nullopt;
-}
 
 /// The bytes and what a copy keeps of `from` in a new temporary file beside `to`, flushed to
 /// disk; an invalid one (nothing left behind) on failure.
@@ -42,12 +30,12 @@ TempFile copyToTemporary(const std::string& from, const std::string& to, Leftove
 /// Copies `from` into a temporary file beside `to` that then takes the name `to` unless a file
 /// of that name (in any case) is there, asked again after the copy: copying takes long enough
 /// for a namesake to turn up.
-bool placeCopy(const std::string& from, const std::string& to, LeftoverSweep& sweep, TreeNotices* names)
+bool placeCopy(const std::string& from, const std::string& to, LeftoverSweep& sweep, FolderNames& names)
 {
-    if (nameThere(to, names))
+    if (names.findPath(to))
         return false;
     TempFile temp = copyToTemporary(from, to, sweep);
-    if (!temp.valid() || nameThere(to, names) || !temp.placeAt(to)) {
+    if (!temp.valid() || names.findPath(to) || !temp.placeAt(to)) {
         temp.discard();
         return false;
     }
@@ -57,7 +45,7 @@ bool placeCopy(const std::string& from, const std::string& to, LeftoverSweep& sw
 /// Moves `from` to `to`, where no file of that name exists in any case. Never replaces one that
 /// turns up meanwhile; across volumes the source is deleted only once the copy is in place, and
 /// where it cannot be, the copy goes again.
-bool moveToFreeName(const std::string& from, const std::string& to, LeftoverSweep& sweep, TreeNotices* names)
+bool moveToFreeName(const std::string& from, const std::string& to, LeftoverSweep& sweep, FolderNames& names)
 {
     switch (renameWithinVolume(from, to)) {
     case RenameOutcome::Done:
@@ -92,12 +80,12 @@ bool copyOnto(const std::string& from, const std::string& target, LeftoverSweep&
 
 /// For each file, the name of its namesake in `folder` whatever the case, or nothing.
 std::vector<std::optional<std::string>> namesakesOf(const std::string& folder, const std::vector<FileToPlace>& files,
-                                                    TreeNotices* names)
+                                                    FolderNames& names)
 {
     std::vector<std::string> wanted;
     for (const FileToPlace& file : files)
         wanted.push_back(file.name);
-    return names ? names->find(folder, wanted) : findAllIgnoringCase(folder, wanted);
+    return names.find(folder, wanted);
 }
 
 /// After `files[placed]` is in place, later files of the same name (whatever the case) meet it there.
@@ -116,7 +104,7 @@ bool moveFile(const std::string& from, const std::string& to)
 {
     // A destination whose name exists in any case is refused, as Windows does.
     auto sweep = LeftoverSweep::beside(to);
-    return !findIgnoringCase(to) && moveToFreeName(from, to, sweep, nullptr);
+    return !findIgnoringCase(to) && moveToFreeName(from, to, sweep, diskNames());
 }
 
 bool copyFile(const std::string& from, const std::string& to)
@@ -129,16 +117,16 @@ bool copyFile(const std::string& from, const std::string& to)
 bool copyFileWithoutReplacing(const std::string& from, const std::string& to)
 {
     auto sweep = LeftoverSweep::beside(to);
-    return placeCopy(from, to, sweep, nullptr);
+    return placeCopy(from, to, sweep, diskNames());
 }
 
 void moveFilesInto(const std::string& folder, const std::vector<FileToPlace>& files, KeptFolder kept)
 {
     LeftoverSweep ownSweep(folder);
     LeftoverSweep& sweep = kept.sweep ? *kept.sweep : ownSweep;
-    auto there = namesakesOf(folder, files, kept.names);
+    auto there = namesakesOf(folder, files, *kept.names);
     for (std::size_t i = 0; i < files.size(); ++i) {
-        if (!there[i] && moveToFreeName(files[i].from, folder + files[i].name, sweep, kept.names))
+        if (!there[i] && moveToFreeName(files[i].from, folder + files[i].name, sweep, *kept.names))
             notePlaced(files, i, files[i].name, there);
     }
 }
@@ -147,7 +135,7 @@ void copyFilesInto(const std::string& folder, const std::vector<FileToPlace>& fi
 {
     LeftoverSweep ownSweep(folder);
     LeftoverSweep& sweep = kept.sweep ? *kept.sweep : ownSweep;
-    auto there = namesakesOf(folder, files, kept.names);
+    auto there = namesakesOf(folder, files, *kept.names);
     for (std::size_t i = 0; i < files.size(); ++i) {
         const std::string name = there[i].value_or(files[i].name);
         if (copyOnto(files[i].from, folder + name, sweep, !there[i]))

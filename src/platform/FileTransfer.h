@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FolderNames.h"
+
 #include <string>
 #include <vector>
 
@@ -8,7 +10,6 @@
 namespace platform {
 
 class LeftoverSweep;
-class TreeNotices;
 
 /// Moves `from` to `to`. Never replaces an existing `to`; works across file systems (and drives),
 /// where the bytes go into a temporary file beside `to` that takes the name only when complete,
@@ -34,10 +35,10 @@ struct FileToPlace {
     std::string name;
 };
 
-/// What a run of many maps keeps of the folder they go into, once for all of them: the watcher
-/// that knows its names, and its sweep of leftover temporary files. Either may be missing.
+/// What a run of many maps keeps of the folder they go into, once for all of them: the names in
+/// it (the watcher's, else the disk's), and its sweep of leftover temporary files, if any.
 struct KeptFolder {
-    TreeNotices* names = nullptr;
+    FolderNames* names = &diskNames();
     LeftoverSweep* sweep = nullptr;
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FolderNames.h"
+
 #include <memory>
 #include <optional>
 #include <string>
@@ -12,7 +14,7 @@ namespace platform {
 /// the names in each of its folders, can be kept without reading them again. It is the one
 /// watcher of a tree: the list of its maps and the look-ups of names in its folders both take
 /// what it is told.
-class TreeNotices {
+class TreeNotices : public FolderNames {
 public:
     /// One file that came (created, or moved or renamed into the tree) or went.
     struct Change {
@@ -29,7 +31,7 @@ public:
 
     /// `folder` ends in the separator. The watch starts here: what changes later is told.
     explicit TreeNotices(std::string folder);
-    ~TreeNotices();
+    ~TreeNotices() override;
     TreeNotices(const TreeNotices&) = delete;
     TreeNotices& operator=(const TreeNotices&) = delete;
 
@@ -48,7 +50,7 @@ public:
     /// separator), as far as the notices have told the changes (all made before the last
     /// catchUp): a folder of the tree is read at its first look-up and then known from the
     /// notices, so that many look-ups in a row read nothing; others are read each time.
-    std::vector<std::optional<std::string>> find(const std::string& folder, const std::vector<std::string>& names);
+    std::vector<std::optional<std::string>> find(const std::string& folder, const std::vector<std::string>& names) override;
 
 private:
     struct Watch;
