@@ -9,6 +9,8 @@
 
 namespace platform {
 
+class TreeWatch;
+
 /// What the system reports of the changes below a folder and all its subfolders (folder links
 /// the finder follows included) while the object lives, so that a list of the files there, and
 /// the names in each of its folders, can be kept without reading them again. It is the one
@@ -53,9 +55,8 @@ public:
     std::vector<std::optional<std::string>> find(const std::string& folder, const std::vector<std::string>& names) override;
 
 private:
-    struct Watch;
     std::string m_folder;
-    std::unique_ptr<Watch> m_watch;
+    std::unique_ptr<TreeWatch> m_watch;
 };
 
 } // namespace platform

@@ -4,7 +4,7 @@
 #include "platform/FolderIndex.h"
 #include "platform/FileSystem.h"
 #include "platform/NameCompare.h"
-#include "platform/TreeNoticesTake.h"
+#include "platform/TreeWatch.h"
 #include "platform/posix/DirectoryReader.h"
 #include "platform/posix/PosixFiles.h"
 
@@ -31,17 +31,15 @@ constexpr uint32_t kChanges = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_T
 
 /// One inotify instance with a watch on every folder of the tree, by watch number; a folder
 /// reached along two paths (a link beside its target) has one watch and both paths.
-struct TreeNotices::Watch {
+struct InotifyWatch final : TreeWatch {
+    using Change = TreeNotices::Change;
     int fd = -1;
-    bool complete = false; ///< every folder a search of the tree enters is watched
-    bool lost = false;     ///< notices were lost since the last take
     std::optional<FolderIdentity> root;
     std::unordered_map<int, std::vector<std::string>> folders;
     std::unordered_map<std::string, FolderIndex> indexes; ///< the folders read for look-ups
     std::set<std::string, std::less<>> watched;
-    std::vector<Change> pending; ///< told, not yet taken
 
-    ~Watch() { stop(); }
+    ~InotifyWatch() override { stop(); }
 
     void stop()
     {
@@ -86,10 +84,10 @@ struct TreeNotices::Watch {
     }
 
     /// True while the folder's path still leads to the folder watched.
-    bool stillInPlace(const std::string& folder) const { return folderIdentity(folder) == root; }
+    bool stillInPlace(const std::string& folder) override { return folderIdentity(folder) == root; }
 
     /// A fresh watch of the whole tree: every change from now on is told.
-    void renew(const std::string& folder)
+    void renew(const std::string& folder) override
     {
         stop();
         lost = false;
@@ -103,7 +101,7 @@ struct TreeNotices::Watch {
 
     /// Reads what came in: the files into `pending` and the folders' indexes; `lost` where
     /// something came that they cannot tell.
-    void drain()
+    void drain() override
     {
         alignas(inotify_event) char buffer[64 * (sizeof(inotify_event) + NAME_MAX + 1)];
         while (fd >= 0 && !lost) {
@@ -149,7 +147,13 @@ struct TreeNotices::Watch {
 
     /// The names of the watched `folder`, read at the first look-up; nothing where it is not
     /// watched or notices were lost.
-    const FolderIndex* indexOf(const std::string& folder)
+    void catchUp() override
+    {
+        // Nothing to wait for: the system queues a notice in the very call that changes a folder,
+        // so every change made before this call is drained by the next take.
+    }
+
+    const FolderIndex* indexOf(const std::string& folder) override
     {
         drain();
         if (lost || !watched.count(folder))
@@ -168,28 +172,9 @@ struct TreeNotices::Watch {
     }
 };
 
-TreeNotices::TreeNotices(std::string folder) : m_folder(std::move(folder)), m_watch(std::make_unique<Watch>())
+std::unique_ptr<TreeWatch> makeTreeWatch()
 {
-    m_watch->renew(m_folder);
-}
-
-TreeNotices::~TreeNotices() = default;
-
-TreeNotices::Outcome TreeNotices::take(std::vector<Change>& changes)
-{
-    return takeFrom(*m_watch, m_folder, changes);
-}
-
-void TreeNotices::catchUp()
-{
-    // Nothing to wait for: the system queues a notice in the very call that changes a folder,
-    // so every change made before this call is read by the next take.
-}
-
-std::vector<std::optional<std::string>> TreeNotices::find(const std::string& folder, const std::vector<std::string>& names)
-{
-    const FolderIndex* index = m_watch->indexOf(folder);
-    return index ? index->findAll(names) : findAllIgnoringCase(folder, names);
+    return std::make_unique<InotifyWatch>();
 }
 
 } // namespace platform

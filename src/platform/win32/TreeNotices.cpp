@@ -6,7 +6,7 @@
 #include "platform/NameCompare.h"
 #include "platform/PathSeparator.h"
 #include "platform/TempFile.h"
-#include "platform/TreeNoticesTake.h"
+#include "platform/TreeWatch.h"
 #include "platform/win32/DirectoryReader.h"
 #include "platform/win32/DirectoryWatch.h"
 #include "platform/win32/Win32Files.h"
@@ -48,20 +48,18 @@ bool startsWithIgnoringCase(std::string_view path, std::string_view start)
 /// A watch of the folder's tree, and one of each folder link in it (the tree's watch does not
 /// follow links; the finder does); every folder of the tree by path, so that a folder that comes
 /// or goes is known as such; the names of the folders looked up.
-struct TreeNotices::Watch {
+struct DirectoryChangesWatch final : TreeWatch {
+    using Change = TreeNotices::Change;
     std::vector<std::unique_ptr<DirectoryWatch>> watches; ///< the tree's first
     std::set<std::string> folders;                        ///< case keys of the folders' paths, with separator
     std::unordered_map<std::string, FolderIndex> indexes; ///< by case key of the folder's path
     std::wstring rootPath; ///< where the tree's watch was at its start; empty: none could start
     ULONGLONG placeAskedAt = 0; ///< when stillInPlace last asked the system
-    bool complete = false; ///< every folder a search enters is watched
-    bool lost = false;     ///< notices were lost since the last take
-    std::vector<Change> pending;
     std::string awaitedMarker; ///< the key of the marker a catch-up waits for
     bool markerSeen = false;
     unsigned markers = 0;
 
-    void renew(const std::string& folder)
+    void renew(const std::string& folder) override
     {
         watches.clear();
         folders.clear();
@@ -82,7 +80,7 @@ struct TreeNotices::Watch {
     /// True while the folder's path still leads where the watch started (asked of the open
     /// folder, which costs a small part of opening it again); where no watch could start,
     /// while there is still no folder to watch.
-    bool stillInPlace(const std::string& folder)
+    bool stillInPlace(const std::string& folder) override
     {
         // Asked at most once a picture's time: a take after each of many maps costs no more.
         const ULONGLONG now = GetTickCount64();
@@ -168,7 +166,7 @@ struct TreeNotices::Watch {
     }
 
     /// Reads what has come in from every watch, waiting for none.
-    void drain()
+    void drain() override
     {
         for (const auto& watch : watches) {
             for (;;) {
@@ -184,7 +182,7 @@ struct TreeNotices::Watch {
     }
 
     /// Makes a marker in each watched folder and waits until each is told.
-    void catchUp()
+    void catchUp() override
     {
         placeAskedAt = 0; // the next take asks where the folder is, too
         drain();
@@ -220,7 +218,7 @@ struct TreeNotices::Watch {
 
     /// The names of the known `folder`, read at the first look-up; nothing where it is not
     /// known or notices were lost.
-    const FolderIndex* indexOf(const std::string& folder)
+    const FolderIndex* indexOf(const std::string& folder) override
     {
         drain();
         const std::string key = caseKeyOf(folder);
@@ -243,28 +241,9 @@ struct TreeNotices::Watch {
     }
 };
 
-TreeNotices::TreeNotices(std::string folder) : m_folder(std::move(folder)), m_watch(std::make_unique<Watch>())
+std::unique_ptr<TreeWatch> makeTreeWatch()
 {
-    m_watch->renew(m_folder);
-}
-
-TreeNotices::~TreeNotices() = default;
-
-TreeNotices::Outcome TreeNotices::take(std::vector<Change>& changes)
-{
-    return takeFrom(*m_watch, m_folder, changes);
-}
-
-void TreeNotices::catchUp()
-{
-    if (m_watch->complete)
-        m_watch->catchUp();
-}
-
-std::vector<std::optional<std::string>> TreeNotices::find(const std::string& folder, const std::vector<std::string>& names)
-{
-    const FolderIndex* index = m_watch->indexOf(folder);
-    return index ? index->findAll(names) : findAllIgnoringCase(folder, names);
+    return std::make_unique<DirectoryChangesWatch>();
 }
 
 } // namespace platform
