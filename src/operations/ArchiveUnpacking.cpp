@@ -4,14 +4,13 @@
 #include "operations/ImportedFile.h"
 #include "platform/ArchiveFile.h"
 #include "platform/FileSystem.h"
-#include "platform/NameCompare.h"
+#include "platform/NameIndex.h"
 #include "platform/PathSeparator.h"
 
 #include <archive.h>
 #include <archive_entry.h>
 
 #include <memory>
-#include <unordered_set>
 
 namespace operations {
 
@@ -250,7 +249,7 @@ private:
             return skip(name, SkipReason::NameNotPossible);
         const std::string path = std::get<std::string>(parent) + *fileName;
         // Names compare without case, as on Windows: a second "dm-deck.vsm" does not join "DM-Deck.vsm".
-        if (!m_written.insert(platform::upperCasedAscii(path)).second)
+        if (!m_written.insert(path))
             return skip(name, SkipReason::NameTaken);
         if (const auto failed = writeEntry(m_archive, entry, path, m_reserve, m_path, m_total, m_progress))
             return skip(name, *failed);
@@ -274,7 +273,7 @@ private:
     DiskReserve& m_reserve;
     UnpackProgress& m_progress;
     std::uint64_t m_total;
-    std::unordered_set<std::string> m_written;
+    platform::NameSet m_written;
     Unpacked m_result;
 };
 

@@ -12,11 +12,10 @@
 #include "platform/FolderTree.h"
 #include "platform/FileReader.h"
 #include "platform/NameCompare.h"
+#include "platform/NameIndex.h"
 #include "platform/PathSeparator.h"
 
 #include <algorithm>
-#include <unordered_map>
-#include <unordered_set>
 #include <utility>
 
 namespace operations {
@@ -164,7 +163,7 @@ std::optional<SkipReason> copyNewFile(const std::string& from, const std::string
 class TakenNames {
 public:
     /// Takes `name`; false when it was taken already (in any case).
-    bool take(const std::string& name) { return m_names.insert(platform::upperCasedAscii(name)).second; }
+    bool take(const std::string& name) { return m_names.insert(name); }
     /// `name` or the first free "name (2)", "name (3)", … taken; empty when none is free.
     std::string takeFree(const std::string& name)
     {
@@ -173,7 +172,7 @@ public:
     }
 
 private:
-    std::unordered_set<std::string> m_names;
+    platform::NameSet m_names;
 };
 
 /// One import: the new-maps folder, what has been added and skipped, and whether the user cancelled.
@@ -203,7 +202,7 @@ private:
         const std::string& source;
         const std::string& target;
         const ShownPath& shownAs;
-        std::unordered_map<std::string, std::string> names;
+        platform::NameIndex<std::string> names; ///< the source's file names
         TakenNames taken;
         std::vector<std::string>& packages;
     };
@@ -226,7 +225,7 @@ private:
     /// Where every one of `packages` is already, byte for byte: the folder of the first one's
     /// copy; nothing when one of them is new.
     std::optional<std::string> alreadyThere(const std::vector<std::string>& packages);
-    /// The maps of `folder` and below it, as its list finds them, by their upper-cased names, into m_existing.
+    /// The maps of `folder` and below it, as its list finds them, by their file names, into m_existing.
     void collectMaps(const std::string& folder);
     /// Notes that `path` (a dropped file or folder) was not added.
     void skip(const std::string& path, SkipReason reason) { skipShown(ShownPath(catalogue::fileNameOf(path)), reason); }
@@ -239,7 +238,7 @@ private:
     DiskReserve m_reserve;
     UnpackProgress& m_progress;
     /// The maps already in the new-maps and published folders, read once at the first need.
-    std::optional<std::unordered_multimap<std::string, std::string>> m_existing;
+    std::optional<platform::NameIndex<std::string>> m_existing;
     ImportReport m_report;
     bool m_cancelled = false;
     std::vector<char> m_block = std::vector<char>(1u << 20); ///< the bytes of a copy on their way
@@ -354,7 +353,7 @@ void Import::collectMaps(const std::string& folder)
 {
     // The maps the lists show: the finder's search, with its rules for links and unfinished imports.
     for (const std::string_view path : findFiles(folder, catalogue::kMapMask, true))
-        m_existing->emplace(platform::upperCasedAscii(catalogue::fileNameOf(std::string(path))), std::string(path));
+        m_existing->add(catalogue::fileNameOf(std::string(path)), std::string(path));
 }
 
 std::optional<std::string> Import::alreadyThere(const std::vector<std::string>& packages)
@@ -367,17 +366,17 @@ std::optional<std::string> Import::alreadyThere(const std::vector<std::string>& 
     }
     std::optional<std::string> where;
     for (const std::string& package : packages) {
-        const auto [first, last] = m_existing->equal_range(platform::upperCasedAscii(catalogue::fileNameOf(package)));
-        const auto same = std::find_if(first, last, [&](const auto& existing) {
-            PublishedCheck check(package, existing.second);
+        const std::vector<std::string>& namesakes = m_existing->valuesOf(catalogue::fileNameOf(package));
+        const auto same = std::find_if(namesakes.begin(), namesakes.end(), [&](const std::string& existing) {
+            PublishedCheck check(package, existing);
             while (!check.step(std::uint64_t {1} << 30)) {
             }
             return check.state() == PublishedState::Same;
         });
-        if (same == last)
+        if (same == namesakes.end())
             return std::nullopt;
         if (!where)
-            where = same->second.substr(0, platform::lastComponentStart(same->second));
+            where = same->substr(0, platform::lastComponentStart(*same));
     }
     return where;
 }
@@ -394,7 +393,7 @@ bool Import::copyMapsOf(const std::string& source, const std::string& target, co
     // The source's names, upper-cased, for its packages' companions: one reading of the folder.
     for (const auto entry : *entries) {
         if (!entry.isFolder)
-            copy.names.emplace(platform::upperCasedAscii(std::string(entry.name)), std::string(entry.name));
+            copy.names.add(entry.name, std::string(entry.name));
     }
     std::uint64_t done = 0;
     for (const auto entry : *entries) {
@@ -457,11 +456,11 @@ bool Import::copySubfolder(FolderCopy& copy, const std::string& name)
 bool Import::copyPackage(FolderCopy& copy, const std::string& name)
 {
     for (const std::string& member : catalogue::fileSetNamesOf(name)) {
-        const auto file = copy.names.find(platform::upperCasedAscii(member));
-        if (file == copy.names.end() || !copy.taken.take(file->second))
+        const std::string* file = copy.names.firstOf(member);
+        if (!file || !copy.taken.take(*file))
             continue;
-        if (const auto failed = copyNewFile(copy.source + file->second, copy.target + file->second, m_reserve, m_block)) {
-            skipShown(copy.shownAs.below(file->second), *failed);
+        if (const auto failed = copyNewFile(copy.source + *file, copy.target + *file, m_reserve, m_block)) {
+            skipShown(copy.shownAs.below(*file), *failed);
             stopOn(*failed);
             return false;
         }

@@ -7,7 +7,6 @@
 #include "operations/MapTakeOut.h"
 #include "platform/FileSystem.h"
 #include "platform/FileTransfer.h"
-#include "platform/NameCompare.h"
 
 #include <algorithm>
 
@@ -40,7 +39,7 @@ MapRun::MapRun(MapRunParams params) : m_params(std::move(params)), m_frameGap(kF
     // still there further down.
     if (m_params.action == MapAction::TakeOut) {
         for (const std::string& path : m_params.newMaps)
-            m_newByName.emplace(platform::upperCasedAscii(catalogue::fileNameOf(path)), path);
+            m_newByName.add(catalogue::fileNameOf(path), path);
     }
 }
 
@@ -91,7 +90,7 @@ void MapRun::act(const std::string& path, const catalogue::MapFileSet& files)
             platform::recycleFile(file);
         break;
     case MapAction::TakeOut:
-        takeOutMap(path, m_params.newMapsFolder, newMapsNamed(path));
+        takeOutMap(path, m_params.newMapsFolder, m_newByName.valuesOf(catalogue::fileNameOf(path)));
         break;
     }
 }
@@ -107,15 +106,6 @@ void MapRun::transfer(const catalogue::MapFileSet& files, bool move)
         platform::moveFilesInto(m_params.publishedFolder, files.toPlace(), kept);
     else
         platform::copyFilesInto(m_params.publishedFolder, files.toPlace(), kept);
-}
-
-std::vector<std::string> MapRun::newMapsNamed(const std::string& path) const
-{
-    std::vector<std::string> named;
-    const auto [first, last] = m_newByName.equal_range(platform::upperCasedAscii(catalogue::fileNameOf(path)));
-    for (auto at = first; at != last; ++at)
-        named.push_back(at->second);
-    return named;
 }
 
 void MapRun::keepLists(bool mayRead)

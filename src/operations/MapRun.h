@@ -8,12 +8,12 @@
 #include "catalogue/MapFileSet.h"
 #include "operations/ShownMap.h"
 #include "platform/LeftoverSweep.h"
+#include "platform/NameIndex.h"
 
 #include <chrono>
 #include <cstddef>
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace operations {
@@ -86,7 +86,6 @@ private:
     catalogue::MapFileSet filesOf(const std::string& path) const;
     void act(const std::string& path, const catalogue::MapFileSet& files);
     void transfer(const catalogue::MapFileSet& files, bool move);
-    std::vector<std::string> newMapsNamed(const std::string& path) const;
     void keepLists(bool mayRead);
     void finishLists();
     /// After a map: the lists kept, the changes drawn where a picture is due (`frame`), the
@@ -101,7 +100,7 @@ private:
     Clock::time_point m_drawn;                   ///< when the last picture ended
     std::optional<Clock::time_point> m_progressTold;
     Clock::duration m_frameGap;                  ///< from one picture's end to the next one's start
-    std::unordered_multimap<std::string, std::string> m_newByName; ///< taking out: the new maps by upper-cased file name
+    platform::NameIndex<std::string> m_newByName; ///< taking out: the new maps by file name
 };
 
 } // namespace operations
