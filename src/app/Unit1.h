@@ -99,6 +99,8 @@ public:
     void showMapInfo(const std::string& path);
     /// Shows the map at `path` with the files found of it.
     void showMapInfo(const std::string& path, catalogue::MapFileSet files);
+    /// The map the details panel shows, if any, with its files.
+    const operations::ShownMap& shownMap() const;
     /// The status of the map the panel shows, a map of the new-maps or unpublished list:
     /// whether the published folder holds it already, with the same files or others.
     void showPublishedState();

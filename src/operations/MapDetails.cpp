@@ -30,6 +30,11 @@ void TForm1::showMapInfo(const std::string& path, catalogue::MapFileSet files)
         m_editor->setText(operations::IniText(), m_mapRunning);
 }
 
+const operations::ShownMap& TForm1::shownMap() const
+{
+    return m_details->shown();
+}
+
 void TForm1::showPublishedState()
 {
     m_publishedStatus->check(SelectedMapPath, catalogue::publishedFolder(DocumentsFolder));
