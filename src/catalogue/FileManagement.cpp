@@ -70,8 +70,7 @@ void findIn(std::string folder, const std::string& mask, bool recursive, std::ve
         auto search = platform::searchFolderAndSubfolders(folder, mask);
         descent.push_back({folder, std::nullopt, false});
         for (const auto entry : search.subfolders.value_or(platform::DirectoryEntries{})) {
-            // A folder still being put together by an import holds no finished map.
-            if (entry.name == "." || entry.name == ".." || catalogue::isUnfinishedImport(entry.name))
+            if (!catalogue::isSearchedFolder(entry.name))
                 continue;
             std::string subfolder = folder;
             subfolder += entry.name;

@@ -33,6 +33,11 @@ bool isUnfinishedImport(std::string_view folderName)
         && folderName.substr(1, kUnfinishedImportPrefix.size()) == kUnfinishedImportPrefix;
 }
 
+bool isSearchedFolder(std::string_view folderName)
+{
+    return folderName != "." && folderName != ".." && !isUnfinishedImport(folderName);
+}
+
 bool isCompanionName(const std::string& name)
 {
     return platform::endsWithIgnoringCase(name, kIniSuffix) || platform::endsWithIgnoringCase(name, kLocalisationSuffix);

@@ -24,6 +24,9 @@ inline constexpr const char* kLocalisationSuffix = "_LOC_INT.vsp";
 /// by a program ended midway is removed at the next import.
 inline constexpr std::string_view kUnfinishedImportPrefix = "vsm-unpacking-";
 bool isUnfinishedImport(std::string_view folderName);
+/// True for a subfolder a search of maps enters, by its name: any but "." and ".." and a folder
+/// that an import is still putting together (it holds no finished map).
+bool isSearchedFolder(std::string_view folderName);
 
 /// True for the name of a map's companion file, whatever its case.
 bool isCompanionName(const std::string& name);

@@ -405,7 +405,7 @@ bool Import::copyMapsOf(const std::string& source, const std::string& target, co
         }
         const std::string name(entry.name);
         // Links are not followed: a folder of maps holds its maps itself.
-        if (name == "." || name == ".." || entry.isLink || (entry.isFolder && catalogue::isUnfinishedImport(name)))
+        if (entry.isLink || (entry.isFolder && !catalogue::isSearchedFolder(name)))
             continue;
         if (!copyEntry(copy, name, entry.isFolder))
             return false;
