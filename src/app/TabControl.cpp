@@ -1,6 +1,8 @@
 #include "app/TabControl.h"
 
 #include "app/Display.h"
+#include "catalogue/MapNames.h"
+#include "platform/NameCompare.h"
 
 #include <QPainter>
 #include <QStyleOptionTabWidgetFrame>
@@ -39,6 +41,29 @@ void TabControl::addGameTypes(const std::vector<std::string>& gameTypes)
 std::string TabControl::gameTypeAt(int index) const
 {
     return m_tabs->tabData(index).toByteArray().toStdString();
+}
+
+std::string TabControl::maskOf(int index) const
+{
+    return index == 0 ? catalogue::kMapMask : gameTypeAt(index) + catalogue::kMapMask;
+}
+
+QStringList TabControl::captions() const
+{
+    QStringList all;
+    for (int i = 0; i < m_tabs->count(); ++i)
+        all.append(m_tabs->tabText(i));
+    return all;
+}
+
+TabControl::Picture TabControl::pictureOf(int index) const
+{
+    const std::string upper = platform::upperCasedAscii(index == 0 ? std::string() : gameTypeAt(index));
+    return upper == "DM"   ? Picture::DM
+        : upper == "CTF"  ? Picture::CTF
+        : upper == "VCTF" ? Picture::VCTF
+        : upper == "WAR"  ? Picture::WAR
+                          : Picture::General;
 }
 
 void TabControl::resizeEvent(QResizeEvent*)

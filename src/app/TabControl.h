@@ -2,6 +2,7 @@
 
 // The game-type tabs above the lists.
 
+#include <QStringList>
 #include <QWidget>
 
 #include <string>
@@ -22,6 +23,15 @@ public:
     void addGameTypes(const std::vector<std::string>& gameTypes);
     /// The bytes of the game type of tab `index`, exactly as they were given.
     std::string gameTypeAt(int index) const;
+    /// The map mask of tab `index`: "*.vsm" for tab 0, else its game type followed by "*.vsm".
+    std::string maskOf(int index) const;
+    /// The captions of all tabs, tab 0 included.
+    QStringList captions() const;
+
+    /// The pictures of the game types: the four built-in ones (whatever the case of the name)
+    /// have their own, tab 0 and every other type the general one.
+    enum class Picture { General, DM, CTF, VCTF, WAR };
+    Picture pictureOf(int index) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -3,8 +3,6 @@
 #include "app/Display.h"
 #include "app/TabControl.h"
 #include "app/Unit1.h"
-#include "catalogue/MapNames.h"
-#include "platform/NameCompare.h"
 
 #include <QLabel>
 #include <QTabBar>
@@ -15,17 +13,9 @@ void TForm1::gameTypesChange()
     const QString caption = gameTypes->tabs()->tabText(index);
     FileMask = tabMask(index);
 
-    const std::string upper = platform::upperCasedAscii(index == 0 ? std::string() : gameTypes->gameTypeAt(index));
-    const QPixmap* picture = &Image6;
-    if (upper == "DM")
-        picture = &Image7;
-    else if (upper == "CTF")
-        picture = &Image5;
-    else if (upper == "VCTF")
-        picture = &Image8;
-    else if (upper == "WAR")
-        picture = &Image9;
-    typePreview->setPixmap(*picture);
+    // By TabControl::Picture.
+    const QPixmap* pictures[] = {&Image6, &Image7, &Image5, &Image8, &Image9};
+    typePreview->setPixmap(*pictures[static_cast<int>(gameTypes->pictureOf(index))]);
 
     setPreviewCaption(caption);
     refreshAllFileLists();
@@ -34,7 +24,7 @@ void TForm1::gameTypesChange()
 
 std::string TForm1::tabMask(int index) const
 {
-    return index == 0 ? catalogue::kMapMask : gameTypes->gameTypeAt(index) + catalogue::kMapMask;
+    return gameTypes->maskOf(index);
 }
 
 void TForm1::gameTypesClick(int index)
@@ -47,8 +37,5 @@ void TForm1::gameTypesClick(int index)
 
 QStringList TForm1::gameTypeCaptions() const
 {
-    QStringList captions;
-    for (int i = 0; i < gameTypes->tabs()->count(); ++i)
-        captions.append(gameTypes->tabs()->tabText(i));
-    return captions;
+    return gameTypes->captions();
 }
