@@ -3,6 +3,7 @@
 #include "catalogue/MapNames.h"
 #include "platform/DirectorySearch.h"
 #include "platform/FileSystem.h"
+#include "platform/FolderDescent.h"
 #include "platform/NameCompare.h"
 #include "platform/PathSeparator.h"
 
@@ -14,7 +15,6 @@ std::int32_t FoundFileCount = 0;
 
 namespace {
 
-using platform::FolderIdentity;
 
 /// Where a search puts what it finds: an array and the count of its valid entries.
 struct Results {
@@ -37,30 +37,7 @@ struct TrimOnExit {
     ~TrimOnExit() { results.files.resize(static_cast<std::size_t>(results.count)); }
 };
 
-/// A folder on the current descent; its identity is asked for only once a link is met.
-struct DescentFolder {
-    std::string path;
-    std::optional<FolderIdentity> identity;
-    bool known = false;
-
-    const std::optional<FolderIdentity>& id()
-    {
-        if (!known) {
-            identity = platform::folderIdentity(path);
-            known = true;
-        }
-        return identity;
-    }
-};
-
-/// True when the folder a link leads to is already on the descent: entering it would never end.
-bool leadsBackIntoDescent(const std::string& linkPath, std::vector<DescentFolder>& descent)
-{
-    const auto target = platform::folderIdentity(linkPath);
-    return target && std::any_of(descent.begin(), descent.end(), [&](DescentFolder& folder) { return folder.id() == target; });
-}
-
-void findIn(std::string folder, const std::string& mask, bool recursive, std::vector<DescentFolder>& descent,
+void findIn(std::string folder, const std::string& mask, bool recursive, platform::FolderDescent& descent,
             Results& results)
 {
     folder = platform::withSeparator(std::move(folder));
@@ -68,18 +45,13 @@ void findIn(std::string folder, const std::string& mask, bool recursive, std::ve
     std::optional<platform::DirectoryEntries> matches;
     if (recursive) {
         auto search = platform::searchFolderAndSubfolders(folder, mask);
-        descent.push_back({folder, std::nullopt, false});
+        descent.enter(folder);
         for (const auto entry : search.subfolders.value_or(platform::DirectoryEntries{})) {
-            if (!catalogue::isSearchedFolder(entry.name))
-                continue;
-            std::string subfolder = folder;
-            subfolder += entry.name;
-            // Without links a folder tree has no cycles, so only links need the check.
-            if (entry.isLink && leadsBackIntoDescent(subfolder, descent))
-                continue;
-            findIn(subfolder, mask, recursive, descent, results);
+            const std::string subfolder = folder + std::string(entry.name);
+            if (catalogue::isSearchedFolder(entry.name) && descent.enters(subfolder, entry.isLink))
+                findIn(subfolder, mask, recursive, descent, results);
         }
-        descent.pop_back();
+        descent.leave();
         matches = std::move(search.matches);
     } else {
         matches = platform::searchDirectory(folder, mask);
@@ -108,7 +80,7 @@ void findInto(std::string folder, const std::string& mask, bool recursive, Resul
     // An empty folder would turn into the root of the file system.
     if (folder.empty())
         return;
-    std::vector<DescentFolder> descent;
+    platform::FolderDescent descent;
     findIn(std::move(folder), mask, recursive, descent, results);
 }
 

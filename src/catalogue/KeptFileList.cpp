@@ -15,7 +15,7 @@ KeptFileList::Update KeptFileList::take(const std::string& folder, const std::st
         m_folder = platform::withSeparator(folder);
         m_mask = mask;
         m_wanted = platform::WildcardMask(m_mask);
-        m_notices = std::make_unique<platform::TreeNotices>(m_folder);
+        m_notices = std::make_unique<platform::TreeNotices>(m_folder, isSearchedFolder);
         return Update::ReadAgain;
     }
     using Outcome = platform::TreeNotices::Outcome;
@@ -40,17 +40,9 @@ bool KeptFileList::applyTo(TStringArray& files) const
 bool KeptFileList::concernsList(std::string_view path) const
 {
     const std::string_view relative = path.substr(m_folder.size());
-    const std::size_t nameStart = relative.rfind(platform::kPathSeparator) + 1;
-    if (!m_wanted.matches(relative.substr(nameStart)))
-        return false;
-    // A folder still being put together by an import is not searched.
-    for (std::size_t start = 0; start < nameStart;) {
-        const std::size_t end = relative.find(platform::kPathSeparator, start);
-        if (isUnfinishedImport(relative.substr(start, end - start)))
-            return false;
-        start = end + 1;
-    }
-    return true;
+    // The notices tell nothing of the folders the finder does not enter (those an import is
+    // still putting together).
+    return m_wanted.matches(relative.substr(relative.rfind(platform::kPathSeparator) + 1));
 }
 
 bool KeptFileList::apply(TStringArray& files, const platform::TreeNotices::Change& change) const

@@ -47,8 +47,7 @@ public:
     bool applyTo(TStringArray& files) const;
 
 private:
-    /// True when a change of the file `path` concerns the list: its name matches the mask,
-    /// and it lies in no folder that an import is still putting together.
+    /// True when a change of the file `path` concerns the list: its name matches the mask.
     bool concernsList(std::string_view path) const;
     /// Applies one change; false when the list cannot be kept by edits.
     bool apply(TStringArray& files, const platform::TreeNotices::Change& change) const;

@@ -5,8 +5,9 @@
 
 namespace platform {
 
-TreeNotices::TreeNotices(std::string folder) : m_folder(std::move(folder)), m_watch(makeTreeWatch())
+TreeNotices::TreeNotices(std::string folder, EntersFolder enters) : m_folder(std::move(folder)), m_watch(makeTreeWatch())
 {
+    m_watch->enters = enters;
     m_watch->renew(m_folder);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/FolderDescent.h"
 #include "platform/FolderNames.h"
 
 #include <memory>
@@ -31,8 +32,10 @@ public:
                   ///< limit of watches, a network drive without notices): read the tree when it matters
     };
 
-    /// `folder` ends in the separator. The watch starts here: what changes later is told.
-    explicit TreeNotices(std::string folder);
+    /// `folder` ends in the separator. The watch starts here: what changes later is told, in the
+    /// folders a walk enters (`enters`, as the finder enters them); what comes or goes in others
+    /// is none of the tree's.
+    explicit TreeNotices(std::string folder, EntersFolder enters = entersEveryFolder);
     ~TreeNotices() override;
     TreeNotices(const TreeNotices&) = delete;
     TreeNotices& operator=(const TreeNotices&) = delete;

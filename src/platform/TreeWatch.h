@@ -3,6 +3,7 @@
 // The system's watch of a folder tree behind TreeNotices: inotify on Linux,
 // ReadDirectoryChangesW on Windows.
 
+#include "platform/FolderDescent.h"
 #include "platform/FolderIndex.h"
 #include "platform/TreeNotices.h"
 
@@ -31,6 +32,7 @@ public:
     /// folder outside the tree or one that cannot be read.
     virtual const FolderIndex* indexOf(const std::string& folder) = 0;
 
+    EntersFolder enters = entersEveryFolder; ///< which subfolders the walk of the tree enters
     bool complete = false; ///< every folder a search of the tree enters is watched
     bool lost = false;     ///< notices were lost since the last take
     std::vector<TreeNotices::Change> pending; ///< told, not yet taken

@@ -124,13 +124,14 @@ private:
 // On every system a kept list follows the changes of its tree by edits once its notices are
 // caught up with (Windows tells them late): files that come, go and are renamed, in subfolders
 // too. A folder that comes or goes, or a burst of changes larger than the system keeps between
-// two readings, makes it read again once. The markers of the catch-ups are never listed and
-// never left behind.
+// two readings, makes it read again once; what an import puts together is none of it. The
+// markers of the catch-ups are never listed and never left behind.
 TEST(KeptFileList, FollowsTheTreeByEditsOnceCaughtUpAndIsReadAgainWhereNoticesWereLost)
 {
     TempFolder root;
     root.write("maps/DM-A.vsm");
     root.write("maps/Pack/CTF-P.vsm");
+    root.write("maps/.vsm-unpacking-Ab12Cd/DM-Old.vsm");
     KeptAgainstReading kept(root / "maps");
     using Update = KeptAgainstReading::Update;
     EXPECT_EQ(kept.keep(), Update::ReadAgain); // the first reading
@@ -152,6 +153,8 @@ TEST(KeptFileList, FollowsTheTreeByEditsOnceCaughtUpAndIsReadAgainWhereNoticesWe
         {"removed", [&] { fs::remove(fsPath(root / "maps/Pack/CTF-P.vsm")); }, Update::Edited},
         {"a companion", [&] { root.write("maps/DM-A.ini"); }, Update::Unchanged},
         {"renamed back and forth", [&] { shuttle(3); }, Update::Edited},
+        {"in an import's unfinished folder", [&] { root.write("maps/.vsm-unpacking-Ab12Cd/DM-Half.vsm"); }, Update::Unchanged},
+        {"an import's folder came", [&] { root.write("maps/~vsm-unpacking-0000ABCD/DM-Half.vsm"); }, Update::Unchanged},
         {"a folder came", [&] { root.write("maps/New pack/DM-N.vsm"); }, Update::ReadAgain},
         {"a folder went", [&] { fs::rename(fsPath(root / "maps/New pack"), fsPath(root / "elsewhere")); }, Update::ReadAgain},
         {"a burst", [&] { shuttle(5000); }, Update::ReadAgain}, // past what the system keeps

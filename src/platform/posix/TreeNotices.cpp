@@ -1,6 +1,7 @@
 #include "platform/TreeNotices.h"
 
 #include "platform/DirectorySearch.h"
+#include "platform/FolderDescent.h"
 #include "platform/FolderIndex.h"
 #include "platform/FileSystem.h"
 #include "platform/NameCompare.h"
@@ -52,11 +53,11 @@ struct InotifyWatch final : TreeWatch {
         pending.clear();
     }
 
-    /// Watches `folder` and the folders a search enters below it, as the finder does: links
-    /// to folders followed, a folder already on the way down (`ancestors`) not entered again.
-    /// False where one cannot be watched (the system's limit of watches). A folder that cannot
-    /// be read is searched by nobody: it is left out, and a change of its permissions noticed.
-    bool watchTree(const std::string& folder, std::vector<FolderIdentity>& ancestors)
+    /// Watches `folder` and the folders a walk enters below it, as the finder does (`descent`
+    /// holds the folders on the way down). False where one cannot be watched (the system's
+    /// limit of watches). A folder that cannot be read is searched by nobody: it is left out,
+    /// and a change of its permissions noticed.
+    bool watchTree(const std::string& folder, FolderDescent& descent)
     {
         const int number = inotify_add_watch(fd, folder.c_str(), kChanges);
         if (number < 0)
@@ -67,16 +68,15 @@ struct InotifyWatch final : TreeWatch {
         if (!dir.valid())
             return true;
         while (const dirent64* entry = dir.next()) {
-            const std::string_view name(entry->d_name);
-            if (name == "." || name == ".." || !entryKind(folder, entry->d_name, entry->d_type).isFolder)
+            if (!enters(entry->d_name))
                 continue;
+            const EntryKind kind = entryKind(folder, entry->d_name, entry->d_type);
             const std::string subfolder = folder + entry->d_name + "/";
-            const auto identity = folderIdentity(subfolder);
-            if (!identity || std::find(ancestors.begin(), ancestors.end(), *identity) != ancestors.end())
+            if (!kind.isFolder || !descent.enters(subfolder, kind.isLink))
                 continue;
-            ancestors.push_back(*identity);
-            const bool watchedWhole = watchTree(subfolder, ancestors);
-            ancestors.pop_back();
+            descent.enter(subfolder);
+            const bool watchedWhole = watchTree(subfolder, descent);
+            descent.leave();
             if (!watchedWhole)
                 return false;
         }
@@ -93,10 +93,9 @@ struct InotifyWatch final : TreeWatch {
         lost = false;
         root = folderIdentity(folder);
         fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-        std::vector<FolderIdentity> ancestors;
-        if (root)
-            ancestors.push_back(*root);
-        complete = fd >= 0 && root && watchTree(folder, ancestors);
+        FolderDescent descent;
+        descent.enter(folder);
+        complete = fd >= 0 && root && watchTree(folder, descent);
     }
 
     /// Reads what came in: the files into `pending` and the folders' indexes; `lost` where
@@ -120,6 +119,9 @@ struct InotifyWatch final : TreeWatch {
 
     void apply(const inotify_event& event)
     {
+        // What comes or goes in a folder the walk does not enter is none of the tree's.
+        if (event.len > 0 && !enters(event.name))
+            return;
         if (event.mask & IN_ATTRIB) {
             if (event.mask & IN_ISDIR)
                 lost = true;
@@ -145,14 +147,14 @@ struct InotifyWatch final : TreeWatch {
         }
     }
 
-    /// The names of the watched `folder`, read at the first look-up; nothing where it is not
-    /// watched or notices were lost.
     void catchUp() override
     {
         // Nothing to wait for: the system queues a notice in the very call that changes a folder,
         // so every change made before this call is drained by the next take.
     }
 
+    /// The names of the watched `folder`, read at the first look-up; nothing where it is not
+    /// watched or notices were lost.
     const FolderIndex* indexOf(const std::string& folder) override
     {
         drain();

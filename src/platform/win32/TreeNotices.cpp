@@ -2,6 +2,7 @@
 
 #include "platform/DirectorySearch.h"
 #include "platform/FileSystem.h"
+#include "platform/FolderDescent.h"
 #include "platform/FolderIndex.h"
 #include "platform/NameCompare.h"
 #include "platform/PathSeparator.h"
@@ -73,8 +74,9 @@ struct DirectoryChangesWatch final : TreeWatch {
             return;
         watches.push_back(std::make_unique<DirectoryWatch>(folder));
         rootPath = watches.front()->currentPath();
-        std::vector<FolderIdentity> ancestors {*root};
-        complete = watches.front()->valid() && walk(folder, ancestors);
+        FolderDescent descent;
+        descent.enter(folder);
+        complete = watches.front()->valid() && walk(folder, descent);
     }
 
     /// True while the folder's path still leads where the watch started (asked of the open
@@ -92,30 +94,26 @@ struct DirectoryChangesWatch final : TreeWatch {
         return namesEqualWide(watches.front()->currentPath(), rootPath);
     }
 
-    /// Knows every folder below `folder` as the finder enters them, and watches each link to a
-    /// folder; false where a link cannot be watched.
-    bool walk(const std::string& folder, std::vector<FolderIdentity>& ancestors)
+    /// Knows every folder below `folder` as the finder enters them (`descent` holds the folders
+    /// on the way down), and watches each link to a folder; false where a link cannot be watched.
+    bool walk(const std::string& folder, FolderDescent& descent)
     {
         folders.insert(caseKeyOf(folder));
         const auto entries = searchDirectory(folder, "*.*");
         if (!entries)
             return true; // unreadable: the finder does not enter it either
         for (const DirectoryEntry entry : *entries) {
-            if (!entry.isFolder || entry.name == "." || entry.name == "..")
-                continue;
             const std::string subfolder = withSeparator(folder + std::string(entry.name));
+            if (!entry.isFolder || !enters(entry.name) || !descent.enters(subfolder, entry.isLink))
+                continue;
             if (entry.isLink) {
-                const auto target = folderIdentity(subfolder);
-                if (!target || std::find(ancestors.begin(), ancestors.end(), *target) != ancestors.end())
-                    continue;
                 watches.push_back(std::make_unique<DirectoryWatch>(subfolder));
                 if (!watches.back()->valid())
                     return false;
-                ancestors.push_back(*target);
             }
-            const bool whole = walk(subfolder, ancestors);
-            if (entry.isLink)
-                ancestors.pop_back();
+            descent.enter(subfolder);
+            const bool whole = walk(subfolder, descent);
+            descent.leave();
             if (!whole)
                 return false;
         }
@@ -147,8 +145,9 @@ struct DirectoryChangesWatch final : TreeWatch {
         // whether it was a folder would search the whole folder for a name that is gone.
         if (TempFile::isTemporaryName(name))
             return;
-        // Below a link its own watch tells; a folder not known to the tree came with it.
-        if (lost || ownerOf(path) != &watch)
+        // Below a link its own watch tells; a folder not known to the tree came with it. What
+        // comes or goes in a folder the walk does not enter is none of the tree's.
+        if (lost || ownerOf(path) != &watch || !enters(name) || !entersFoldersOf(relative, enters))
             return;
         const std::string parentKey = caseKeyOf(std::string_view(path).substr(0, nameStart));
         if (!folders.count(parentKey) || (added ? folderExists(path) : folders.count(caseKeyOf(withSeparator(path))) > 0)) {
