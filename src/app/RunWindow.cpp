@@ -33,7 +33,8 @@ public:
           m_progress(&form, form.languageText(localisation::lines::kCancel), Qt::NonModal)
     {
     }
-    ~RunWindow() override { drawChanges(true); }
+    /// What the run held is drawn again (the counts are shown after, where a failure may be told).
+    ~RunWindow() override { showChanges(); }
 
     /// The details panel shows the map, as a click on it would, where that can be seen (`seen`),
     /// and where the panel meanwhile shows what the run did not put there (the user clicked a map
@@ -74,19 +75,17 @@ public:
     /// (every change of a text is told to screen readers).
     void drawChanges(bool drawn) override
     {
-        TForm1& f = m_form;
-        for (QWidget* widget : std::initializer_list<QWidget*>{f.newFiles, f.Label13, f.publishedFiles, f.Label14, f.Panel1, f.iniContent})
-            widget->setUpdatesEnabled(drawn);
+        if (drawn) {
+            showChanges();
+            m_form.recountLists();
+            return;
+        }
+        setChangesDrawn(false);
         // The lists' edits between two pictures are one rebuild each: a list is laid out once a
         // picture, not once a map (a layout steps through all its rows).
-        if (drawn) {
-            m_heldNew.reset();
-            m_heldPublished.reset();
-            for (catalogue::MapListPanel& list : f.m_lists)
-                list.showCount();
-        } else if (m_run.keepsLists() && !m_heldNew) {
-            m_heldNew.emplace(*f.newFiles);
-            m_heldPublished.emplace(*f.publishedFiles);
+        if (m_run.keepsLists() && !m_heldNew) {
+            m_heldNew.emplace(*m_form.newFiles);
+            m_heldPublished.emplace(*m_form.publishedFiles);
         }
     }
 
@@ -104,6 +103,21 @@ public:
     }
 
 private:
+    void setChangesDrawn(bool drawn)
+    {
+        TForm1& f = m_form;
+        for (QWidget* widget : std::initializer_list<QWidget*>{f.newFiles, f.Label13, f.publishedFiles, f.Label14, f.Panel1, f.iniContent})
+            widget->setUpdatesEnabled(drawn);
+    }
+
+    /// Draws again what the run changed, its held rebuilds of the lists ended.
+    void showChanges()
+    {
+        setChangesDrawn(true);
+        m_heldNew.reset();
+        m_heldPublished.reset();
+    }
+
     TForm1& m_form;
     operations::MapRun& m_run;
     MapAction m_action;
@@ -145,6 +159,7 @@ void TForm1::runOverMaps(MapAction action, std::vector<std::string> maps)
         RunWindow window(*this, run, action);
         run.run(window);
     }
+    recountLists();
     showSelection();
 }
 

@@ -63,7 +63,7 @@ public:
     /// added later, else the list index error.
     QString languageText(std::size_t n) const;
 
-    // Map lists (catalogue/MapLists.cpp)
+    // Map lists (catalogue/MapLists.cpp; the panels' accessors in app/Unit1Layout.cpp)
     void refreshFileList(ListKind kind);
     /// Rebuilds the lists of new, published and unpublished maps, in this order.
     void refreshAllFileLists();
@@ -90,7 +90,7 @@ public:
     /// A click on tab `index`: applies its filter when that tab is already the selected one
     /// but its filter is not in force.
     void gameTypesClick(int index);
-    /// The map mask of tab `index`: "*.vsm" for tab 0, else its caption followed by "*.vsm".
+    /// The map mask of tab `index` (see TabControl::maskOf).
     std::string tabMask(int index) const;
     /// The captions of all tabs, tab 0 included.
     QStringList gameTypeCaptions() const;
@@ -109,7 +109,7 @@ public:
     /// Names the controls for screen readers in the active language (the lists by their headings).
     void nameControlsForReaders();
 
-    // Installing, copying, deleting (operations/MapTransfer.cpp)
+    // Installing, copying, deleting (operations/MapTransfer.cpp; the runs in app/RunWindow.cpp)
     void installmap();
     void Button1Click();
     void Button2Click();
@@ -176,6 +176,8 @@ private:
     /// Runs `action` over `maps` (full paths, taken at the press), one after the other.
     void runOverMaps(MapAction action, std::vector<std::string> maps);
     class RunWindow;
+    /// Shows the lists' counts again, as a run does at its pictures.
+    void recountLists();
     /// Saves the editor's text as the shown map's INI file, or reports why it cannot.
     void saveEditor();
     /// Says that the character set of the INI file at `path` cannot hold the text.

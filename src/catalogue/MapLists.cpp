@@ -35,6 +35,12 @@ void TForm1::refreshAllFileLists()
         refreshFileList(kind);
 }
 
+void TForm1::recountLists()
+{
+    for (catalogue::MapListPanel& list : m_lists)
+        list.showCount();
+}
+
 void TForm1::filterChange(ListKind kind)
 {
     m_lastListKind = kind;
