@@ -34,7 +34,6 @@ public:
 
     PathListView* view() const { return m_controls.view; }
     QLineEdit* filter() const { return m_controls.filter; }
-    const TStringArray& paths() const { return m_paths; }
 
     /// Reads the folder's maps matching `mask` again, and shows their count.
     void refresh(const std::string& mask);
